@@ -1,0 +1,47 @@
+// The workspace on disk: the program folder, the Proyectos folder with the project
+// files and one generated store per project, and the Codigo folder with the card
+// pictures.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "model/proyecto.h"
+
+namespace vendaluz {
+
+namespace fs = std::filesystem;
+
+struct Espacio {
+  fs::path programa;   // the folder of the executable
+  fs::path proyectos;  // project files and generated stores
+  fs::path codigo;     // the card pictures (IMGvisa.dat ...)
+
+  // Where the store of a project is generated: Proyectos / Inicio.Nombre.
+  fs::path CarpetaSalida(const Proyecto& p) const;
+};
+
+// The per-user data folder: $XDG_DATA_HOME/vendaluz, or ~/.local/share/vendaluz.
+fs::path CarpetaDatosUsuario();
+
+// Works out the workspace of a program folder and creates Proyectos when missing.
+// When Proyectos cannot be created or written beside the program (an installed,
+// read-only place), datosUsuario/Proyectos takes its place. The card pictures come
+// from Codigo beside the program, or from the installed data folder
+// (programa/../share/vendaluz/Codigo). Throws Error when no Proyectos folder can be
+// made at all.
+Espacio PrepararEspacio(const fs::path& programa, const fs::path& datosUsuario);
+
+// One entry of the project list: the file name without its final ".ini", and the file.
+struct EntradaProyecto {
+  std::string nombre;
+  fs::path ruta;
+  bool operator==(const EntradaProyecto&) const = default;
+};
+
+// The project list: the .ini files of the folder (any letter case of the extension)
+// in alphabetical order (letter case and accents aside). A missing folder gives an empty list.
+std::vector<EntradaProyecto> ListarProyectos(const fs::path& carpetaProyectos);
+
+}  // namespace vendaluz

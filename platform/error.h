@@ -1,0 +1,37 @@
+// Failures of the core: an exception with a stable numeric code and a readable
+// Spanish description. Callers at the edge (windows, command line, run driver)
+// show them as "Error: " code ": " description.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace vendaluz {
+
+// Stable codes; new failures get new numbers, old numbers never change meaning.
+enum class CodigoError : int {
+  kLecturaFallida = 101,    // a file could not be read
+  kEscrituraFallida = 102,  // a file could not be written
+  kCarpetaFallida = 103,    // a folder could not be created or listed
+  kTextoNoCodificable = 104,  // a text holds a character Windows-1252 lacks
+};
+
+class Error : public std::runtime_error {
+ public:
+  Error(CodigoError codigo, std::string descripcion);
+
+  int codigo() const { return static_cast<int>(codigo_); }
+  CodigoError tipo() const { return codigo_; }
+  const std::string& descripcion() const { return descripcion_; }
+  // "Error: " code ": " description, the one message shown to the user.
+  std::string Mensaje() const;
+
+ private:
+  CodigoError codigo_;
+  std::string descripcion_;
+};
+
+// Spanish text for an errno value ("permiso denegado", "no queda espacio en el disco").
+std::string SystemErrorText(int errnum);
+
+}  // namespace vendaluz

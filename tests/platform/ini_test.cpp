@@ -1,0 +1,110 @@
+#include "platform/ini.h"
+
+#include <gtest/gtest.h>
+
+namespace vendaluz {
+namespace {
+
+TEST(IniFile, ReadsByTheProfileRules) {
+  const IniFile ini = IniFile::Parse(
+      "ignored=before any section\r\n"
+      "[ Meta Tags ]\r\n"
+      "  AUTOR  =  Ana  \r\n"
+      "\r\n"
+      "Titulo=\"Tienda\"\r\n"
+      "Palabras='uno'\r\n"
+      "Tipo=\"sin cierre\r\n"
+      "Volver=\"\r\n"
+      "junk line without equals\r\n"
+      "Robots=a=b\r\n"
+      "[Formato]\n"
+      "Tama\xF1oFuente=12pt\n"
+      "Fuente=Arial\n"
+      "Fuente=Verdana\n"
+      "[formato]\n"
+      "Titulo0=segunda sección\n");
+  EXPECT_EQ(ini.Get("meta tags", "autor"), "Ana");
+  EXPECT_EQ(ini.Get("Meta Tags", "Titulo"), "Tienda");
+  EXPECT_EQ(ini.Get("Meta Tags", "Palabras"), "uno");
+  EXPECT_EQ(ini.Get("Meta Tags", "Tipo"), "\"sin cierre");
+  EXPECT_EQ(ini.Get("Meta Tags", "Volver"), "\"");
+  EXPECT_EQ(ini.Get("Meta Tags", "Robots"), "a=b");
+  EXPECT_EQ(ini.Get("FORMATO", "TAMAÑOFUENTE"), "12pt");
+  EXPECT_FALSE(ini.Get("Formato", "TamanoFuente"));
+  EXPECT_EQ(ini.Get("Formato", "Fuente"), "Arial");  // the first of two wins
+  EXPECT_FALSE(ini.Get("Formato", "Titulo0"));       // so does the first section
+  EXPECT_FALSE(ini.Get("", "ignored"));
+  EXPECT_FALSE(ini.Get("Nada", "Autor"));
+}
+
+TEST(IniFile, ValuesComeBackExactly) {
+  const std::string values[] = {
+      "",
+      "plain",
+      "  blanks at both ends\t",
+      "\"quoted\"",
+      "'single'",
+      "\"",
+      "line one\r\nline two\nline three\r",
+      "C:\\fotos\\nuevo\\silla.jpg",
+      "\\\"looks like our escape\"",
+      "\\\"",
+      "Ωmega ☃ 😀 and € ñ",
+      "bad \xFF utf8 \xC3",
+      "ends with backslash \\",
+      "<input type=\"hidden\" name=\"a\" value=\"b\">",
+      std::string(5000, 'x'),
+  };
+  IniFile ini;
+  int k = 0;
+  for (const std::string& v : values) ini.Set("S", "K" + std::to_string(k++), v);
+  const IniFile back = IniFile::Parse(ini.Serialize());
+  k = 0;
+  for (const std::string& v : values) {
+    EXPECT_EQ(back.Get("S", "K" + std::to_string(k++)), v) << "value: " << v;
+  }
+}
+
+TEST(IniFile, PlainValuesAreWrittenAsTheyAre) {
+  EXPECT_EQ(IniFile::EncodeValue("C:\\fotos\\nuevo.jpg"), "C:\\fotos\\nuevo.jpg");
+  EXPECT_EQ(IniFile::EncodeValue("Diseño €"), "Diseño €");
+  EXPECT_EQ(IniFile::EncodeValue("a\r\nb"), "\\\"a\\r\\nb\"");
+  EXPECT_EQ(IniFile::EncodeValue(" a"), "\\\" a\"");
+  EXPECT_EQ(IniFile::EncodeValue("Ω"), "\\\"\\u{3A9}\"");
+  // A file written by hand with a backslash sequence that is not ours keeps it.
+  EXPECT_EQ(IniFile::DecodeValue("\\\"C:\\temp\\q\""), "C:\\temp\\q");
+  EXPECT_EQ(IniFile::DecodeValue("\\\"\\u{110000}\\x{100}\""), "\\u{110000}\\x{100}");
+}
+
+TEST(IniFile, ChangesInPlaceAndKeepsWhatItDoesNotKnow) {
+  IniFile ini = IniFile::Parse(
+      "; a comment\r\n"
+      "[Inicio]\r\n"
+      "Nombre=Viejo\r\n"
+      "Extra=de otro programa\r\n"
+      "\r\n"
+      "[Propia]\r\n"
+      "Clave=valor\r\n");
+  ini.Set("inicio", "NOMBRE", "Nuevo");
+  ini.Set("Inicio", "Descripcion", "Tienda");
+  ini.Set("Formato", "Fuente", "Arial");
+  ini.SetRaw("Productos", "Cantidad", " 2");
+  EXPECT_EQ(ini.Serialize(),
+            "; a comment\r\n"
+            "[Inicio]\r\n"
+            "NOMBRE=Nuevo\r\n"
+            "Extra=de otro programa\r\n"
+            "Descripcion=Tienda\r\n"
+            "\r\n"
+            "[Propia]\r\n"
+            "Clave=valor\r\n"
+            "\r\n"
+            "[Formato]\r\n"
+            "Fuente=Arial\r\n"
+            "\r\n"
+            "[Productos]\r\n"
+            "Cantidad= 2\r\n");
+}
+
+}  // namespace
+}  // namespace vendaluz
