@@ -102,20 +102,22 @@ void LeerProyecto(const IniFile& ini, Proyecto& p) {
       }
       case TipoAjuste::kListaCampos: {
         const long long n = CantidadInicial(ini.Get("Formulario", "Cantidad").value_or(""));
-        p.camposFormulario = LeerLista<CampoFormulario>(1, n, [&ini](long long i, CampoFormulario& r) {
-          const std::string k = std::to_string(i);
-          bool any = LeerEntrada(ini, "FCampo", k, r.Campo);
-          any |= LeerEntrada(ini, "FNombre", k, r.Nombre);
-          any |= LeerEntrada(ini, "FTamano", k, r.Tamano);
-          return any;
-        });
+        p.camposFormulario =
+            LeerLista<CampoFormulario>(1, n, [&ini](long long i, CampoFormulario& r) {
+              const std::string k = std::to_string(i);
+              bool any = LeerEntrada(ini, "FCampo", k, r.Campo);
+              any |= LeerEntrada(ini, "FNombre", k, r.Nombre);
+              any |= LeerEntrada(ini, "FTamano", k, r.Tamano);
+              return any;
+            });
         break;
       }
       case TipoAjuste::kListaOcultos: {
         const long long n = CantidadEntera(ini.Get("SSL", "Cantidad").value_or("0"));
-        p.camposOcultos = LeerLista<CampoOculto>(0, n < 0 ? 0 : n, [&ini](long long j, CampoOculto& r) {
-          return LeerEntrada(ini, "SSL", "Campo" + std::to_string(j), r);
-        });
+        p.camposOcultos =
+            LeerLista<CampoOculto>(0, n < 0 ? 0 : n, [&ini](long long j, CampoOculto& r) {
+              return LeerEntrada(ini, "SSL", "Campo" + std::to_string(j), r);
+            });
         break;
       }
       default:

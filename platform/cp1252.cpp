@@ -13,9 +13,7 @@ constexpr std::array<char32_t, 32> kHigh = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
 
-char32_t ByteToCodePoint(unsigned char b) {
-  return (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : b;
-}
+char32_t ByteToCodePoint(unsigned char b) { return (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : b; }
 
 template <typename OnMissing>
 bool Encode(std::string_view utf8, std::string& out, OnMissing on_missing) {

@@ -30,8 +30,8 @@ int Cp1252Byte(char32_t code_point);
 inline constexpr char32_t kInvalidUtf8 = 0xFFFFFFFF;
 
 struct Unencodable {
-  std::size_t offset = 0;  // byte offset in the UTF-8 input
-  char32_t code_point = 0;   // or kInvalidUtf8
+  std::size_t offset = 0;   // byte offset in the UTF-8 input
+  char32_t code_point = 0;  // or kInvalidUtf8
 };
 
 // The bytes, or nothing when some character cannot be encoded; *first then tells

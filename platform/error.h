@@ -10,9 +10,9 @@ namespace vendaluz {
 
 // Stable codes; new failures get new numbers, old numbers never change meaning.
 enum class CodigoError : int {
-  kLecturaFallida = 101,    // a file could not be read
-  kEscrituraFallida = 102,  // a file could not be written
-  kCarpetaFallida = 103,    // a folder could not be created or listed
+  kLecturaFallida = 101,      // a file could not be read
+  kEscrituraFallida = 102,    // a file could not be written
+  kCarpetaFallida = 103,      // a folder could not be created or listed
   kTextoNoCodificable = 104,  // a text holds a character Windows-1252 lacks
 };
 
