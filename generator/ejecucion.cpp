@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <system_error>
 
 #include "platform/cp1252.h"
@@ -28,6 +30,21 @@ DestinoFormulario SeleccionarDestino(const Proyecto& p) {
   return {};
 }
 
+namespace {
+
+// True when none of the eight bytes at p is above 0x7F or an LF: such a run is
+// copied as it is (most of a page, the whole pager, is plain ASCII).
+bool OchoSimples(const char* p) {
+  std::uint64_t w;
+  std::memcpy(&w, p, 8);
+  constexpr std::uint64_t kAltos = 0x8080808080808080ULL;
+  const std::uint64_t lf = w ^ 0x0A0A0A0A0A0A0A0AULL;
+  const std::uint64_t hayLf = (lf - 0x0101010101010101ULL) & ~lf & kAltos;
+  return ((w & kAltos) | hayLf) == 0;
+}
+
+}  // namespace
+
 std::string CodificarPagina(std::string_view texto) {
   std::string out;
   out.reserve(texto.size() + 64);
@@ -35,6 +52,7 @@ std::string CodificarPagina(std::string_view texto) {
   std::size_t i = 0;
   while (i < n) {
     std::size_t j = i;
+    while (j + 8 <= n && OchoSimples(texto.data() + j)) j += 8;
     while (j < n) {
       const unsigned char c = static_cast<unsigned char>(texto[j]);
       if (c >= 0x80 || c == '\n') break;

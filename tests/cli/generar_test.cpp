@@ -270,5 +270,23 @@ TEST_F(Cli, RelativePicturePathsBelongToTheProjectFile) {
   EXPECT_TRUE(fs::exists(Tienda("Tienda") / "thumbnails" / "silla.jpg"));
 }
 
+TEST_F(Cli, SampleStoreGeneratesWithoutProblems) {
+  const fs::path ejemplo = fs::path(VENDALUZ_EJEMPLO) / "tienda.ini";
+  const Resultado r = Ejecutar({"--salida", (dir_ / "ejemplo").string(), ejemplo.string()});
+  EXPECT_EQ(r.codigo, 0) << r.errores;
+  const fs::path t = dir_ / "ejemplo";
+  for (const char* f : {"carrito.htm", "carrito2.htm", "carrito3.htm", "estado.htm",
+                        "formulario.htm", "estilo.css"}) {
+    EXPECT_TRUE(fs::exists(t / f)) << f;
+  }
+  EXPECT_FALSE(fs::exists(t / "carrito4.htm"));
+  int copias = 0, miniaturas = 0;
+  for (const auto& e : fs::directory_iterator(t / "imagenes")) copias += e.is_regular_file();
+  for (const auto& e : fs::directory_iterator(t / "thumbnails")) miniaturas += e.is_regular_file();
+  EXPECT_EQ(copias, 24);
+  EXPECT_EQ(miniaturas, 24);
+  EXPECT_NE(Slurp(t / "carrito3.htm").find("mecedora_ratan.jpg','1620','1230'"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace vendaluz

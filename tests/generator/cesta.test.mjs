@@ -34,9 +34,10 @@ const PRODUCTOS = [
   ['Ñandú ñoño € 50%', '1.15'],
 ];
 
-function generarTienda(extra = []) {
+function generarTienda(extra = [], validar = 1) {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'vendaluz-cesta-'));
-  const lineas = ['[Inicio]', 'Nombre=Cesta', '[Productos]', `Cantidad= ${PRODUCTOS.length}`,
+  const lineas = ['[Inicio]', 'Nombre=Cesta', '[Formulario]', `Validar=${validar}`,
+    '[Productos]', `Cantidad= ${PRODUCTOS.length}`,
     'Imagen=0', '[Nombre]', ...PRODUCTOS.map((p, i) => ` ${i + 1}=${p[0]}`),
     '[Precio]', ...PRODUCTOS.map((p, i) => ` ${i + 1}=${p[1]}`)];
   fs.writeFileSync(path.join(dir, 'cesta.ini'), aCp1252(lineas.join('\r\n') + '\r\n'));
@@ -47,6 +48,7 @@ function generarTienda(extra = []) {
 
 const TIENDA = generarTienda();
 const TIENDA_TASA = generarTienda(['--tasa', '21']);
+const TIENDA_SIN_VALIDAR = generarTienda([], 0);
 
 function leer(tienda, pagina) {
   return deCp1252(fs.readFileSync(path.join(tienda, pagina)));
@@ -62,6 +64,7 @@ class Navegador {
     this.respuesta = true;
     this.salida = '';
     this.destino = null;
+    this.enviados = [];
   }
   fijar(asignacion) {
     const par = asignacion.split(';')[0];
@@ -75,6 +78,8 @@ class Navegador {
     const yo = this;
     this.salida = '';
     const top = { location: { set href(v) { yo.destino = v; } } };
+    function HTMLFormElement() {}
+    HTMLFormElement.prototype.submit = function () { yo.enviados.push(this); };
     this.contexto = vm.createContext({
       document: {
         get cookie() { return yo.cookie; },
@@ -86,6 +91,7 @@ class Navegador {
       confirm: (t) => { yo.preguntas.push(t); return yo.respuesta; },
       top,
       window: { open() {} },
+      HTMLFormElement,
     });
     this.html = leer(tienda, pagina);
     for (const m of this.html.matchAll(/<script type="text\/javascript">([\s\S]*?)<\/script>/g)) {
@@ -251,4 +257,32 @@ test('names with quotes, backslashes and the basket separators survive the round
   n.abrir(TIENDA, 'estado.htm');
   assert.deepEqual(filas(n.salida).map((f) => f[0]),
     ['Silla', 'Tornillo', 'Sill\'n "Roma" \\ 2', 'Ñandú ñoño € 50%']);
+});
+
+test('the order form checks its text fields before sending', () => {
+  const formulario = (n, valores) => {
+    const f = n.ejecutar('new HTMLFormElement()');
+    f.elements = valores.map(([type, value]) => ({ type, value, focus() { n.foco = this; } }));
+    // A field named "submit" must not stop the form from being sent.
+    f.submit = 'un campo llamado submit';
+    return f;
+  };
+  const n = new Navegador().abrir(TIENDA, 'formulario.htm');
+  const incompleto = formulario(n, [['text', 'Ana'], ['hidden', ''], ['text', ''], ['text', '']]);
+  n.contexto.f = incompleto;
+  n.ejecutar('Enviar(f)');
+  assert.deepEqual(n.alertas, ['Por favor complete todos los campos del formulario']);
+  assert.equal(n.foco, incompleto.elements[2]);
+  assert.deepEqual(n.enviados, []);
+
+  n.contexto.f = formulario(n, [['text', 'Ana'], ['hidden', ''], ['select-one', '']]);
+  n.ejecutar('Enviar(f)');
+  assert.equal(n.enviados.length, 1);
+  assert.equal(n.alertas.length, 1);
+
+  const sin = new Navegador().abrir(TIENDA_SIN_VALIDAR, 'formulario.htm');
+  sin.contexto.f = formulario(sin, [['text', '']]);
+  sin.ejecutar('Enviar(f)');
+  assert.deepEqual(sin.alertas, []);
+  assert.equal(sin.enviados.length, 1);
 });

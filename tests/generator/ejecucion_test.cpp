@@ -72,6 +72,10 @@ TEST(EscribirArchivo, WritesWindows1252WithCrLfAndOneMoreLineEnd) {
   // A lone LF gets its CR; CR LF stays as it is.
   EXPECT_EQ(CodificarPagina("a\nb\r\nc\n"), "a\r\nb\r\nc\r\n");
   EXPECT_EQ(CodificarPagina("\n"), "\r\n");
+  // Long plain runs take a faster path; what follows them is still converted.
+  const std::string largo(21, 'a');
+  EXPECT_EQ(CodificarPagina(largo + "\n" + largo + "\r\n" + largo + "é" + largo + "\n"),
+            largo + "\r\n" + largo + "\r\n" + largo + "\xE9" + largo + "\r\n");
   // Characters the code page lacks become character references, never '?' or nothing.
   EXPECT_EQ(CodificarPagina("Ω → 😀"), "&#937; &#8594; &#128512;");
   EXPECT_EQ(CodificarPagina(std::string("a\xFF"

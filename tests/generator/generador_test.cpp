@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "generar_util.h"
+#include "generator/scripts_correo.h"
 #include "platform/error.h"
 
 namespace vendaluz {
@@ -209,6 +210,28 @@ TEST(Generador, ServerOptionsChooseThePaymentPageAndTheMailScript) {
     Generador g(p, EspacioDePrueba(dir), r.Llamadas());
     EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kCreada);
     EXPECT_EQ(Archivos(dir / "Proyectos" / "Tienda"), c.archivos);
+  }
+}
+
+TEST(Generador, MailScriptIsTheFirstSupportOptionSet) {
+  struct {
+    bool cgi, asp, php, cdonts;
+    std::optional<ScriptElegido> esperado;
+  } casos[] = {
+      {true, false, false, true, ScriptElegido{ScriptCorreo::kPerl, "PERL", "enviar.pl"}},
+      {false, true, false, true,
+       ScriptElegido{ScriptCorreo::kAspCdonts, "ASPCDONTS", "enviar.asp"}},
+      {false, true, false, false, ScriptElegido{ScriptCorreo::kAspEmail, "ASPEMAIL", "enviar.asp"}},
+      {false, false, true, true, ScriptElegido{ScriptCorreo::kPhp, "PHP", "enviar.php"}},
+      {false, true, true, true, ScriptElegido{ScriptCorreo::kAspCdonts, "ASPCDONTS", "enviar.asp"}},
+      {false, false, false, true, std::nullopt},
+  };
+  for (const auto& c : casos) {
+    Proyecto p;
+    p.soporte = {c.cgi, c.asp, c.php};
+    p.asp.CDONTS = c.cdonts;
+    p.asp.ASPEmail = !c.cdonts;
+    EXPECT_EQ(ElegirScriptCorreo(p), c.esperado) << c.cgi << c.asp << c.php << c.cdonts;
   }
 }
 
