@@ -46,11 +46,19 @@ export function proyectoTienda({ nombre = 'Tienda', email, redireccion, host, se
   };
 }
 
+// Adds a product list to a project: [nombre, precio, descripcion, imagen] each.
+export function conProductos(proyecto, productos) {
+  const columna = (k) => Object.fromEntries(productos.map((pr, i) => [` ${i + 1}`, pr[k] ?? '']));
+  return { ...proyecto, Productos: { Cantidad: ` ${productos.length}`, Imagen: '1' }, Nombre: columna(0),
+    Precio: columna(1), Descripcion: columna(2), Imagen: columna(3) };
+}
+
 // Generates the store of the project into carpeta; returns the generator's answer.
-export function generar(proyecto, carpeta) {
+export function generar(proyecto, carpeta, opciones = []) {
   const ini = `${carpeta}.ini`;
   escribirProyecto(ini, proyecto);
-  const r = spawnSync(GENERAR, ['--salida', carpeta, '--reemplazar', '--silencioso', ini], { encoding: 'latin1' });
+  const r = spawnSync(GENERAR, ['--salida', carpeta, '--reemplazar', '--silencioso', ...opciones, ini],
+    { encoding: 'latin1' });
   if (r.status !== 0) throw new Error(`vendaluz-generar falló (${r.status}): ${r.stderr}`);
   return r;
 }
