@@ -243,3 +243,173 @@ test('formulario: campos ocultos, total, validación y pedido por el script Perl
   }
   await p.close();
 });
+
+// ------------------------------------------------------------------ awkward shop data
+test('datos difíciles: nombres con comillas, corchetes y eñes se agregan, listan, quitan y llegan al correo', async () => {
+  const p = await nuevaPagina();
+  const dialogos = registrarDialogos(p, true);
+  await p.goto(`${tiendas.perl}/carrito.htm`);
+  // The description's markup is the shop owner's, shown as markup.
+  assert.equal(await p.locator('b:text-is("Oferta")').count(), 1);
+  for (const [n, cantidad] of [[3, '1'], [4, '2'], [5, '3'], [6, '1']]) await agregar(p, n, cantidad);
+  assert.deepEqual(dialogos.map((d) => d.texto), [`¿Agregar 1 ${RARO1} al carrito?`, `¿Agregar 2 ${RARO2} al carrito?`,
+    `¿Agregar 3 ${RARO3} al carrito?`, '¿Agregar 1 Pi al carrito?']);
+
+  await p.goto(`${tiendas.perl}/estado.htm`);
+  assert.deepEqual((await filas(p)).slice(1), [[RARO1, '1', '0.50', '0.50', ''], [RARO2, '2', '2.999', '5.99', ''],
+    [RARO3, '3', '1.15', '3.45', ''], ['Pi', '1', '3.14159265', '3.14', ''], ['Total', '13.09', '']]);
+  await recargaTras(p, () => p.locator('input[value="Quitar"]').nth(3).click());
+  assert.deepEqual((await filas(p)).map((f) => f[0]).slice(1), [RARO1, RARO2, RARO3, 'Total']);
+
+  await p.goto(`${tiendas.perl}/formulario.htm`);
+  await llenarComprador(p);
+  vaciarCorreos(captura);
+  await Promise.all([p.waitForURL(`${web.base}/gracias.htm`), p.locator('form input[value="Enviar"]').click()]);
+  const cuerpo = deCp1252(Buffer.from(leerCorreos(captura)[0].cuerpo, 'latin1'));
+  for (const linea of [`Producto1: ${RARO1}`, `Producto2: ${RARO2}`, 'ProductoTotal2: 5.99', `Producto3: ${RARO3}`,
+    'Cantidad3: 3', 'Total: 9.94']) {
+    assert.ok(cuerpo.includes(`${linea}\n`), `${linea} en\n${cuerpo}`);
+  }
+  await p.close();
+});
+
+test('cesta llena: lo que ya no cabe en la cookie se avisa y no se pierde nada en silencio', async () => {
+  const p = await nuevaPagina();
+  const dialogos = registrarDialogos(p, true);
+  await p.goto(`${tiendas.perl}/carrito2.htm`);
+  let agregados = 0;
+  for (let i = 0; i < 200 && !dialogos.some((d) => d.tipo === 'alert'); i++) {
+    await agregar(p, 11 + (i % 10), '1');
+    if (!dialogos.some((d) => d.tipo === 'alert')) agregados++;
+  }
+  const aviso = dialogos.find((d) => d.tipo === 'alert');
+  assert.ok(aviso, 'sin aviso al llenarse la cesta');
+  assert.match(aviso.texto, /carrito está lleno/);
+  // Every item the shopper was told was added is still there.
+  const valor = await cesta(nav.contexto, tiendas.perl);
+  assert.equal((valor.match(/\[/g) || []).length, agregados);
+  await p.close();
+});
+
+test('formulario: el pedido llega por enviar.php y el comprador va a la página configurada', async (t) => {
+  const libre = await arrancarServidor({ carpeta: dir });
+  const puerto = libre.puerto;
+  await libre.cerrar();
+  const base = `http://127.0.0.1:${puerto}`;
+  const carpeta = path.join(dir, 'php');
+  generar(conProductos(proyectoTienda({ nombre: 'php', email: 'tienda@example.com', redireccion: `${base}/gracias.htm`,
+    host: '127.0.0.1', sendmail: CAPTURA, campos: CAMPOS, soporte: 'PHP' }), PRODUCTOS.slice(0, 3)), carpeta);
+  fs.writeFileSync(path.join(carpeta, 'gracias.htm'), '<html><body><h1>Gracias</h1></body></html>');
+  const enrutador = new URL('./lib/enrutador.php', import.meta.url).pathname;
+  const php = spawn('php', ['-S', `127.0.0.1:${puerto}`, '-t', carpeta, '-d', `sendmail_path=${CAPTURA} -t -i`,
+    '-d', 'default_charset=', enrutador],
+    { env: { ...process.env, VZ_CAPTURA: captura }, stdio: 'ignore' });
+  t.after(() => php.kill());
+  for (let i = 0; i < 100; i++) {
+    try { await fetch(`${base}/gracias.htm`); break; } catch { await new Promise((r) => setTimeout(r, 50)); }
+  }
+
+  const p = await nuevaPagina();
+  registrarDialogos(p, true);
+  await p.goto(`${base}/carrito.htm`);
+  await agregar(p, 1, '2');
+  await agregar(p, 3, '1');
+  await p.goto(`${base}/formulario.htm`);
+  await llenarComprador(p);
+  vaciarCorreos(captura);
+  await Promise.all([p.waitForURL(`${base}/gracias.htm`), p.locator('form input[value="Enviar"]').click()]);
+  const correos = leerCorreos(captura);
+  assert.equal(correos.length, 1);
+  assert.ok(correos[0].cabeceras.includes('To: tienda@example.com'));
+  const cuerpo = deCp1252(Buffer.from(correos[0].cuerpo, 'latin1'));
+  for (const linea of ['Producto1 = Silla', 'Cantidad1 = 2', 'ProductoTotal1 = 21.00', `Producto2 = ${RARO1}`,
+    'Total = 21.50', 'nombre = José', 'telefono = 555-0100']) {
+    assert.ok(cuerpo.includes(`${linea}\r\n`), `${linea} en\n${cuerpo}`);
+  }
+  await p.close();
+});
+
+// ------------------------------------------------------------------ payment flows
+// A posted form in the pages' code page, as a Map of its fields.
+function leerFormulario(datos) {
+  const campos = new Map();
+  for (const par of datos.split('&')) {
+    const [k, v = ''] = par.split('=').map((t) => deCp1252(Buffer.from(
+      t.replace(/\+/g, ' ').replace(/%([0-9A-Fa-f]{2})/g, (_, h) => String.fromCharCode(parseInt(h, 16))), 'latin1')));
+    if (!campos.has(k)) campos.set(k, v);
+  }
+  return campos;
+}
+
+const OCULTOS = ['<input type="hidden" name="comercio" value="1234">', '<input type="hidden" name="moneda" value="ARS">'];
+
+test('pasarela: logos, sección de tarjeta y envío a la pasarela con los campos ocultos', async () => {
+  crear('spg', { servidor: 'SPG', ocultos: OCULTOS, servidorExtra: {
+    RutaServidor: `${web.base}/spg/formulario.htm`, ServidorScript: `${web.base}/pasarela/cobro` } });
+  const p = await nuevaPagina();
+  registrarDialogos(p, true);
+  const respuestas = [];
+  p.on('response', (r) => respuestas.push([new URL(r.url()).pathname, r.status()]));
+  await p.goto(`${tiendas.spg}/carrito.htm`);
+  assert.equal(await p.locator(`a[href="${web.base}/spg/formulario.htm"]`).count(), 1);
+  await agregar(p, 2, '4');
+  await p.goto(`${tiendas.spg}/formulario.htm`);
+  for (const logo of ['visa', 'master', 'amex', 'diners']) {
+    assert.ok(respuestas.some(([r, s]) => r === `/spg/${logo}.gif` && s === 200), logo);
+    assert.ok(await p.locator(`img[src="${logo}.gif"]`).evaluate((i) => i.naturalWidth > 0), logo);
+  }
+  assert.deepEqual(await p.locator('select[name="Tipo"] option').allInnerTexts(),
+    ['Visa', 'Master Card', 'American Express', 'Diners Club']);
+  await llenarComprador(p);
+  await p.fill('input[name="Titular"]', 'José Peña');
+  await p.selectOption('select[name="Tipo"]', 'Diners Club');
+  await p.fill('input[name="Número"]', '4111111111111111');
+  await p.fill('input[name="Expira"]', '12/30');
+  web.recibidos.length = 0;
+  await Promise.all([p.waitForURL(`${web.base}/pasarela/cobro`), p.locator('form input[value="Enviar"]').click()]);
+  const enviado = leerFormulario(web.recibidos[0].datos);
+  assert.equal(web.recibidos[0].metodo, 'POST');
+  for (const [k, v] of [['comercio', '1234'], ['moneda', 'ARS'], ['Tipo', 'Diners Club'], ['Titular', 'Jos\u00e9 Pe\u00f1a'],
+    ['Expira', '12/30'], ['Producto1', 'Mesa'], ['Cantidad1', '4'], ['ProductoTotal1', '4.40'], ['Total', '4.40']]) {
+    assert.equal(enviado.get(k), v, k);
+  }
+  // "Número" travels in the page's code page.
+  assert.ok(web.recibidos[0].datos.includes('N%FAmero=4111111111111111'));
+  await p.close();
+});
+
+test('ssl: Continuar lleva el pedido a ssl.htm, que lo envía con la tarjeta al servidor seguro', async () => {
+  crear('ssl', { servidor: 'SSL', ocultos: OCULTOS, servidorExtra: { ServidorScript: `${web.base}/pasarela/ssl` } });
+  const p = await nuevaPagina();
+  registrarDialogos(p, true);
+  await p.goto(`${tiendas.ssl}/carrito.htm`);
+  await agregar(p, 1, '1');
+  await agregar(p, 4, '2');
+  await p.goto(`${tiendas.ssl}/formulario.htm`);
+  assert.equal(await p.locator('input[name="comercio"]').count(), 0);
+  await llenarComprador(p);
+  await Promise.all([p.waitForURL(/ssl\.htm\?/), p.locator('form input[value="Continuar"]').click()]);
+  const consulta = new URL(p.url()).searchParams;
+  assert.equal(consulta.get('Producto1'), 'Silla');
+  assert.equal(consulta.get('Total'), '16.49');
+  assert.equal(await p.locator('input[name="comercio"]').count(), 1);
+  await p.fill('input[name="Titular"]', 'Jose');
+  await p.fill('input[name="Numero"]', '4111111111111111');
+  await p.fill('input[name="Expiracion"]', '12/30');
+  web.recibidos.length = 0;
+  await Promise.all([p.waitForURL(`${web.base}/pasarela/ssl`), p.locator('input[value="Enviar Orden"]').click()]);
+  const enviado = leerFormulario(web.recibidos[0].datos);
+  for (const [k, v] of [['Titular', 'Jose'], ['Numero', '4111111111111111'], ['Expiracion', '12/30'],
+    ['Tipo', 'Visa'], ['comercio', '1234'], ['moneda', 'ARS']]) {
+    assert.equal(enviado.get(k), v, k);
+  }
+  // The order itself travels on with the card: items, total and the buyer's data.
+  assert.equal(enviado.get('Producto1'), 'Silla');
+  assert.equal(enviado.get('Producto2'), RARO2);
+  assert.equal(enviado.get('Cantidad2'), '2');
+  assert.equal(enviado.get('Total'), '16.49');
+  assert.equal(enviado.get('email'), 'jose@example.net');
+  assert.equal(enviado.get('nombre'), 'José');
+  assert.equal(enviado.get('ciudad'), 'Córdoba');
+  await p.close();
+});
