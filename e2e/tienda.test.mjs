@@ -413,3 +413,65 @@ test('ssl: Continuar lleva el pedido a ssl.htm, que lo envía con la tarjeta al 
   assert.equal(enviado.get('ciudad'), 'Córdoba');
   await p.close();
 });
+
+// ------------------------------------------------------------------ categories
+test('categorías: sus páginas comparten la cesta y llevan al estado y al formulario de la tienda', async () => {
+  const carpeta = crear('cat');
+  const ofertas = [['Silla plegable', '7.25', 'Oferta de temporada', `${EJEMPLO}banco_jardin.jpg`],
+    ['Taburete', '4.00', 'Pino', '']];
+  const proyecto = conProductos(proyectoTienda({ nombre: 'cat', email: 'tienda@example.com', redireccion: '',
+    host: '127.0.0.1', sendmail: CAPTURA, campos: CAMPOS }), ofertas);
+  generar(proyecto, carpeta, ['--categoria', 'ofertas']);
+  assert.ok(fs.existsSync(path.join(carpeta, 'ofertas.htm')));
+  assert.ok(fs.existsSync(path.join(carpeta, 'carrito.htm')));
+
+  const p = await nuevaPagina();
+  registrarDialogos(p, true);
+  await p.goto(`${tiendas.cat}/carrito.htm`);
+  await agregar(p, 1, '1');
+  await p.goto(`${tiendas.cat}/ofertas.htm`);
+  await agregar(p, 1, '2');
+  assert.equal(await cesta(nav.contexto, tiendas.cat), '[Silla,10.50#1][Silla plegable,7.25#2]');
+  await Promise.all([p.waitForURL(/estado\.htm$/), p.click('a[href="estado.htm"]')]);
+  assert.deepEqual((await filas(p)).slice(1).map((f) => f[0]), ['Silla', 'Silla plegable', 'Total']);
+  await p.goto(`${tiendas.cat}/ofertas.htm`);
+  await Promise.all([p.waitForURL(/formulario\.htm$/), p.click('a[href="formulario.htm"]')]);
+  assert.equal((await ocultos(p)).find(([k]) => k === 'Total')[1], '25.00');
+  await p.close();
+});
+
+// ------------------------------------------------------------------ phones and pictures of every page
+const PAGINAS = [['catalogo', 'perl', 'carrito.htm'], ['estado', 'tasa', 'estado.htm'],
+  ['formulario', 'perl', 'formulario.htm'], ['pasarela', 'spg', 'formulario.htm'], ['pago', 'ssl', 'ssl.htm'],
+  ['categoria', 'cat', 'ofertas.htm']];
+
+test('teléfonos: cada clase de página se lee a 375 por 667 sin desplazarse de lado', async () => {
+  fs.mkdirSync(CAPTURAS, { recursive: true });
+  const fallos = [];
+  for (const [ancho, alto, sufijo] of [[375, 667, 'telefono'], [1024, 768, 'escritorio']]) {
+    const p = await nuevaPagina();
+    registrarDialogos(p, true);
+    await p.setViewportSize({ width: ancho, height: alto });
+    await ponerCesta(tiendas.perl, '[Silla,10.50#2][Mesa,1.10#3]');
+    for (const [nombre, tienda, archivo] of PAGINAS) {
+      if (!tiendas[tienda]) continue;
+      const url = new URL(tiendas[tienda]);
+      await nav.contexto.addCookies([{ name: 'TheBasket', value: '[Silla,10.50#2][Mesa,1.10#3]',
+        domain: url.hostname, path: url.pathname }]);
+      await p.goto(`${tiendas[tienda]}/${archivo}`);
+      const { anchoPagina, cortado } = await p.evaluate(() => ({
+        anchoPagina: document.documentElement.scrollWidth,
+        // Text of a cell that runs past the right edge of the screen.
+        cortado: Array.from(document.querySelectorAll('td')).filter((td) =>
+          td.innerText.trim() && td.getBoundingClientRect().right > window.innerWidth + 1).map((td) => td.innerText),
+      }));
+      await p.screenshot({ path: path.join(CAPTURAS, `tienda-${nombre}-${sufijo}.png`), fullPage: true });
+      if (sufijo === 'telefono') {
+        if (anchoPagina > ancho) fallos.push(`${nombre}: la página mide ${anchoPagina} px de ancho`);
+        if (cortado.length) fallos.push(`${nombre}: texto fuera de la pantalla: ${cortado.join(' | ')}`);
+      }
+    }
+    await p.close();
+  }
+  assert.deepEqual(fallos, []);
+});
