@@ -14,6 +14,15 @@ enum class CodigoError : int {
   kEscrituraFallida = 102,    // a file could not be written
   kCarpetaFallida = 103,      // a folder could not be created or listed
   kTextoNoCodificable = 104,  // a text holds a character Windows-1252 lacks
+
+  // The store generator.
+  kNombreCarpetaInvalido = 301,  // a project name that cannot name the output folder
+  kProductosPorPagina = 302,     // products per page is not a whole number of at least 1
+  kTasaInvalida = 303,           // the tax rate is not a plain decimal number
+  kCategoriaInvalida = 304,      // a category file name that is empty, not a to z, or reserved
+  kCarpetaCategoria = 305,       // the category folder holds no generated store
+  kVaciadoFallido = 306,         // the old output folder could not be emptied
+  kErrorInterno = 399,           // an unexpected failure inside a run
 };
 
 class Error : public std::runtime_error {
