@@ -14,11 +14,14 @@
 #include "model/archivo_proyecto.h"
 #include "platform/error.h"
 #include "platform/files.h"
+#include "platform/servidor_vista_previa.h"
 #include "platform/text.h"
 #include "ui/barra_estado.h"
 #include "ui/conversion.h"
 #include "ui/frmAcerca.h"
 #include "ui/frmAyuda.h"
+#include "ui/frmCategoria.h"
+#include "ui/frmGenerar.h"
 #include "ui/frmReporte.h"
 #include "ui/logo.h"
 #include "ui/pagina_carrito.h"
@@ -38,7 +41,7 @@ constexpr int kPaginaGenerar = 6;
 }  // namespace
 
 frmPrincipal::frmPrincipal(Entorno& entorno, QWidget* padre)
-    : QMainWindow(padre), entorno_(entorno) {
+    : QMainWindow(padre), entorno_(entorno), servidor_(std::make_unique<ServidorVistaPrevia>()) {
   setObjectName("frmPrincipal");
   setWindowTitle(QStringLiteral("Vendaluz"));
   setWindowIcon(QIcon(LogoVendaluz(64)));
@@ -123,6 +126,7 @@ void frmPrincipal::CrearAcciones() {
   connect(mnuGuardarPro_, &QAction::triggered, this, &frmPrincipal::GuardarProyecto);
   connect(mnuSalir_, &QAction::triggered, this, &QWidget::close);
   connect(mnuReporte_, &QAction::triggered, this, &frmPrincipal::MostrarReporte);
+  connect(mnuGenerar_, &QAction::triggered, this, &frmPrincipal::Generar);
   connect(tbGenerar_, &QAction::triggered, this, &frmPrincipal::MostrarReporte);
   connect(mnuVerBarra_, &QAction::toggled, this, &frmPrincipal::VerBarra);
   connect(mnuBarraEstado_, &QAction::toggled, this, &frmPrincipal::VerBarraEstado);
@@ -229,6 +233,8 @@ void frmPrincipal::CrearPaginas() {
   connect(paginaCarrito_, &PaginaCarrito::imagenCambiada, paginaGenerar_,
           &PaginaGenerar::MostrarCarpetas);
   connect(paginaGenerar_, &PaginaGenerar::reportePedido, this, &frmPrincipal::MostrarReporte);
+  connect(paginaGenerar_, &PaginaGenerar::generarPedido, this, &frmPrincipal::Generar);
+  connect(paginaGenerar_, &PaginaGenerar::categoriaPedida, this, &frmPrincipal::MostrarCategoria);
 }
 
 // ---- Project commands ----
@@ -430,6 +436,36 @@ void frmPrincipal::MostrarReporte() {
   frmReporte reporte(p_, this);
   HabilitarGenerar(reporte.Completo());
   reporte.exec();
+}
+
+Proyecto frmPrincipal::ProyectoParaGenerar() const {
+  Proyecto p = p_;
+  if (rutaActual_.empty()) return p;
+  const std::filesystem::path base = std::filesystem::absolute(rutaActual_).parent_path();
+  for (Producto& producto : p.productos) {
+    const std::string_view ruta = Trim(producto.Imagen);
+    if (!ruta.empty() && std::filesystem::path(ruta).is_relative()) {
+      producto.Imagen = PathText(base / ruta);
+    }
+  }
+  return p;
+}
+
+void frmPrincipal::Generar() {
+  if (!paginaGenerar_->cmdGenerar()->isEnabled() && !mnuGenerar_->isEnabled()) return;
+  frmGenerar generar(ProyectoParaGenerar(), entorno_, *servidor_, this);
+  connect(&generar, &frmGenerar::terminado, this, [this](const std::filesystem::path& carpeta) {
+    HabilitarGenerar(false);
+    paginaGenerar_->MostrarGenerados(carpeta);
+  });
+  // Answering No to the replace question also asks for a new report.
+  connect(&generar, &frmGenerar::interrumpido, this, [this] { HabilitarGenerar(false); });
+  generar.exec();
+}
+
+void frmPrincipal::MostrarCategoria() {
+  frmCategoria categoria(p_, entorno_, this);
+  categoria.exec();
 }
 
 void frmPrincipal::MostrarAyuda() {

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <filesystem>
+#include <memory>
 
 #include "model/proyecto.h"
 #include "ui/entorno.h"
@@ -20,6 +21,7 @@ class QToolBar;
 namespace vendaluz {
 
 class BarraEstado;
+class ServidorVistaPrevia;
 class PaginaCarrito;
 class PaginaFormato;
 class PaginaFormulario;
@@ -55,6 +57,8 @@ class frmPrincipal : public QMainWindow {
   void HabilitarGenerar(bool habilitar);
 
   void MostrarReporte();
+  void Generar();
+  void MostrarCategoria();
   void MostrarAyuda();
   void MostrarAcerca();
 
@@ -81,6 +85,9 @@ class frmPrincipal : public QMainWindow {
   void NombreCambiado();
   void MostrarTitulo();
   void CambioPagina(int indice);
+  // The project as the run gets it: picture paths relative to the project file's
+  // folder made absolute, as the command line does.
+  Proyecto ProyectoParaGenerar() const;
 
   void IniciarProgreso();
   void PasoProgreso();
@@ -88,6 +95,7 @@ class frmPrincipal : public QMainWindow {
   void VerBarraEstado(bool visible);
 
   Entorno& entorno_;
+  std::unique_ptr<ServidorVistaPrevia> servidor_;  // the preview, until the program ends
   Proyecto p_;
   ContadorProyectos contador_;
   std::filesystem::path rutaActual_;

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "generator/ejecucion.h"
+#include "platform/error.h"
+
 namespace vendaluz {
 namespace {
 
@@ -149,6 +152,22 @@ TEST(Reporte, NameThatCannotNameAFolderIsIncomplete) {
     p.inicio.Nombre = bueno;
     EXPECT_EQ(ConstruirReporte(p)[0].estado, bueno);
     EXPECT_TRUE(ReporteCompleto(ConstruirReporte(p)));
+  }
+}
+
+// The report lets through exactly the names the generator accepts for the store's
+// folder, so a complete report never leads to a run that stops on the name.
+TEST(Reporte, FolderNameRuleAgreesWithTheGenerator) {
+  for (const char* nombre : {"", ".", "..", "a/b", "a\\b", "tab\there", "x\x7f", "Tienda",
+                             "Café y té", "tienda.v2", "...", " espacio ", "ñandú"}) {
+    SCOPED_TRACE(nombre);
+    bool generador = true;
+    try {
+      ComprobarNombreCarpeta(nombre);
+    } catch (const Error&) {
+      generador = false;
+    }
+    EXPECT_EQ(EsNombreDeCarpeta(nombre), generador);
   }
 }
 

@@ -3,6 +3,7 @@
 // pictures change only when the windows do.
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -11,7 +12,9 @@
 #include "pruebas.h"
 #include "ui/frmAcerca.h"
 #include "ui/frmAyuda.h"
+#include "ui/frmCategoria.h"
 #include "ui/frmExaminar.h"
+#include "ui/frmGenerar.h"
 #include "ui/frmPrincipal.h"
 #include "ui/frmReporte.h"
 #include "ui/frmSplash.h"
@@ -82,6 +85,27 @@ class PruebaCapturas : public QObject {
     Guardar(ayuda, "ayuda");
     frmSplash splash(nullptr);
     Guardar(splash, "splash");
+  }
+
+  void generacionYCategoria() {
+    prueba::Banco b(kPrograma);
+    Proyecto p;
+    ContadorProyectos c;
+    NuevoProyecto(p, c, b.proyectos().string());
+    p.inicio.Nombre = "Tienda";
+    p.productos = {{"Silla", "25.00", "", ""}};
+    ServidorVistaPrevia servidor;
+    frmGenerar generar(p, b.entorno, servidor);
+    generar.show();
+    auto* cerrar = generar.findChild<QPushButton*>("cmdCancelar");
+    QTRY_VERIFY_WITH_TIMEOUT(cerrar->isEnabled(), 20000);
+    Guardar(generar, "generar");
+
+    p.categoriaOpcion = 1;
+    p.categoriaArchivo = "ofertas";
+    p.categoriaCarpeta = (b.proyectos() / "Tienda").string();
+    frmCategoria categoria(p, b.entorno);
+    Guardar(categoria, "categoria");
   }
 };
 

@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
   const std::map<std::string, std::function<QObject*()>> clases = {
       {"frmPrincipal", CrearPruebaPrincipal}, {"frmReporte", CrearPruebaReporte},
       {"frmExaminar", CrearPruebaExaminar},   {"VentanasPequenas", CrearPruebaVentanasPequenas},
-      {"Capturas", CrearPruebaCapturas},
+      {"Capturas", CrearPruebaCapturas},      {"frmGenerar", CrearPruebaGenerar},
+      {"frmCategoria", CrearPruebaCategoria},
   };
   if (argc < 2 || !clases.count(argv[1])) {
     std::fprintf(stderr, "uso: tests_ui CLASE [opciones de Qt Test]\nclases:");

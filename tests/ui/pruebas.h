@@ -9,3 +9,5 @@ QObject* CrearPruebaReporte();
 QObject* CrearPruebaExaminar();
 QObject* CrearPruebaVentanasPequenas();
 QObject* CrearPruebaCapturas();
+QObject* CrearPruebaGenerar();
+QObject* CrearPruebaCategoria();
