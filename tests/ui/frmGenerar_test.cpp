@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -211,6 +212,43 @@ class PruebaGenerar : public QObject {
     for (int i = 0; i < lista->count(); ++i) archivos << lista->item(i)->text();
     QVERIFY2(archivos.contains("carrito.htm") && archivos.contains("estado.htm"),
              qPrintable(archivos.join(',')));
+  }
+
+  // What scripts/run prepares: the sample project copied into Proyectos, opened
+  // from the project list and generated with its pictures.
+  void proyectoDeEjemplo() {
+    Banco b;
+    const std::filesystem::path ejemplo = VENDALUZ_EJEMPLO;
+    std::filesystem::copy(ejemplo / "tienda.ini", b.proyectos());
+    std::filesystem::copy(ejemplo / "imagenes", b.proyectos() / "imagenes");
+    frmPrincipal w(b.entorno);
+    w.show();
+    QMenu* lista = w.findChild<QMenu*>("mnuProyectos");
+    QCOMPARE(lista->actions().size(), 1);
+    QCOMPARE(lista->actions()[0]->text(), QStringLiteral("tienda"));
+    b.dialogos.respuestas = {Respuesta::kNo};
+    lista->actions()[0]->trigger();
+    const std::string nombre = w.ProyectoAbierto().inicio.Nombre;
+    QCOMPARE(nombre, std::string("Tienda de ejemplo"));
+
+    AlAbrirse([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
+    w.MostrarReporte();
+    QVERIFY(w.findChild<QPushButton*>("cmdGenerar")->isEnabled());
+    QString estado;
+    AlAbrirse([&estado](QWidget* modal) {
+      auto* cerrar = modal->findChild<QPushButton*>("cmdCancelar");
+      QTRY_VERIFY_WITH_TIMEOUT(cerrar->isEnabled(), 60000);
+      estado = modal->findChild<QLabel*>("lblGenerar")->text();
+      cerrar->click();
+    });
+    w.Generar();
+    QCOMPARE(estado, QStringLiteral("La Vendaluz ha sido creada!"));
+    const auto tienda = b.proyectos() / nombre;
+    QVERIFY(std::filesystem::exists(tienda / "carrito.htm"));
+    const auto& primero = w.ProyectoAbierto().productos.front().Imagen;
+    const auto foto = std::filesystem::path(primero).filename();
+    QVERIFY2(std::filesystem::exists(tienda / "imagenes" / foto), qPrintable(AQt(foto)));
+    QVERIFY(std::filesystem::exists(tienda / "thumbnails"));
   }
 
   void imagenesRelativasAlArchivoDelProyecto() {
