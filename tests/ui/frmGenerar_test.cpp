@@ -81,8 +81,11 @@ class PruebaGenerar : public QObject {
       QTest::keyClick(&g, Qt::Key_Escape);
       QVERIFY(!g.close());
       QVERIFY(g.isVisible());
-      QTest::qWait(900);
-      QVERIFY(!std::filesystem::exists(salida));  // the run starts 1000 ms after showing
+      // The run starts 1000 ms after showing (checked only while surely before that,
+      // since a busy machine may wake this thread late).
+      QTest::qWait(800);
+      const bool antes = reloj.elapsed() < 950;
+      if (antes) QVERIFY(!std::filesystem::exists(salida));
       QTRY_VERIFY_WITH_TIMEOUT(c.cancelar->isEnabled(), 20000);
       QVERIFY(reloj.elapsed() >= 1000);
       QCOMPARE(c.estado->text(), QStringLiteral("La Vendaluz ha sido creada!"));

@@ -446,6 +446,18 @@ class PruebaPrincipal : public QObject {
     QVERIFY(!mnuGenerar->isEnabled());
   }
 
+  void elNombreSeSeleccionaAlRecibirElFoco() {
+    Banco b;
+    frmPrincipal w(b.entorno);
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto* nombre = Hallar<QLineEdit>(&w, "txtNombrePro");
+    Hallar<QLineEdit>(&w, "txtDesPro")->setFocus();
+    QTest::mouseClick(nombre, Qt::LeftButton);
+    QTRY_COMPARE(nombre->selectedText(), QStringLiteral("Proyecto1"));
+  }
+
   void elBotonGenerarDeLaBarraAbreElReporte() {
     Banco b;
     frmPrincipal w(b.entorno);
