@@ -171,11 +171,8 @@ ResultadoGeneracion Generador::Tienda() {
     if (const auto script = ElegirScriptCorreo(p_)) {
       if (script->tipo == ScriptCorreo::kPerl) InformarEstado("Creando archivo CGI...");
       e_.textoPagina.assign(CargarPlantilla(script->plantilla));
-      // A script whose template is still empty is not written at all.
-      if (!e_.textoPagina.empty()) {
-        RellenarScriptCorreo(p_, e_, script->tipo);
-        e_.EscribirArchivo(carpeta / script->archivo, e_.textoPagina);
-      }
+      RellenarScriptCorreo(p_, e_, script->tipo);
+      e_.EscribirArchivo(carpeta / script->archivo, e_.textoPagina);
     }
   }
 

@@ -23,7 +23,9 @@ struct ScriptElegido {
 // nothing when none is.
 std::optional<ScriptElegido> ElegirScriptCorreo(const Proyecto& p);
 
-// Fills the script template held in the page text.
+// Fills the script template held in the page text. Settings go into the strings of
+// the script escaped for its language and on one line, so that no setting can
+// break the script or add code to it.
 void RellenarScriptCorreo(const Proyecto& p, Ejecucion& e, ScriptCorreo tipo);
 
 }  // namespace vendaluz

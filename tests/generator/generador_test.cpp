@@ -51,13 +51,20 @@ TEST(Generador, FreshStoreWalksTheStagesAndFinishes) {
   EXPECT_EQ(r.progreso, progreso);
   EXPECT_EQ(r.terminada, t);
   EXPECT_TRUE(r.problemas.empty());
-  EXPECT_EQ(Archivos(t), (std::vector<std::string>{"carrito.htm", "estado.htm", "formulario.htm"}));
+  EXPECT_EQ(Archivos(t),
+            (std::vector<std::string>{"carrito.htm", "enviar.pl", "estado.htm", "formulario.htm"}));
   EXPECT_TRUE(fs::is_directory(t / "imagenes"));
   EXPECT_TRUE(fs::is_directory(t / "thumbnails"));
-  for (const std::string& f : Archivos(t)) {
+  for (const std::string& f : {"carrito.htm", "estado.htm", "formulario.htm"}) {
     const std::string bytes = Slurp(t / f);
     EXPECT_TRUE(bytes.ends_with("</html>\r\n")) << f;
   }
+  // A new project's presets give the Perl script with its preset interpreter and
+  // mail program.
+  const std::string perl = Slurp(t / "enviar.pl");
+  EXPECT_EQ(perl.substr(0, perl.find("\r\n")), "#!/usr/bin/perl");
+  EXPECT_NE(perl.find("my $programa_correo = '/usr/lib/sendmail';"), std::string::npos);
+  EXPECT_TRUE(perl.ends_with("\n}\r\n"));
 
   Abridor abridor;
   g.VistaPrevia(abridor);
@@ -85,7 +92,8 @@ TEST(Generador, ReplacingEmptiesTheFolderFirst) {
   Generador g(ProyectoDePrueba("Tienda", 1), espacio, r.Llamadas());
   EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kCreada);
   EXPECT_EQ(r.preguntas, (std::vector<std::string>{"Tienda"}));
-  EXPECT_EQ(Archivos(t), (std::vector<std::string>{"carrito.htm", "estado.htm", "formulario.htm"}));
+  EXPECT_EQ(Archivos(t),
+            (std::vector<std::string>{"carrito.htm", "enviar.pl", "estado.htm", "formulario.htm"}));
   EXPECT_FALSE(fs::exists(t / "viejo"));
   EXPECT_FALSE(fs::exists(fs::symlink_status(t / "enlace")));
   EXPECT_EQ(Slurp(dir / "fuera" / "importante.txt"), "no tocar");
@@ -198,8 +206,7 @@ TEST(Generador, ServerOptionsChooseThePaymentPageAndTheMailScript) {
        false,
        {"amex.gif", "carrito.htm", "diners.gif", "estado.htm", "formulario.htm", "master.gif",
         "visa.gif"}},
-      // The mail scripts are not written while their templates are empty.
-      {true, false, false, {"carrito.htm", "estado.htm", "formulario.htm"}},
+      {true, false, false, {"carrito.htm", "enviar.pl", "estado.htm", "formulario.htm"}},
   };
   for (const Caso& c : casos) {
     TempDir dir;
@@ -284,9 +291,9 @@ TEST(Generador, CategoryJobAddsPagesToAnExistingStore) {
                                       "La nueva categoría ha sido creada!"}));
   EXPECT_EQ(r.terminada, t);
   EXPECT_TRUE(r.preguntas.empty());
-  EXPECT_EQ(Archivos(t),
-            (std::vector<std::string>{"carrito.htm", "estado.htm", "estilo.css", "formulario.htm",
-                                      "ofertas.htm", "ofertas2.htm", "ofertas3.htm"}));
+  EXPECT_EQ(Archivos(t), (std::vector<std::string>{"carrito.htm", "enviar.pl", "estado.htm",
+                                                   "estilo.css", "formulario.htm", "ofertas.htm",
+                                                   "ofertas2.htm", "ofertas3.htm"}));
   EXPECT_EQ(Slurp(t / "carrito.htm"), carrito);
   EXPECT_FALSE(fs::exists(dir / "Proyectos" / "Ofertas"));
   EXPECT_NE(Pagina(t / "ofertas2.htm").find("agregar6\""), std::string::npos);

@@ -131,6 +131,17 @@ TEST(Plantillas, CarryTheMarksTheirBuildersFill) {
       {"FINFORM", {{"*Tipo*", 1}}},
       {"FINFORM2", {{"*strColor1*", 1}}},
       {"PERLFORM", {{"*Email*", 1}, {"*Redireccionar*", 1}}},
+      // The Perl script also takes the redirect address, so that it never sends a
+      // buyer where a post says.
+      {"PERL",
+       {{"*RutaCGI*", 1},
+        {"*Email*", 1},
+        {"*Host*", 1},
+        {"*SendMail*", 1},
+        {"*Redireccionar*", 1}}},
+      {"ASPCDONTS", {{"*Email*", 2}, {"*CodigoASP*", 1}}},
+      {"ASPEMAIL", {{"*Email*", 2}, {"*Smtp*", 1}, {"*CodigoASP*", 1}}},
+      {"PHP", {{"*Email*", 2}, {"*Redireccionar*", 1}}},
       {"SSL",
        {{"*Titulo*", 2},
         {"*Estilo*", 1},
