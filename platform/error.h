@@ -14,6 +14,11 @@ enum class CodigoError : int {
   kEscrituraFallida = 102,  // a file could not be written
   kCarpetaFallida = 103,    // a folder could not be created or listed
   kTextoNoCodificable = 104,  // a text holds a character Windows-1252 lacks
+  kImagenIlegible = 201,         // a picture file could not be read
+  kImagenDanada = 202,           // not a JPEG, GIF or PNG picture, damaged or incomplete
+  kImagenDemasiadoGrande = 203,  // a picture with more pixels than allowed
+  kTamanoMiniatura = 204,        // the thumbnail size is not a usable number
+  kJpegNoCodificado = 205,       // a bitmap could not be encoded as JPEG
 };
 
 class Error : public std::runtime_error {
