@@ -20,16 +20,23 @@ namespace {
 struct ErrorJpeg {
   jpeg_error_mgr pub;  // first, so that cinfo->err can be cast back
   std::jmp_buf salto;
-  bool incompleta;
+  bool fin_del_archivo;  // the data ran out (libjpeg then supplies an end marker)
+  bool incompleta;       // ... and the picture needed more of it
 };
 
 void Salir(j_common_ptr c) { std::longjmp(reinterpret_cast<ErrorJpeg*>(c->err)->salto, 1); }
 
 // Warnings are ignored (browsers show such pictures) except a file that ends before
-// its picture does: that one would otherwise decode to grey rows.
+// its picture does, which would otherwise decode to grey rows. libjpeg warns of the
+// end of the file when it merely looks ahead, too: a file that lacks only its end
+// marker is whole. The picture is cut short only when the decoder then needs bits
+// that are not there.
 void Avisar(j_common_ptr c, int nivel) {
-  if (nivel < 0 && c->err->msg_code == JWRN_JPEG_EOF) {
-    auto* e = reinterpret_cast<ErrorJpeg*>(c->err);
+  if (nivel >= 0) return;
+  auto* e = reinterpret_cast<ErrorJpeg*>(c->err);
+  if (c->err->msg_code == JWRN_JPEG_EOF) {
+    e->fin_del_archivo = true;
+  } else if (c->err->msg_code == JWRN_HIT_MARKER && e->fin_del_archivo) {
     e->incompleta = true;
     std::longjmp(e->salto, 1);
   }
@@ -39,6 +46,7 @@ void PrepararErrores(ErrorJpeg& e) {
   jpeg_std_error(&e.pub);
   e.pub.error_exit = Salir;
   e.pub.emit_message = Avisar;
+  e.fin_del_archivo = false;
   e.incompleta = false;
 }
 
@@ -54,7 +62,8 @@ class LectorJpeg {
 
   Mapa Leer(std::string_view datos, const std::string& nombre, const Preparar& preparar) {
     if (setjmp(err_.salto)) {
-      if (err_.incompleta) ImagenIncompleta(nombre);
+      // A file cut inside its header fails for want of tables or frame: incomplete too.
+      if (err_.incompleta || err_.fin_del_archivo) ImagenIncompleta(nombre);
       ImagenDanada(nombre);
     }
     jpeg_create_decompress(&cinfo_);

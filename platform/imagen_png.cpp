@@ -28,14 +28,15 @@ void LeerBytes(png_structp png, png_bytep destino, png_size_t n) {
   l->pos += n;
 }
 
-// Returning from the error handler makes libpng jump back to setjmp; nothing is
-// printed.
+// Errors jump straight back to setjmp (libpng's own handler would print them first);
+// warnings are dropped.
+void Fallar(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 void Callar(png_structp, png_const_charp) {}
 
 class LectorPng {
  public:
   LectorPng() {
-    png_ = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Callar, Callar);
+    png_ = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, Fallar, Callar);
     if (png_ != nullptr) info_ = png_create_info_struct(png_);
   }
   ~LectorPng() { png_destroy_read_struct(&png_, &info_, nullptr); }
