@@ -122,7 +122,8 @@ std::optional<ProblemaArchivo> CopiarArchivo(const fs::path& origen, const fs::p
   };
   Descriptor in(::open(origen.c_str(), O_RDONLY | O_CLOEXEC));
   if (!in) return problema(origen, errno);
-  struct stat so {}, sd {};
+  struct stat so {
+  }, sd{};
   if (::fstat(in.get(), &so) != 0) return problema(origen, errno);
   if (S_ISDIR(so.st_mode)) return problema(origen, EISDIR);
   if (::stat(destino.c_str(), &sd) == 0 && sd.st_dev == so.st_dev && sd.st_ino == so.st_ino) {
@@ -315,7 +316,8 @@ std::vector<ProblemaArchivo> CopiarImagenes(const Proyecto& p, const fs::path& c
   for (int i = 1; i <= n; ++i) {
     const std::string_view ruta = Trim(p.productos[i - 1].Imagen);
     if (!ruta.empty()) {
-      if (auto problema = CopiarArchivo(fs::path(ruta), carpeta / "imagenes" / NombreImagen(ruta))) {
+      if (auto problema =
+              CopiarArchivo(fs::path(ruta), carpeta / "imagenes" / NombreImagen(ruta))) {
         problemas.push_back(std::move(*problema));
       }
     }
@@ -330,10 +332,10 @@ ReglaMiniatura LeerReglaMiniatura(const Proyecto::Thumbnails& t) {
   if (regla.proporcional) return regla;
   const auto ancho = LadoFijo(t.TAncho), alto = LadoFijo(t.TAlto);
   if (!ancho || !alto) {
-    throw Error(CodigoError::kTamanoMiniatura,
-                "El tamaño de las miniaturas («" + t.TAncho + "» por «" + t.TAlto +
-                    "») debe ser de números enteros de 1 a " + std::to_string(kMaxLadoMiniatura) +
-                    " píxeles");
+    throw Error(CodigoError::kTamanoMiniatura, "El tamaño de las miniaturas («" + t.TAncho +
+                                                   "» por «" + t.TAlto +
+                                                   "») debe ser de números enteros de 1 a " +
+                                                   std::to_string(kMaxLadoMiniatura) + " píxeles");
   }
   regla.fija = {*ancho, *alto};
   return regla;
@@ -367,7 +369,8 @@ TamanosImagenes CrearMiniaturas(const Proyecto& p, const fs::path& carpeta,
   const int productos = static_cast<int>(p.productos.size());
   const std::vector<Trabajo> trabajos = Trabajos(p, carpeta);
   // The size rule matters only when there is a picture to reduce.
-  const ReglaMiniatura regla = trabajos.empty() ? ReglaMiniatura{} : LeerReglaMiniatura(p.thumbnails);
+  const ReglaMiniatura regla =
+      trabajos.empty() ? ReglaMiniatura{} : LeerReglaMiniatura(p.thumbnails);
   if (hilos <= 0) hilos = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   hilos = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(hilos), trabajos.size()));
   if (hilos <= 1) return EnSerie(trabajos, productos, regla, progreso);

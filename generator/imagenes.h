@@ -58,9 +58,9 @@ TamanosImagenes CrearMiniaturas(const Proyecto& p, const std::filesystem::path& 
 TamanosImagenes CrearMiniaturas(const Proyecto& p, const std::filesystem::path& carpeta,
                                 const Progreso& progreso, int hilos);
 
-inline constexpr int kLadoMiniatura = 80;         // the longer side of a proportional one
-inline constexpr int kMaxLadoMiniatura = 2000;    // the largest side of a fixed size
-inline constexpr int kCalidadMiniatura = 85;      // JPEG quality of every thumbnail
+inline constexpr int kLadoMiniatura = 80;       // the longer side of a proportional one
+inline constexpr int kMaxLadoMiniatura = 2000;  // the largest side of a fixed size
+inline constexpr int kCalidadMiniatura = 85;    // JPEG quality of every thumbnail
 
 // How big thumbnails are: proportional with the longer side kLadoMiniatura
 // (Thumbnails.TGenerar 1) or stretched to a fixed size (TGenerar 0, TAncho by TAlto).

@@ -171,13 +171,27 @@ Mapa Orientar(Mapa m, int o) {
     for (int x = 0; x < r.ancho; ++x) {
       int sx = x, sy = y;
       switch (o) {
-        case 2: sx = w - 1 - x; break;
-        case 3: sx = w - 1 - x, sy = h - 1 - y; break;
-        case 4: sy = h - 1 - y; break;
-        case 5: sx = y, sy = x; break;
-        case 6: sx = y, sy = h - 1 - x; break;
-        case 7: sx = w - 1 - y, sy = h - 1 - x; break;
-        case 8: sx = w - 1 - y, sy = x; break;
+        case 2:
+          sx = w - 1 - x;
+          break;
+        case 3:
+          sx = w - 1 - x, sy = h - 1 - y;
+          break;
+        case 4:
+          sy = h - 1 - y;
+          break;
+        case 5:
+          sx = y, sy = x;
+          break;
+        case 6:
+          sx = y, sy = h - 1 - x;
+          break;
+        case 7:
+          sx = w - 1 - y, sy = h - 1 - x;
+          break;
+        case 8:
+          sx = w - 1 - y, sy = x;
+          break;
       }
       std::memcpy(r.rgb.data() + (static_cast<std::size_t>(y) * r.ancho + x) * 3, m.Pixel(sx, sy),
                   3);
@@ -213,8 +227,7 @@ ImagenLeida LeerImagen(std::string_view datos, const std::string& nombre,
     if (static_cast<std::int64_t>(a.ancho) * a.alto > kMaxPixelesImagen) {
       throw Error(CodigoError::kImagenDemasiadoGrande,
                   "La imagen «" + nombre + "» mide " + std::to_string(a.ancho) + " por " +
-                      std::to_string(a.alto) +
-                      " píxeles y supera el máximo de 100 megapíxeles");
+                      std::to_string(a.alto) + " píxeles y supera el máximo de 100 megapíxeles");
     }
     orientacion = e.orientacion;
     const bool girada = orientacion >= 5;
@@ -228,9 +241,15 @@ ImagenLeida LeerImagen(std::string_view datos, const std::string& nombre,
   };
   Mapa mapa;
   switch (Reconocer(datos, nombre)) {
-    case Formato::kJpeg: mapa = DecodificarJpeg(datos, nombre, preparar); break;
-    case Formato::kGif: mapa = DecodificarGif(datos, nombre, preparar); break;
-    case Formato::kPng: mapa = DecodificarPng(datos, nombre, preparar); break;
+    case Formato::kJpeg:
+      mapa = DecodificarJpeg(datos, nombre, preparar);
+      break;
+    case Formato::kGif:
+      mapa = DecodificarGif(datos, nombre, preparar);
+      break;
+    case Formato::kPng:
+      mapa = DecodificarPng(datos, nombre, preparar);
+      break;
   }
   leida.mapa = Orientar(std::move(mapa), orientacion);
   return leida;

@@ -36,12 +36,12 @@ class Reductor {
   };
 
   Medida origen_, destino_;
-  std::vector<Tramo> columnas_;                // per target column
-  std::vector<std::vector<Aporte>> aportes_;   // per source row
-  std::vector<float> fila_reducida_;           // one source row reduced across
-  std::vector<float> suma_;                    // the whole target, 3 floats a pixel
-  int fila_ = 0;                               // source rows given so far
-  Mapa directo_;  // same size: the rows are kept as they come
+  std::vector<Tramo> columnas_;               // per target column
+  std::vector<std::vector<Aporte>> aportes_;  // per source row
+  std::vector<float> fila_reducida_;          // one source row reduced across
+  std::vector<float> suma_;                   // the whole target, 3 floats a pixel
+  int fila_ = 0;                              // source rows given so far
+  Mapa directo_;                              // same size: the rows are kept as they come
 };
 
 // What a decoder learns from the header before it decodes any pixel.

@@ -6,8 +6,8 @@
 #include <optional>
 #include <stdexcept>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 #include "platform/error.h"
 #include "platform/imagen.h"

@@ -74,7 +74,9 @@ std::string Exif(int orientacion, bool intel) {
     return intel ? std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)}
                  : std::string{static_cast<char>(v >> 8), static_cast<char>(v & 0xFF)};
   };
-  auto u32 = [&](unsigned v) { return intel ? u16(v & 0xFFFF) + u16(v >> 16) : u16(v >> 16) + u16(v & 0xFFFF); };
+  auto u32 = [&](unsigned v) {
+    return intel ? u16(v & 0xFFFF) + u16(v >> 16) : u16(v >> 16) + u16(v & 0xFFFF);
+  };
   std::string t = std::string("Exif\0\0", 6) + (intel ? "II" : "MM") + u16(42) + u32(8);
   // IFD0 with a neighbour before the orientation, as cameras write it.
   t += u16(2);

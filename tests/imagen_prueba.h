@@ -14,8 +14,8 @@ namespace vendaluz::test {
 
 using Rgb = std::array<std::uint8_t, 3>;
 
-inline constexpr Rgb kRojo{255, 0, 0}, kVerde{0, 255, 0}, kAzul{0, 0, 255},
-    kBlanco{255, 255, 255}, kNegro{0, 0, 0};
+inline constexpr Rgb kRojo{255, 0, 0}, kVerde{0, 255, 0}, kAzul{0, 0, 255}, kBlanco{255, 255, 255},
+    kNegro{0, 0, 0};
 
 Mapa Pintar(int ancho, int alto, const std::function<Rgb(int x, int y)>& color);
 // Top left red, top right green, bottom left blue, bottom right white.
@@ -50,7 +50,7 @@ struct OpcionesGif {
   bool entrelazado = false;
   bool transparente = false;  // pixels of colour `clave` become transparent
   Rgb clave{};
-  int izquierda = 0, arriba = 0;     // frame position on the screen
+  int izquierda = 0, arriba = 0;              // frame position on the screen
   int pantalla_ancho = 0, pantalla_alto = 0;  // 0: the frame's size
 };
 // The bitmap may hold at most 256 colours.

@@ -75,15 +75,18 @@ TEST(Imagen, EveryKindIsReadByItsContent) {
 TEST(Imagen, TransparencyAndUncoveredScreenShowWhite) {
   // A GIF frame of 20 by 10 at (30, 20) on a 64 by 48 screen; its green is transparent.
   const Mapa marco = Pintar(20, 10, [](int x, int) { return x < 10 ? kRojo : kVerde; });
-  const ImagenLeida gif = LeerImagen(
-      Gif(marco, {.transparente = true, .clave = kVerde, .izquierda = 30, .arriba = 20,
-                  .pantalla_ancho = 64, .pantalla_alto = 48}),
-      "marco.gif");
+  const ImagenLeida gif = LeerImagen(Gif(marco, {.transparente = true,
+                                                 .clave = kVerde,
+                                                 .izquierda = 30,
+                                                 .arriba = 20,
+                                                 .pantalla_ancho = 64,
+                                                 .pantalla_alto = 48}),
+                                     "marco.gif");
   EXPECT_EQ(gif.original, (Medida{64, 48}));
-  EXPECT_EQ(Color(gif.mapa, 5, 5), kBlanco);     // outside the frame
-  EXPECT_EQ(Color(gif.mapa, 35, 25), kRojo);     // the frame's opaque half
-  EXPECT_EQ(Color(gif.mapa, 45, 25), kBlanco);   // its transparent half
-  EXPECT_EQ(Color(gif.mapa, 35, 35), kBlanco);   // below it
+  EXPECT_EQ(Color(gif.mapa, 5, 5), kBlanco);    // outside the frame
+  EXPECT_EQ(Color(gif.mapa, 35, 25), kRojo);    // the frame's opaque half
+  EXPECT_EQ(Color(gif.mapa, 45, 25), kBlanco);  // its transparent half
+  EXPECT_EQ(Color(gif.mapa, 35, 35), kBlanco);  // below it
 
   // PNG alpha: clear, half and opaque black.
   const Mapa negro = Pintar(3, 1, [](int, int) { return kNegro; });
@@ -101,10 +104,10 @@ TEST(Imagen, ExifOrientationTurnsThePictureAsBrowsersShowIt) {
     std::array<Rgb, 4> vista;
   };
   const Caso casos[] = {
-      {1, {kRojo, kVerde, kAzul, kBlanco}},  {2, {kVerde, kRojo, kBlanco, kAzul}},
-      {3, {kBlanco, kAzul, kVerde, kRojo}},  {4, {kAzul, kBlanco, kRojo, kVerde}},
-      {5, {kRojo, kAzul, kVerde, kBlanco}},  {6, {kAzul, kRojo, kBlanco, kVerde}},
-      {7, {kBlanco, kVerde, kAzul, kRojo}},  {8, {kVerde, kBlanco, kRojo, kAzul}},
+      {1, {kRojo, kVerde, kAzul, kBlanco}}, {2, {kVerde, kRojo, kBlanco, kAzul}},
+      {3, {kBlanco, kAzul, kVerde, kRojo}}, {4, {kAzul, kBlanco, kRojo, kVerde}},
+      {5, {kRojo, kAzul, kVerde, kBlanco}}, {6, {kAzul, kRojo, kBlanco, kVerde}},
+      {7, {kBlanco, kVerde, kAzul, kRojo}}, {8, {kVerde, kBlanco, kRojo, kAzul}},
   };
   for (const Caso& c : casos) {
     for (bool intel : {false, true}) {
@@ -119,8 +122,10 @@ TEST(Imagen, ExifOrientationTurnsThePictureAsBrowsersShowIt) {
     }
   }
   // Turned and reduced at once: the size asked for is the shown one.
-  const ImagenLeida reducida = LeerImagen(Jpeg(almacenada, {.orientacion = 6}), "girada.jpg",
-                                          [](Medida) { return Medida{20, 30}; });
+  const ImagenLeida reducida =
+      LeerImagen(Jpeg(almacenada, {.orientacion = 6}), "girada.jpg", [](Medida) {
+        return Medida{20, 30};
+      });
   EXPECT_EQ((Medida{reducida.mapa.ancho, reducida.mapa.alto}), (Medida{20, 30}));
   EsperarCentros(reducida.mapa, {kAzul, kRojo, kBlanco, kVerde}, 12, "girada y reducida");
 }
@@ -166,8 +171,7 @@ TEST(Imagen, LargeJpegReducedInTheDctKeepsItsMeanColour) {
   const Mapa foto = Foto(1600, 1200, 3);
   const std::string jpeg = Jpeg(foto, {.calidad = 90});
   const auto completa = Media(LeerImagen(jpeg, "foto.jpg").mapa);
-  const ImagenLeida chica =
-      LeerImagen(jpeg, "foto.jpg", [](Medida) { return Medida{80, 60}; });
+  const ImagenLeida chica = LeerImagen(jpeg, "foto.jpg", [](Medida) { return Medida{80, 60}; });
   EXPECT_EQ(chica.original, (Medida{1600, 1200}));
   ASSERT_EQ(chica.mapa.ancho, 80);
   ASSERT_EQ(chica.mapa.alto, 60);
@@ -243,7 +247,8 @@ TEST(Imagen, JpegEncoderIsFaithfulAndDeterministic) {
   ASSERT_EQ(vuelta.ancho, 320);
   ASSERT_EQ(vuelta.alto, 240);
   double diferencia = 0;
-  for (std::size_t i = 0; i < foto.rgb.size(); ++i) diferencia += std::abs(foto.rgb[i] - vuelta.rgb[i]);
+  for (std::size_t i = 0; i < foto.rgb.size(); ++i)
+    diferencia += std::abs(foto.rgb[i] - vuelta.rgb[i]);
   EXPECT_LT(diferencia / foto.rgb.size(), 3.0);
   // Quality matters: 85 is clearly larger than 20 on the same bitmap.
   EXPECT_GT(a.size(), CodificarJpeg(foto, 20).size() * 3 / 2);
