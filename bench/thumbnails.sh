@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# Thumbnail maker against the usual tools, in one run on the same pictures, every
+# tool on all cores (our threads; two or more processes for the others). Never part
+# of ctest.
+#
+#   bench/thumbnails.sh [RUNS]     (best of RUNS timings per tool, 3 by default)
+#
+# The corpus is made once with ImageMagick's plasma:fractal from fixed seeds and kept
+# in build/bench-corpus (VENDALUZ_BENCH_CORPUS to put it elsewhere): 200 photographs
+# of 1600 by 1200 and 20 of 4000 by 3000 as JPEG quality 90, 20 GIFs of 800 by 600.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=${1:-3}
+cores=$(nproc)
+corpus=${VENDALUZ_BENCH_CORPUS:-build/bench-corpus}
+# The Debian program by its full name, whatever else PATH may put first.
+convert=/usr/bin/convert
+
+# The other tools come from Debian; they are needed by this script alone.
+missing=()
+for pair in vipsthumbnail:libvips-tools gm:graphicsmagick "$convert":imagemagick; do
+  command -v "${pair%%:*}" >/dev/null 2>&1 || missing+=("${pair#*:}")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+[ -x build/bench/bench_miniaturas ] || scripts/build
+cmake --build build --target bench_miniaturas >/dev/null
+
+# make_set NAME COUNT WIDTH HEIGHT EXT [QUALITY]
+make_set() {
+  local dir="$corpus/$1" count=$2 w=$3 h=$4 ext=$5 q=${6:-90}
+  [ -f "$dir/.hecho" ] && return
+  rm -rf "$dir" && mkdir -p "$dir"
+  echo "Creando $count imágenes de ${w}x${h} en $dir ..." >&2
+  seq -w 1 "$count" | xargs -P "$cores" -I{} \
+    "$convert" -seed "1{}" -size "${w}x${h}" plasma:fractal -quality "$q" "$dir/foto{}.$ext"
+  touch "$dir/.hecho"
+}
+make_set 1600x1200 200 1600 1200 jpg
+make_set 4000x3000 20 4000 3000 jpg
+make_set gif800x600 20 800 600 gif
+
+now() { date +%s.%N; }
+
+# split_run CMD...: runs CMD FILES... in $cores processes, each on its share of
+# the pictures of $set.
+split_run() {
+  local files=("$set"/foto*)
+  local per=$(((${#files[@]} + cores - 1) / cores))
+  local pids=()
+  for ((i = 0; i < ${#files[@]}; i += per)); do
+    "$@" "${files[@]:i:per}" >/dev/null 2>&1 &
+    pids+=($!)
+  done
+  local rc=0
+  for p in "${pids[@]}"; do wait "$p" || rc=1; done
+  return $rc
+}
+
+tool_vendaluz() { build/bench/bench_miniaturas "$set" "$out" 0 >/dev/null; }
+# One thread per process for the others: the processes already fill the cores.
+tool_vips() {
+  (export VIPS_CONCURRENCY=1; split_run vipsthumbnail --size 80x80 -o "$out/%s.jpg[Q=85]")
+}
+tool_gm() {
+  (export OMP_NUM_THREADS=1; split_run gm mogrify -output-directory "$out" -format jpg \
+    -size 160x160 -thumbnail 80x80 -quality 85)
+}
+tool_im() {
+  local f
+  export MAGICK_THREAD_LIMIT=1
+  for f in "$set"/foto*; do echo "$f"; done |
+    xargs -P "$cores" -I{} sh -c \
+      "$convert -define jpeg:size=160x160 \"\$1\" -thumbnail 80x80 -quality 85 \"$out/\$(basename \"\$1\").jpg\"" \
+      _ {}
+}
+
+# best_time TOOL: the shortest of $runs timings, each into a fresh output folder.
+best_time() {
+  local best="" t0 t1 t
+  for ((r = 0; r < runs; r++)); do
+    out=$(mktemp -d)
+    t0=$(now)
+    "$1"
+    t1=$(now)
+    local made
+    made=$(find "$out" -name '*.jpg' | wc -l)
+    rm -rf "$out"
+    if [ "$made" -ne "$count" ]; then
+      echo "$1 hizo $made miniaturas de $count" >&2
+      exit 1
+    fi
+    t=$(awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }')
+    if [ -z "$best" ] || awk -v t="$t" -v b="$best" 'BEGIN { exit !(t < b) }'; then best=$t; fi
+  done
+  echo "$best"
+}
+
+printf '%d núcleos, mejor de %d pasadas\n\n' "$cores" "$runs"
+printf '%-20s %-15s %9s %12s %14s\n' conjunto herramienta segundos 'imágenes/s' 'vendaluz vale'
+for name in 1600x1200 4000x3000 gif800x600; do
+  set="$corpus/$name"
+  count=$(find "$set" -name 'foto*' | wc -l)
+  ours=$(best_time tool_vendaluz)
+  label="$name ($count)"
+  for tool in vendaluz vips gm im; do
+    case $tool in
+      vendaluz) t=$ours shown=vendaluz ;;
+      vips) t=$(best_time tool_vips) shown=vipsthumbnail ;;
+      gm) t=$(best_time tool_gm) shown="gm -size" ;;
+      im) t=$(best_time tool_im) shown="convert -define" ;;
+    esac
+    awk -v l="$label" -v s="$shown" -v t="$t" -v n="$count" -v o="$ours" \
+      'BEGIN { printf "%-20s %-15s %9.3f %12.1f %13.2fx\n", l, s, t, n / t, t / o }'
+    label=""
+  done
+done
