@@ -99,16 +99,19 @@ std::string LeerImagenArchivo(const std::string& ruta) {
 
 void EscribirArchivoMiniatura(const fs::path& destino, const std::string& bytes) {
   Descriptor fd(::open(destino.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-  int error = 0;
   if (!fd) {
-    error = errno;
-  } else if (!EscribirTodo(fd.get(), bytes.data(), bytes.size())) {
+    const int error = errno;
+    throw Error(CodigoError::kEscrituraFallida,
+                "No se pudo escribir «" + PathText(destino) + "»: " + SystemErrorText(error));
+  }
+  int error = 0;
+  if (!EscribirTodo(fd.get(), bytes.data(), bytes.size())) {
     error = errno;
   } else if (fd.Cerrar() != 0) {
     error = errno;
   }
   if (error != 0) {
-    if (fd || error != ENOENT) ::unlink(destino.c_str());  // no half-written thumbnail
+    ::unlink(destino.c_str());  // no half-written thumbnail that looks whole
     throw Error(CodigoError::kEscrituraFallida,
                 "No se pudo escribir «" + PathText(destino) + "»: " + SystemErrorText(error));
   }

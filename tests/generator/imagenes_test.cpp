@@ -1,8 +1,10 @@
 #include "generator/imagenes.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <map>
 #include <tuple>
 
@@ -372,6 +374,56 @@ TEST_F(Imagenes, CopierCopiesBytesAndReportsWhatItCouldNot) {
   EXPECT_EQ(sin_carpeta[0], (ProblemaArchivo{dir_ / "no_existe/imagenes/silla.jpg",
                                              "no existe el archivo o la carpeta"}));
   EXPECT_EQ(sin_carpeta[1].archivo, fs::path(falta));
+}
+
+// While alive, files cannot grow past `bytes` (the write fails with EFBIG, even for
+// root).
+class LimiteDeArchivo {
+ public:
+  explicit LimiteDeArchivo(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &antes_);
+    senal_ = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limite = antes_;
+    limite.rlim_cur = bytes;
+    ok_ = ::setrlimit(RLIMIT_FSIZE, &limite) == 0;
+  }
+  ~LimiteDeArchivo() {
+    ::setrlimit(RLIMIT_FSIZE, &antes_);
+    std::signal(SIGXFSZ, senal_);
+  }
+  bool ok() const { return ok_; }
+
+ private:
+  struct rlimit antes_ {};
+  void (*senal_)(int);
+  bool ok_;
+};
+
+TEST_F(Imagenes, WriteCutShortLeavesNoHalfFile) {
+  const std::string grande = Foto("grande.jpg", Jpeg(test::Foto(400, 300, 4)));
+  const std::string chica = Foto("chica.txt", "pocos bytes");
+  ASSERT_GT(Slurp(grande).size(), 4000u);
+  Productos({grande, chica});
+  std::vector<ProblemaArchivo> problemas;
+  std::string error;
+  {
+    LimiteDeArchivo limite(1000);
+    ASSERT_TRUE(limite.ok());
+    problemas = CopiarImagenes(p_, tienda_, nullptr);
+    try {
+      CrearMiniatura(grande, tienda_ / "thumbnails/grande", ReglaMiniatura{});
+    } catch (const Error& e) {
+      error = e.Mensaje();
+    }
+  }
+  EXPECT_EQ(problemas, (std::vector<ProblemaArchivo>{{tienda_ / "imagenes/grande.jpg",
+                                                      "el archivo supera el tamaño permitido"}}));
+  EXPECT_EQ(error, "Error: 102: No se pudo escribir «" +
+                       (tienda_ / "thumbnails/grande.jpg").string() +
+                       "»: el archivo supera el tamaño permitido");
+  // Only the small copy is there: neither half file is left to look whole.
+  EXPECT_EQ(Listar(tienda_),
+            (std::map<std::string, std::string>{{"imagenes/chica.txt", "pocos bytes"}}));
 }
 
 TEST_F(Imagenes, CopierDoesNothingWhenPicturesAreNotCopied) {
