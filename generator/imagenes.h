@@ -45,8 +45,9 @@ std::vector<ProblemaArchivo> CopiarImagenes(const Proyecto& p, const std::filesy
                                             const Progreso& progreso);
 
 // Makes the thumbnail of every product picture in carpeta/thumbnails (which the
-// caller creates) and returns the picture sizes. Throws Error when a picture cannot
-// be decoded or the thumbnail size is not a number.
+// caller creates), on all cores, and returns the picture sizes. Throws Error when a
+// picture cannot be decoded or the thumbnail size is not a number (the errors of
+// CrearMiniatura below and LeerReglaMiniatura).
 TamanosImagenes CrearMiniaturas(const Proyecto& p, const std::filesystem::path& carpeta,
                                 const Progreso& progreso);
 
