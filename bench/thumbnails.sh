@@ -88,46 +88,49 @@ tool_im() {
       _ {}
 }
 
-# best_time TOOL: the shortest of $runs timings, each into a fresh output folder.
-best_time() {
-  local best="" t0 t1 t
-  for ((r = 0; r < runs; r++)); do
-    out=$(mktemp -d)
-    t0=$(now)
-    "$1"
-    t1=$(now)
-    local made
-    made=$(find "$out" -name '*.jpg' | wc -l)
-    rm -rf "$out"
-    if [ "$1" != tool_floor ] && [ "$made" -ne "$count" ]; then
-      echo "$1 hizo $made miniaturas de $count" >&2
-      exit 1
-    fi
-    t=$(awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }')
-    if [ -z "$best" ] || awk -v t="$t" -v b="$best" 'BEGIN { exit !(t < b) }'; then best=$t; fi
-  done
-  echo "$best"
+# time_once TOOL: seconds for one run into a fresh output folder, after checking that
+# it made a thumbnail of every picture.
+time_once() {
+  local t0 t1 made
+  out=$(mktemp -d)
+  t0=$(now)
+  "$1"
+  t1=$(now)
+  made=$(find "$out" -name '*.jpg' | wc -l)
+  rm -rf "$out"
+  if [ "$1" != tool_floor ] && [ "$made" -ne "$count" ]; then
+    echo "$1 hizo $made miniaturas de $count" >&2
+    exit 1
+  fi
+  awk -v a="$t0" -v b="$t1" 'BEGIN { print b - a }'
 }
 
 printf '%d núcleos, mejor de %d pasadas; ventaja: su tiempo entre el de vendaluz\n\n' "$cores" "$runs"
 printf '%-20s %-15s %9s %12s %14s\n' conjunto herramienta segundos 'imágenes/s' 'ventaja'
+declare -A shown=([vendaluz]=vendaluz [vips]=vipsthumbnail [gm]="gm -size"
+  [im]="convert -define" [floor]="piso libjpeg")
 for name in 1600x1200 4000x3000 gif800x600; do
   set="$corpus/$name"
   count=$(find "$set" -name 'foto*' | wc -l)
-  ours=$(best_time tool_vendaluz)
-  label="$name ($count)"
   tools="vendaluz vips gm im"
   [[ $name == gif* ]] || tools="$tools floor"
+  # The tools take turns within each pass, so that a busy moment of the machine
+  # does not fall on one tool alone; each keeps its best pass.
+  declare -A best=()
+  for ((r = 0; r < runs; r++)); do
+    for tool in $tools; do
+      t=$(time_once "tool_$tool")
+      if [ -z "${best[$tool]:-}" ] || awk -v t="$t" -v b="${best[$tool]}" 'BEGIN { exit !(t < b) }'; then
+        best[$tool]=$t
+      fi
+    done
+  done
+  label="$name ($count)"
   for tool in $tools; do
-    case $tool in
-      floor) t=$(best_time tool_floor) shown="piso libjpeg" ;;
-      vendaluz) t=$ours shown=vendaluz ;;
-      vips) t=$(best_time tool_vips) shown=vipsthumbnail ;;
-      gm) t=$(best_time tool_gm) shown="gm -size" ;;
-      im) t=$(best_time tool_im) shown="convert -define" ;;
-    esac
-    awk -v l="$label" -v s="$shown" -v t="$t" -v n="$count" -v o="$ours" \
+    awk -v l="$label" -v s="${shown[$tool]}" -v t="${best[$tool]}" -v n="$count" \
+      -v o="${best[vendaluz]}" \
       'BEGIN { printf "%-20s %-15s %9.3f %12.1f %13.2fx\n", l, s, t, n / t, t / o }'
     label=""
   done
+  unset best
 done
