@@ -18,7 +18,8 @@ Proyecto ProyectoConProductos(int n) {
   ContadorProyectos contador;
   NuevoProyecto(p, contador, "/opt/vendaluz/Proyectos");
   for (int i = 1; i <= n; ++i) {
-    p.productos.push_back({"Silla de pino número " + std::to_string(i), "10" + std::to_string(i % 100) + ".50",
+    p.productos.push_back({"Silla de pino número " + std::to_string(i),
+                           "10" + std::to_string(i % 100) + ".50",
                            "Silla artesanal de pino macizo, barnizada a mano.\nAltura 45 cm, "
                            "asiento de enea. Envío en 48 horas a toda la península.",
                            "C:\\Mis fotos\\productos\\silla_" + std::to_string(i) + ".jpg"});
@@ -27,8 +28,8 @@ Proyecto ProyectoConProductos(int n) {
 }
 
 fs::path BenchFile(int n) {
-  return fs::temp_directory_path() / ("vendaluz-bench-" + std::to_string(::getpid()) + "-" +
-                                      std::to_string(n) + ".ini");
+  return fs::temp_directory_path() /
+         ("vendaluz-bench-" + std::to_string(::getpid()) + "-" + std::to_string(n) + ".ini");
 }
 
 void BM_Guardar(benchmark::State& state) {

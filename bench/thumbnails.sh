@@ -30,7 +30,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-[ -x build/bench/bench_miniaturas ] || scripts/build
+[ -x build/bin/bench_miniaturas ] || scripts/build
 cmake --build build --target bench_miniaturas bench_piso_jpeg >/dev/null
 
 # make_set NAME COUNT WIDTH HEIGHT EXT [QUALITY]
@@ -68,9 +68,9 @@ split_run() {
   )
 }
 
-tool_vendaluz() { build/bench/bench_miniaturas "$set" "$out" 0 >/dev/null; }
+tool_vendaluz() { build/bin/bench_miniaturas "$set" "$out" 0 >/dev/null; }
 # Decoding alone; it writes nothing.
-tool_floor() { build/bench/bench_piso_jpeg "$set" 0; }
+tool_floor() { build/bin/bench_piso_jpeg "$set" 0; }
 # One thread per process for the others: the processes already fill the cores.
 tool_vips() {
   (export VIPS_CONCURRENCY=1; split_run vipsthumbnail --size 80x80 -o "$out/%s.jpg[Q=85]")

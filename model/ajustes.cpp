@@ -10,14 +10,18 @@ namespace {
 
 using P = Proyecto;
 
-#define AJ(sec, key, tipo, grupo, expr) \
-  Ajuste { sec, key, TipoAjuste::tipo, [](P& p) -> RefAjuste { return &p.expr; }, grupo }
+#define AJ(sec, key, tipo, grupo, expr)                                          \
+  Ajuste {                                                                       \
+    sec, key, TipoAjuste::tipo, [](P& p) -> RefAjuste { return &p.expr; }, grupo \
+  }
 #define TXT(sec, key, expr) AJ(sec, key, kTexto, 0, expr)
 #define FLAG(sec, key, expr) AJ(sec, key, kBandera, 0, expr)
 #define COLOR(sec, key, expr) AJ(sec, key, kColor, 0, expr)
 #define OPT(sec, key, grupo, expr) AJ(sec, key, kOpcion, grupo, expr)
-#define LISTA(tipo) \
-  Ajuste { "", "", TipoAjuste::tipo, [](P&) -> RefAjuste { return std::monostate{}; }, 0 }
+#define LISTA(tipo)                                                               \
+  Ajuste {                                                                        \
+    "", "", TipoAjuste::tipo, [](P&) -> RefAjuste { return std::monostate{}; }, 0 \
+  }
 
 std::vector<Ajuste> BuildTable() {
   std::vector<Ajuste> t = {
@@ -165,11 +169,16 @@ std::string TextoDeAjuste(const Proyecto& p, const Ajuste& a) {
   // The accessors take a non-const project; this one only reads through it.
   const RefAjuste ref = a.ref(const_cast<Proyecto&>(p));
   switch (a.tipo) {
-    case TipoAjuste::kTexto: return *std::get<std::string*>(ref);
-    case TipoAjuste::kBandera: return std::to_string(*std::get<int*>(ref));
-    case TipoAjuste::kOpcion: return *std::get<bool*>(ref) ? "True" : "False";
-    case TipoAjuste::kColor: return std::to_string(*std::get<Color*>(ref));
-    default: return {};
+    case TipoAjuste::kTexto:
+      return *std::get<std::string*>(ref);
+    case TipoAjuste::kBandera:
+      return std::to_string(*std::get<int*>(ref));
+    case TipoAjuste::kOpcion:
+      return *std::get<bool*>(ref) ? "True" : "False";
+    case TipoAjuste::kColor:
+      return std::to_string(*std::get<Color*>(ref));
+    default:
+      return {};
   }
 }
 
@@ -199,7 +208,8 @@ bool AplicarTexto(Proyecto& p, const Ajuste& a, std::string_view texto) {
       *std::get<bool*>(ref) = *v;
       return true;
     }
-    default: return false;
+    default:
+      return false;
   }
 }
 

@@ -1,7 +1,8 @@
 #include "model/archivo_proyecto.h"
 
-#include <cerrno>
+#include <array>
 #include <cmath>
+#include <utility>
 
 #include "model/ajustes.h"
 #include "platform/error.h"
@@ -72,50 +73,72 @@ std::vector<Record> LeerLista(long long first, long long count, ReadOne read) {
   return list;
 }
 
-// Reads one entry into out; true when the key was present.
-bool LeerEntrada(const IniFile& ini, std::string_view seccion, const std::string& clave,
-                 std::string& out) {
-  auto v = ini.Get(seccion, clave);
-  if (!v) return false;
-  out = std::move(*v);
-  return true;
+// A list stored one section per field: the count key, and for record i the key i
+// in each of the field sections.
+template <typename Record, std::size_t N>
+struct ListaEnColumnas {
+  std::string_view seccionCantidad;
+  std::array<std::pair<std::string_view, std::string Record::*>, N> columnas;
+};
+
+constexpr ListaEnColumnas<Producto, 4> kProductos = {"Productos",
+                                                     {{{"Nombre", &Producto::Nombre},
+                                                       {"Precio", &Producto::Precio},
+                                                       {"Descripcion", &Producto::Descripcion},
+                                                       {"Imagen", &Producto::Imagen}}}};
+constexpr ListaEnColumnas<CampoFormulario, 3> kCampos = {"Formulario",
+                                                         {{{"FCampo", &CampoFormulario::Campo},
+                                                           {"FNombre", &CampoFormulario::Nombre},
+                                                           {"FTamano", &CampoFormulario::Tamano}}}};
+
+template <typename Record, std::size_t N>
+std::vector<Record> LeerColumnas(const IniFile& ini, const ListaEnColumnas<Record, N>& lista) {
+  const long long n = CantidadInicial(ini.Get(lista.seccionCantidad, "Cantidad").value_or(""));
+  return LeerLista<Record>(1, n, [&](long long i, Record& r) {
+    const std::string k = std::to_string(i);
+    bool any = false;
+    for (const auto& [seccion, campo] : lista.columnas) {
+      if (auto v = ini.Get(seccion, k)) {
+        r.*campo = std::move(*v);
+        any = true;
+      }
+    }
+    return any;
+  });
 }
 
-std::string Indice(long long i) { return " " + std::to_string(i); }
+// Counts and index keys get the writer's leading blank (" 2").
+std::string Indice(std::size_t i) { return " " + std::to_string(i); }
+
+template <typename Record, std::size_t N>
+void EscribirColumnas(IniFile& ini, const ListaEnColumnas<Record, N>& lista,
+                      const std::vector<Record>& records) {
+  ini.SetRaw(lista.seccionCantidad, "Cantidad", Indice(records.size()));
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    const std::string k = Indice(i + 1);
+    for (const auto& [seccion, campo] : lista.columnas) ini.Set(seccion, k, records[i].*campo);
+  }
+}
 
 }  // namespace
 
 void LeerProyecto(const IniFile& ini, Proyecto& p) {
   for (const Ajuste& a : Ajustes()) {
     switch (a.tipo) {
-      case TipoAjuste::kListaProductos: {
-        const long long n = CantidadInicial(ini.Get("Productos", "Cantidad").value_or(""));
-        p.productos = LeerLista<Producto>(1, n, [&ini](long long i, Producto& r) {
-          const std::string k = std::to_string(i);
-          bool any = LeerEntrada(ini, "Nombre", k, r.Nombre);
-          any |= LeerEntrada(ini, "Precio", k, r.Precio);
-          any |= LeerEntrada(ini, "Descripcion", k, r.Descripcion);
-          any |= LeerEntrada(ini, "Imagen", k, r.Imagen);
-          return any;
-        });
+      case TipoAjuste::kListaProductos:
+        p.productos = LeerColumnas(ini, kProductos);
         break;
-      }
-      case TipoAjuste::kListaCampos: {
-        const long long n = CantidadInicial(ini.Get("Formulario", "Cantidad").value_or(""));
-        p.camposFormulario = LeerLista<CampoFormulario>(1, n, [&ini](long long i, CampoFormulario& r) {
-          const std::string k = std::to_string(i);
-          bool any = LeerEntrada(ini, "FCampo", k, r.Campo);
-          any |= LeerEntrada(ini, "FNombre", k, r.Nombre);
-          any |= LeerEntrada(ini, "FTamano", k, r.Tamano);
-          return any;
-        });
+      case TipoAjuste::kListaCampos:
+        p.camposFormulario = LeerColumnas(ini, kCampos);
         break;
-      }
       case TipoAjuste::kListaOcultos: {
         const long long n = CantidadEntera(ini.Get("SSL", "Cantidad").value_or("0"));
-        p.camposOcultos = LeerLista<CampoOculto>(0, n < 0 ? 0 : n, [&ini](long long j, CampoOculto& r) {
-          return LeerEntrada(ini, "SSL", "Campo" + std::to_string(j), r);
-        });
+        p.camposOcultos =
+            LeerLista<CampoOculto>(0, n < 0 ? 0 : n, [&ini](long long j, CampoOculto& r) {
+              auto v = ini.Get("SSL", "Campo" + std::to_string(j));
+              if (v) r = std::move(*v);
+              return v.has_value();
+            });
         break;
       }
       default:
@@ -127,38 +150,18 @@ void LeerProyecto(const IniFile& ini, Proyecto& p) {
 void EscribirProyecto(const Proyecto& p, IniFile& ini) {
   for (const Ajuste& a : Ajustes()) {
     switch (a.tipo) {
-      case TipoAjuste::kListaProductos: {
-        const auto n = static_cast<long long>(p.productos.size());
-        ini.SetRaw("Productos", "Cantidad", Indice(n));
-        for (long long i = 1; i <= n; ++i) {
-          const Producto& r = p.productos[static_cast<std::size_t>(i - 1)];
-          const std::string k = Indice(i);
-          ini.Set("Nombre", k, r.Nombre);
-          ini.Set("Precio", k, r.Precio);
-          ini.Set("Descripcion", k, r.Descripcion);
-          ini.Set("Imagen", k, r.Imagen);
-        }
+      case TipoAjuste::kListaProductos:
+        EscribirColumnas(ini, kProductos, p.productos);
         break;
-      }
-      case TipoAjuste::kListaCampos: {
-        const auto n = static_cast<long long>(p.camposFormulario.size());
-        ini.SetRaw("Formulario", "Cantidad", Indice(n));
-        for (long long i = 1; i <= n; ++i) {
-          const CampoFormulario& r = p.camposFormulario[static_cast<std::size_t>(i - 1)];
-          const std::string k = Indice(i);
-          ini.Set("FCampo", k, r.Campo);
-          ini.Set("FNombre", k, r.Nombre);
-          ini.Set("FTamano", k, r.Tamano);
-        }
+      case TipoAjuste::kListaCampos:
+        EscribirColumnas(ini, kCampos, p.camposFormulario);
         break;
-      }
-      case TipoAjuste::kListaOcultos: {
-        ini.SetRaw("SSL", "Cantidad", Indice(static_cast<long long>(p.camposOcultos.size())));
+      case TipoAjuste::kListaOcultos:
+        ini.SetRaw("SSL", "Cantidad", Indice(p.camposOcultos.size()));
         for (std::size_t j = 0; j < p.camposOcultos.size(); ++j) {
           ini.Set("SSL", "Campo" + std::to_string(j), p.camposOcultos[j]);
         }
         break;
-      }
       default:
         ini.Set(a.seccion, a.clave, TextoDeAjuste(p, a));
     }

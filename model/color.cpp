@@ -19,10 +19,14 @@ std::optional<Color> HexAColor(std::string_view text) {
   for (int k = 0; k < 6; ++k) {
     const char c = text[1 + k];
     int v;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else return std::nullopt;
+    if (c >= '0' && c <= '9')
+      v = c - '0';
+    else if (c >= 'A' && c <= 'F')
+      v = c - 'A' + 10;
+    else if (c >= 'a' && c <= 'f')
+      v = c - 'a' + 10;
+    else
+      return std::nullopt;
     rgb[k / 2] = rgb[k / 2] * 16 + static_cast<Color>(v);
   }
   return rgb[0] | (rgb[1] << 8) | (rgb[2] << 16);

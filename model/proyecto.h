@@ -69,8 +69,7 @@ struct Proyecto {
     std::array<int, 3> CentrarTexto = {1, 1, 1};
     // Page background, page text, basket text, table background, table border,
     // link, visited link.
-    std::array<::vendaluz::Color, 7> Color = {16777215, 0,       0,      14737632,
-                                              16777215, 9258546, 8388736};
+    std::array<::vendaluz::Color, 7> Color = {16777215, 0, 0, 14737632, 16777215, 9258546, 8388736};
     int CSS = 0;
     bool operator==(const Formato&) const = default;
   };

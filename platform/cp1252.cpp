@@ -13,21 +13,19 @@ constexpr std::array<char32_t, 32> kHigh = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
 
-char32_t ByteToCodePoint(unsigned char b) {
-  return (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : b;
-}
+char32_t ByteToCodePoint(unsigned char b) { return (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : b; }
 
 template <typename OnMissing>
 bool Encode(std::string_view utf8, std::string& out, OnMissing on_missing) {
   out.reserve(out.size() + utf8.size());
   std::size_t i = 0;
   while (i < utf8.size()) {
-    const unsigned char c = static_cast<unsigned char>(utf8[i]);
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-      ++i;
-      continue;
-    }
+    // Runs of ASCII go over in one piece.
+    std::size_t run = i;
+    while (run < utf8.size() && static_cast<unsigned char>(utf8[run]) < 0x80) ++run;
+    out.append(utf8.data() + i, run - i);
+    i = run;
+    if (i == utf8.size()) break;
     const std::size_t at = i;
     const char32_t cp = NextCodePoint(utf8, i);
     const int b = cp == kInvalidUtf8 ? -1 : Cp1252Byte(cp);
@@ -44,16 +42,32 @@ bool Encode(std::string_view utf8, std::string& out, OnMissing on_missing) {
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
   std::string out;
-  out.reserve(bytes.size() + bytes.size() / 8);
+  AppendCp1252AsUtf8(bytes, out);
+  return out;
+}
+
+void AppendCp1252AsUtf8(std::string_view bytes, std::string& out) {
+  const std::size_t start = out.size();
+  // Every byte takes at most three bytes of UTF-8 (the euro sign and its kin).
+  out.resize(start + bytes.size() * 3);
+  char* w = out.data() + start;
   for (char ch : bytes) {
     const unsigned char b = static_cast<unsigned char>(ch);
     if (b < 0x80) {
-      out.push_back(ch);
+      *w++ = ch;
+      continue;
+    }
+    const char32_t cp = ByteToCodePoint(b);
+    if (cp < 0x800) {
+      *w++ = static_cast<char>(0xC0 | (cp >> 6));
+      *w++ = static_cast<char>(0x80 | (cp & 0x3F));
     } else {
-      AppendUtf8(ByteToCodePoint(b), out);
+      *w++ = static_cast<char>(0xE0 | (cp >> 12));
+      *w++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      *w++ = static_cast<char>(0x80 | (cp & 0x3F));
     }
   }
-  return out;
+  out.resize(static_cast<std::size_t>(w - out.data()));
 }
 
 int Cp1252Byte(char32_t cp) {
@@ -64,6 +78,18 @@ int Cp1252Byte(char32_t cp) {
   return -1;
 }
 
+bool CanEncodeCp1252(std::string_view utf8) {
+  for (std::size_t i = 0; i < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const char32_t cp = NextCodePoint(utf8, i);
+    if (cp == kInvalidUtf8 || Cp1252Byte(cp) < 0) return false;
+  }
+  return true;
+}
+
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8, Unencodable* first) {
   std::string out;
   const bool ok = Encode(utf8, out, [first](std::size_t at, char32_t cp, std::string&) {
@@ -72,6 +98,10 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8, Unencodable* firs
   });
   if (!ok) return std::nullopt;
   return out;
+}
+
+bool AppendUtf8AsCp1252(std::string_view utf8, std::string& out) {
+  return Encode(utf8, out, [](std::size_t, char32_t, std::string&) { return false; });
 }
 
 std::string Utf8ToCp1252(std::string_view utf8, const Cp1252Fallback& fallback) {

@@ -18,6 +18,10 @@
 namespace vendaluz {
 
 std::string Cp1252ToUtf8(std::string_view bytes);
+void AppendCp1252AsUtf8(std::string_view bytes, std::string& out);
+
+// True when every character of utf8 has a Windows-1252 byte.
+bool CanEncodeCp1252(std::string_view utf8);
 
 // The Windows-1252 byte of a code point, or -1 when the code page has none.
 int Cp1252Byte(char32_t code_point);
@@ -26,13 +30,17 @@ int Cp1252Byte(char32_t code_point);
 inline constexpr char32_t kInvalidUtf8 = 0xFFFFFFFF;
 
 struct Unencodable {
-  std::size_t offset = 0;  // byte offset in the UTF-8 input
-  char32_t code_point = 0;   // or kInvalidUtf8
+  std::size_t offset = 0;   // byte offset in the UTF-8 input
+  char32_t code_point = 0;  // or kInvalidUtf8
 };
 
 // The bytes, or nothing when some character cannot be encoded; *first then tells
 // which one and where.
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8, Unencodable* first = nullptr);
+
+// Appends the bytes of utf8 to out; false (with out partly written) when some
+// character cannot be encoded.
+bool AppendUtf8AsCp1252(std::string_view utf8, std::string& out);
 
 // Encodes, appending fallback(code point) to the output for every character the
 // code page lacks (a malformed UTF-8 byte is passed as kInvalidUtf8).

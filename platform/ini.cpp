@@ -40,7 +40,7 @@ bool NeedsEscape(std::string_view v) {
   if (v.size() >= 2 && IsQuote(v.front()) && v.front() == v.back()) return true;
   if (v.substr(0, 2) == kEscapeStart) return true;
   if (v.find_first_of("\r\n") != std::string_view::npos) return true;
-  return !Utf8ToCp1252(v).has_value();
+  return !CanEncodeCp1252(v);
 }
 
 int HexValue(char c) {
@@ -151,18 +151,19 @@ std::string IniFile::DecodeValue(std::string_view text) {
 
 IniFile IniFile::Parse(std::string_view bytes) {
   IniFile ini;
-  const std::string text = Cp1252ToUtf8(bytes);
-  const std::string_view all(text);
   Section* current = &ini.sections_[0];
-  for (std::size_t pos = 0; pos < all.size();) {
-    std::size_t end = all.find('\n', pos);
-    if (end == std::string_view::npos) end = all.size();
-    std::string_view line = all.substr(pos, end - pos);
+  std::string line;
+  for (std::size_t pos = 0; pos < bytes.size();) {
+    std::size_t end = bytes.find('\n', pos);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view raw = bytes.substr(pos, end - pos);
     pos = end + 1;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    line.clear();
+    AppendCp1252AsUtf8(raw, line);
 
     if (const auto name = HeaderName(line)) {
-      ini.sections_.push_back(Section{std::string(line), {}, {}});
+      ini.sections_.push_back(Section{line, {}, {}});
       current = &ini.sections_.back();
       ini.index_.try_emplace(FoldCase(*name), ini.sections_.size() - 1);
       continue;
@@ -171,7 +172,7 @@ IniFile IniFile::Parse(std::string_view bytes) {
     if (SplitKeyLine(line, key, value)) {
       current->keys.try_emplace(FoldCase(key), current->lines.size());
     }
-    current->lines.emplace_back(line);
+    current->lines.push_back(line);
   }
   return ini;
 }
@@ -232,25 +233,27 @@ void IniFile::SetRaw(std::string_view section, std::string_view key, std::string
 }
 
 std::string IniFile::Serialize() const {
-  std::string text;
+  std::string bytes;
+  std::size_t size = 0;
   for (const Section& sec : sections_) {
-    if (!sec.header.empty()) {
-      text += sec.header;
-      text += "\r\n";
-    }
-    for (const std::string& line : sec.lines) {
-      text += line;
-      text += "\r\n";
-    }
+    size += sec.header.size() + 2;
+    for (const std::string& line : sec.lines) size += line.size() + 2;
   }
-  Unencodable bad;
-  auto bytes = Utf8ToCp1252(text, &bad);
-  if (!bytes) {
-    // Values are escaped, so only a section or key name can get here.
-    throw Error(CodigoError::kTextoNoCodificable,
-                "Un nombre de sección o de clave tiene un carácter que Windows-1252 no admite");
+  bytes.reserve(size);
+  const auto put = [&bytes](const std::string& line) {
+    // Values are escaped, so only a section or key name can fail here.
+    if (!AppendUtf8AsCp1252(line, bytes)) {
+      throw Error(CodigoError::kTextoNoCodificable,
+                  "El nombre de sección o de clave «" + line +
+                      "» tiene un carácter que Windows-1252 no admite");
+    }
+    bytes += "\r\n";
+  };
+  for (const Section& sec : sections_) {
+    if (!sec.header.empty()) put(sec.header);
+    for (const std::string& line : sec.lines) put(line);
   }
-  return std::move(*bytes);
+  return bytes;
 }
 
 }  // namespace vendaluz

@@ -33,7 +33,14 @@ std::string_view Trim(std::string_view text) {
 }
 
 std::string FoldCase(std::string_view text) {
-  std::string out;
+  std::string out(text);
+  bool ascii = true;
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+  }
+  if (ascii) return out;
+  out.clear();
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
     const unsigned char c = static_cast<unsigned char>(text[i]);

@@ -45,8 +45,14 @@ Proyecto ProyectoTienda() {
   p.css.Fuente1 = p.css.Fuente2 = "Arial";
   p.css.TamanoFuente1 = p.css.TamanoFuente2 = "11pt";
   p.css.Decoracion1 = "underline";
-  p.metaTags.valor = {"Ana Peña",     "Muebles de pino", "Muebles artesanales", "sillas, mesas, pino",
-                      "Global", "Document",        "7 days",              "all"};
+  p.metaTags.valor = {"Ana Peña",
+                      "Muebles de pino",
+                      "Muebles artesanales",
+                      "sillas, mesas, pino",
+                      "Global",
+                      "Document",
+                      "7 days",
+                      "all"};
   p.productos = {
       {"Silla \"Roma\"", "10.50", "Pino macizo, 45 cm", "C:\\fotos\\silla.roja.jpg"},
       {"Mesa grande", "120", "Tablero de 2 m\r\nPatas torneadas", "/home/ana/fotos/mesa.gif"},
@@ -152,6 +158,9 @@ TEST(ArchivoProyecto, DamagedFilesLoadWhatTheyCan) {
   const std::string blanks = "[Productos]\r\nCantidad= 2\r\n[Nombre]\r\n 1=a\r\n 2=b\r\n";
   const std::string plain = "[Productos]\r\nCantidad=2\r\n[Nombre]\r\n1=a\r\n2=b\r\n";
   EXPECT_EQ(Cargar(blanks), Cargar(plain));
+
+  const Proyecto ninguno = Cargar("[Servidor]\r\nNoSS=False\r\nSPG=false\r\nSSL=FALSE\r\n");
+  EXPECT_FALSE(ninguno.servidor.NoSS || ninguno.servidor.SPG || ninguno.servidor.SSL);
 
   EXPECT_EQ(Cargar("[SSL]\r\nCantidad= 2 \r\nCampo0=a\r\nCampo1=b\r\nCampo2=c\r\n").camposOcultos,
             (std::vector<CampoOculto>{"a", "b"}));
@@ -271,7 +280,8 @@ TEST(ArchivoProyecto, RandomProjectsComeBackEqual) {
     }
     p.camposFormulario.resize(rng() % 12);
     for (auto& c : p.camposFormulario) c = {RandomText(rng, 20), RandomText(rng, 10), "34"};
-    for (int k = static_cast<int>(rng() % 5); k > 0; --k) AgregarCampoOculto(p, RandomText(rng, 80));
+    for (int k = static_cast<int>(rng() % 5); k > 0; --k)
+      AgregarCampoOculto(p, RandomText(rng, 80));
     const auto ruta = dir / ("r" + std::to_string(round) + ".ini");
     GuardarProyecto(p, ruta);
     Proyecto back;

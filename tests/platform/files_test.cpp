@@ -73,8 +73,8 @@ TEST(Files, FailedWriteLeavesTheOldFileAndNoLeftovers) {
   ::setrlimit(RLIMIT_FSIZE, &old_limit);
   std::signal(SIGXFSZ, old_handler);
 
-  EXPECT_EQ(error, "No se pudo escribir «" + target.string() +
-                       "»: el archivo supera el tamaño permitido");
+  EXPECT_EQ(error,
+            "No se pudo escribir «" + target.string() + "»: el archivo supera el tamaño permitido");
   EXPECT_EQ(Slurp(target), "contenido anterior");
   int entries = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;

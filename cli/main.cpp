@@ -1,0 +1,265 @@
+// vendaluz-generar: generates the store of a project file from the command line,
+// exactly as the desktop program's generation window would.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "generator/generador.h"
+#include "model/archivo_proyecto.h"
+#include "model/espacio.h"
+#include "platform/error.h"
+#include "platform/files.h"
+#include "platform/text.h"
+
+namespace fs = std::filesystem;
+using namespace vendaluz;
+
+namespace {
+
+constexpr int kSalidaExito = 0;
+constexpr int kSalidaError = 1;
+constexpr int kSalidaUso = 2;
+constexpr int kSalidaProblemas = 3;
+constexpr int kSalidaNoReemplazada = 4;
+
+constexpr const char* kAyuda = R"(Uso: vendaluz-generar [opciones] PROYECTO.ini
+
+Genera la tienda virtual de un archivo de proyecto de Vendaluz, igual que el
+botón Generar del programa. La tienda se escribe en la carpeta Proyectos junto
+al programa, en una subcarpeta con el nombre del proyecto.
+
+Opciones:
+  --salida CARPETA            escribe la tienda en CARPETA en lugar de la carpeta
+                              del proyecto. Con --categoria, CARPETA es la carpeta
+                              de la tienda existente (debe contener carrito.htm).
+  --reemplazar                si la carpeta ya existe, la vacía y la reemplaza sin
+                              preguntar.
+  --productos-por-pagina N    cantidad de productos por página del catálogo
+                              (número entero mayor que cero; 10 si no se indica).
+  --tasa R                    incluye la tasa de impuesto R por ciento (un número
+                              con punto decimal, por ejemplo 21 o 10.5). Sin esta
+                              opción no se cobra impuesto.
+  --categoria NOMBRE          en lugar de la tienda completa, agrega los productos
+                              del proyecto como una nueva categoría: NOMBRE.htm,
+                              NOMBRE2.htm, ... (solo letras minúsculas de la a a la z).
+  --silencioso                no muestra estado ni progreso; solo los errores.
+  --help                      muestra esta ayuda.
+  --version                   muestra la versión.
+
+Si la carpeta de salida ya existe y no se indica --reemplazar, se pregunta en la
+terminal; sin terminal no se toca nada y el programa termina con el código 4.
+Las imágenes de los productos con una ruta relativa se buscan a partir de la
+carpeta del archivo de proyecto.
+
+Códigos de salida:
+  0  la tienda se generó sin problemas
+  1  error: la generación se detuvo (el mensaje indica el archivo y la causa)
+  2  opciones incorrectas
+  3  la tienda se generó, pero algunos archivos no se pudieron escribir o copiar
+  4  la carpeta ya existía y no se reemplazó; no se tocó nada
+)";
+
+struct Opciones {
+  std::optional<fs::path> salida;
+  bool reemplazar = false;
+  std::string productosPorPagina = "10";
+  std::optional<std::string> tasa;
+  std::optional<std::string> categoria;
+  bool silencioso = false;
+  std::optional<fs::path> proyecto;
+};
+
+int ErrorDeUso(const std::string& texto) {
+  std::cerr << "vendaluz-generar: " << texto << "\nUse --help para ver las opciones.\n";
+  return kSalidaUso;
+}
+
+// Parses argv; returns an exit code when the program should stop now.
+std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
+  bool soloArchivos = false;
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (soloArchivos || arg.empty() || arg[0] != '-' || arg == "-") {
+      if (o.proyecto) return ErrorDeUso("se indicó más de un archivo de proyecto.");
+      o.proyecto = arg;
+      continue;
+    }
+    if (arg == "--") {
+      soloArchivos = true;
+      continue;
+    }
+    std::optional<std::string> valorEnLinea;
+    if (const auto igual = arg.find('='); arg.rfind("--", 0) == 0 && igual != std::string::npos) {
+      valorEnLinea = arg.substr(igual + 1);
+      arg.resize(igual);
+    }
+    auto valor = [&](std::string& destino) -> std::optional<int> {
+      if (valorEnLinea) {
+        destino = *valorEnLinea;
+      } else if (i + 1 < argc) {
+        destino = argv[++i];
+      } else {
+        return ErrorDeUso("falta el valor de " + arg + ".");
+      }
+      return std::nullopt;
+    };
+    auto sinValor = [&]() -> std::optional<int> {
+      if (valorEnLinea) return ErrorDeUso("la opción " + arg + " no lleva valor.");
+      return std::nullopt;
+    };
+    std::string v;
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kAyuda;
+      return kSalidaExito;
+    } else if (arg == "--version") {
+      std::cout << "vendaluz-generar " << VENDALUZ_VERSION_MAJOR << "." << VENDALUZ_VERSION_MINOR
+                << "\n";
+      return kSalidaExito;
+    } else if (arg == "--salida") {
+      if (auto r = valor(v)) return r;
+      if (v.empty()) return ErrorDeUso("la carpeta de --salida está vacía.");
+      o.salida = v;
+    } else if (arg == "--reemplazar") {
+      if (auto r = sinValor()) return r;
+      o.reemplazar = true;
+    } else if (arg == "--productos-por-pagina") {
+      if (auto r = valor(v)) return r;
+      o.productosPorPagina = v;
+    } else if (arg == "--tasa") {
+      if (auto r = valor(v)) return r;
+      o.tasa = v;
+    } else if (arg == "--categoria") {
+      if (auto r = valor(v)) return r;
+      o.categoria = v;
+    } else if (arg == "--silencioso") {
+      if (auto r = sinValor()) return r;
+      o.silencioso = true;
+    } else {
+      return ErrorDeUso("opción desconocida: " + arg);
+    }
+  }
+  if (!o.proyecto) return ErrorDeUso("falta el archivo de proyecto.");
+  return std::nullopt;
+}
+
+// Status lines and a progress bar on a terminal.
+class Pantalla {
+ public:
+  explicit Pantalla(bool activa) : activa_(activa) {}
+  void Estado(const std::string& texto) {
+    if (!activa_) return;
+    Limpiar();
+    std::cerr << texto << "\n";
+  }
+  void Progreso(int minimo, int maximo, int valor) {
+    if (!activa_ || maximo <= minimo) return;
+    constexpr int kAncho = 30;
+    const int lleno =
+        static_cast<int>(static_cast<long long>(valor - minimo) * kAncho / (maximo - minimo));
+    std::cerr << "\r[" << std::string(std::max(0, std::min(lleno, kAncho)), '#')
+              << std::string(std::max(0, kAncho - lleno), ' ') << "] " << valor << "/" << maximo
+              << std::flush;
+    barra_ = true;
+  }
+  void Limpiar() {
+    if (barra_) std::cerr << "\r\033[K";
+    barra_ = false;
+  }
+
+ private:
+  bool activa_;
+  bool barra_ = false;
+};
+
+bool Preguntar(const std::string& pregunta) {
+  std::cerr << pregunta << " [s/N] " << std::flush;
+  std::string respuesta;
+  if (!std::getline(std::cin, respuesta)) return false;
+  const std::string r = FoldCase(Trim(respuesta));
+  return r == "s" || r == "si" || r == "sí";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Opciones o;
+  if (auto salida = LeerOpciones(argc, argv, o)) return *salida;
+
+  const bool terminal = ::isatty(STDERR_FILENO) == 1;
+  Pantalla pantalla(terminal && !o.silencioso);
+  try {
+    const Espacio espacio = PrepararEspacio(ExecutableFolder(), CarpetaDatosUsuario());
+    Proyecto p;
+    CargarProyecto(*o.proyecto, p, PathText(espacio.proyectos));
+    p.txtCantProd = o.productosPorPagina;
+    if (o.tasa) {
+      p.cheTasa = 1;
+      p.txtTasa = *o.tasa;
+    }
+    if (o.categoria) {
+      p.categoriaOpcion = 1;
+      p.categoriaArchivo = *o.categoria;
+      p.categoriaCarpeta = PathText(o.salida ? *o.salida : espacio.CarpetaSalida(p));
+    }
+    // Relative picture paths belong to the project file, not to the caller's folder.
+    const fs::path base = fs::absolute(*o.proyecto).parent_path();
+    for (Producto& prod : p.productos) {
+      const std::string_view ruta = Trim(prod.Imagen);
+      if (!ruta.empty() && fs::path(ruta).is_relative()) prod.Imagen = PathText(base / ruta);
+    }
+
+    bool sinTerminal = false;
+    LlamadasGenerador llamadas;
+    llamadas.estado = [&](const std::string& t) { pantalla.Estado(t); };
+    llamadas.progreso = [&](int a, int b, int c) { pantalla.Progreso(a, b, c); };
+    llamadas.preguntarReemplazo = [&](const std::string& nombre) {
+      if (o.reemplazar) return true;
+      if (::isatty(STDIN_FILENO) != 1 || !terminal) {
+        sinTerminal = true;
+        return false;
+      }
+      pantalla.Limpiar();
+      return Preguntar("La carpeta " + nombre + " ya existe. ¿Desea reemplazarla?");
+    };
+    llamadas.error = [&](int codigo, const std::string& descripcion) {
+      pantalla.Limpiar();
+      std::cerr << "vendaluz-generar: Error: " << codigo << ": " << descripcion << "\n";
+    };
+
+    Generador generador(std::move(p), espacio, std::move(llamadas),
+                        o.categoria ? std::nullopt : o.salida);
+    const ResultadoGeneracion r = generador.Ejecutar();
+    pantalla.Limpiar();
+    switch (r) {
+      case ResultadoGeneracion::kCreada:
+        if (!o.silencioso) std::cout << PathText(generador.PrimeraPagina()) << "\n";
+        return kSalidaExito;
+      case ResultadoGeneracion::kCreadaConProblemas:
+        std::cerr << "vendaluz-generar: "
+                  << TextoFinal("La tienda se generó", generador.Problemas()) << "\n";
+        return kSalidaProblemas;
+      case ResultadoGeneracion::kInterrumpida:
+        std::cerr << "vendaluz-generar: la carpeta «" << PathText(generador.Carpeta())
+                  << "» ya existe y no se reemplazó; no se tocó nada."
+                  << (sinTerminal ? " Use --reemplazar para reemplazarla." : "") << "\n";
+        return kSalidaNoReemplazada;
+      case ResultadoGeneracion::kFallida:
+        return kSalidaError;
+    }
+  } catch (const Error& e) {
+    pantalla.Limpiar();
+    std::cerr << "vendaluz-generar: " << e.Mensaje() << "\n";
+    return kSalidaError;
+  } catch (const std::exception& e) {
+    pantalla.Limpiar();
+    std::cerr << "vendaluz-generar: Error: " << e.what() << "\n";
+    return kSalidaError;
+  }
+  return kSalidaError;
+}

@@ -1,0 +1,33 @@
+#include "generator/plantillas.h"
+
+#include "platform/error.h"
+
+namespace vendaluz {
+
+std::string_view CargarPlantilla(std::string_view nombre) {
+  for (std::size_t i = 0; i < kNumPlantillasIncrustadas; ++i) {
+    if (kPlantillasIncrustadas[i].nombre == nombre) return kPlantillasIncrustadas[i].texto;
+  }
+  throw Error(CodigoError::kErrorInterno,
+              "No existe la plantilla «" + std::string(nombre) + "» en el programa.");
+}
+
+void Reemplazar(std::string& texto, std::string_view marca, std::string_view valor) {
+  if (marca.empty()) return;
+  std::size_t pos = texto.find(marca);
+  if (pos == std::string::npos) return;
+  std::string out;
+  // Most marks occur once or twice; a guess that avoids regrowing in the usual case.
+  out.reserve(texto.size() + (valor.size() > marca.size() ? 2 * (valor.size() - marca.size()) : 0));
+  std::size_t desde = 0;
+  while (pos != std::string::npos) {
+    out.append(texto, desde, pos - desde);
+    out.append(valor);
+    desde = pos + marca.size();
+    pos = texto.find(marca, desde);
+  }
+  out.append(texto, desde, std::string::npos);
+  texto.swap(out);
+}
+
+}  // namespace vendaluz

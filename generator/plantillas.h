@@ -1,0 +1,36 @@
+// The templates of every generated file and the one operation that fills them.
+//
+// A template is text with *Name* marks (an asterisk, ASCII letters and digits, an
+// asterisk). Builders copy a template into a working text and replace its marks one
+// after another; a value inserted by one replacement is scanned by every later one,
+// so the order of the replacements is part of each builder's behaviour.
+//
+// The texts are UTF-8 with CR LF line ends in memory; they become Windows-1252 only
+// when a generated file is written. Thread safe (read-only data).
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vendaluz {
+
+// The text of a named template: CARRITO, PRODUCTO, META, CSS, ESTADO, FORMULARIO,
+// FINFORM, FINFORM2, VALIDAR, PERLFORM, SSL, PERL, ASPCDONTS, ASPEMAIL, PHP. The same
+// text on every call. Throws Error (internal) for any other name.
+std::string_view CargarPlantilla(std::string_view nombre);
+
+// Replaces every occurrence of marca in texto by valor, scanning left to right; the
+// inserted text is not scanned again by this call. Exact, case-sensitive matching;
+// the value is inserted verbatim (an empty value removes the mark).
+void Reemplazar(std::string& texto, std::string_view marca, std::string_view valor);
+
+// The embedded templates, generated at build time from templates/.
+struct PlantillaIncrustada {
+  std::string_view nombre;
+  std::string_view texto;
+};
+extern const PlantillaIncrustada kPlantillasIncrustadas[];
+extern const std::size_t kNumPlantillasIncrustadas;
+
+}  // namespace vendaluz

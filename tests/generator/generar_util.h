@@ -1,0 +1,87 @@
+// Helpers of the generator tests: a workspace in a temporary folder, projects with
+// numbered products, and a recorder of the run's callbacks.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "generator/generador.h"
+#include "model/espacio.h"
+#include "model/proyecto.h"
+#include "platform/cp1252.h"
+#include "test_util.h"
+
+namespace vendaluz::test {
+
+// programa = dir, Proyectos made inside it, the card pictures of the source tree.
+inline Espacio EspacioDePrueba(const TempDir& dir) {
+  Espacio e;
+  e.programa = dir.path();
+  e.proyectos = dir / "Proyectos";
+  std::filesystem::create_directories(e.proyectos);
+  e.codigo = VENDALUZ_CODIGO_DIR;
+  return e;
+}
+
+// A new project named nombre with products "Producto 1" ... priced 1.50, 2.50 ...
+inline Proyecto ProyectoDePrueba(const std::string& nombre, int productos = 0) {
+  Proyecto p;
+  ContadorProyectos contador;
+  NuevoProyecto(p, contador, "/tmp/Proyectos");
+  p.inicio.Nombre = nombre;
+  for (int i = 1; i <= productos; ++i) {
+    p.productos.push_back({"Producto " + std::to_string(i), std::to_string(i) + ".50",
+                           "Descripción " + std::to_string(i), ""});
+  }
+  return p;
+}
+
+// A page as UTF-8 text (generated files are Windows-1252).
+inline std::string Pagina(const std::filesystem::path& ruta) { return Cp1252ToUtf8(Slurp(ruta)); }
+
+inline int Contar(const std::string& texto, const std::string& parte) {
+  int n = 0;
+  for (auto p = texto.find(parte); p != std::string::npos; p = texto.find(parte, p + 1)) ++n;
+  return n;
+}
+
+struct Registro {
+  std::vector<std::string> estados;
+  std::vector<std::tuple<int, int, int>> progreso;
+  std::vector<std::string> preguntas;
+  std::vector<std::pair<int, std::string>> errores;
+  std::optional<std::filesystem::path> terminada;
+  std::vector<ProblemaArchivo> problemas;
+  bool respuesta = true;  // to the replace question
+
+  LlamadasGenerador Llamadas() {
+    LlamadasGenerador l;
+    l.estado = [this](const std::string& t) { estados.push_back(t); };
+    l.progreso = [this](int a, int b, int c) { progreso.emplace_back(a, b, c); };
+    l.preguntarReemplazo = [this](const std::string& n) {
+      preguntas.push_back(n);
+      return respuesta;
+    };
+    l.error = [this](int c, const std::string& d) { errores.emplace_back(c, d); };
+    l.terminado = [this](const std::filesystem::path& f, const std::vector<ProblemaArchivo>& p) {
+      terminada = f;
+      problemas = p;
+    };
+    return l;
+  }
+};
+
+// Every regular file under carpeta, as paths relative to it, sorted.
+inline std::vector<std::string> Archivos(const std::filesystem::path& carpeta) {
+  std::vector<std::string> lista;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(carpeta)) {
+    if (e.is_regular_file()) lista.push_back(e.path().lexically_relative(carpeta).string());
+  }
+  std::sort(lista.begin(), lista.end());
+  return lista;
+}
+
+}  // namespace vendaluz::test
