@@ -118,37 +118,40 @@ void EscribirArchivoMiniatura(const fs::path& destino, const std::string& bytes)
 }
 
 // Copies one file, replacing the target. A picture that is already the target is
-// left alone (truncating the target first would destroy it).
+// left alone (truncating the target first would destroy it). A failure names the
+// store's file; when the picture itself could not be read, the cause names it.
 std::optional<ProblemaArchivo> CopiarArchivo(const fs::path& origen, const fs::path& destino) {
-  auto problema = [](const fs::path& archivo, int errnum) {
-    return ProblemaArchivo{archivo, SystemErrorText(errnum)};
+  auto sin_origen = [&](int errnum) {
+    return ProblemaArchivo{
+        destino, "no se pudo leer «" + PathText(origen) + "»: " + SystemErrorText(errnum)};
   };
+  auto sin_destino = [&](int errnum) { return ProblemaArchivo{destino, SystemErrorText(errnum)}; };
   Descriptor in(::open(origen.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!in) return problema(origen, errno);
+  if (!in) return sin_origen(errno);
   struct stat so {
   }, sd{};
-  if (::fstat(in.get(), &so) != 0) return problema(origen, errno);
-  if (S_ISDIR(so.st_mode)) return problema(origen, EISDIR);
+  if (::fstat(in.get(), &so) != 0) return sin_origen(errno);
+  if (S_ISDIR(so.st_mode)) return sin_origen(EISDIR);
   if (::stat(destino.c_str(), &sd) == 0 && sd.st_dev == so.st_dev && sd.st_ino == so.st_ino) {
     return std::nullopt;
   }
   Descriptor out(::open(destino.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-  if (!out) return problema(destino, errno);
+  if (!out) return sin_destino(errno);
   std::vector<char> buffer(1 << 18);
   std::optional<ProblemaArchivo> resultado;
   for (;;) {
     std::size_t leidos = 0;
     if (!LeerTodo(in.get(), buffer.data(), buffer.size(), &leidos)) {
-      resultado = problema(origen, errno);
+      resultado = sin_origen(errno);
       break;
     }
     if (!EscribirTodo(out.get(), buffer.data(), leidos)) {
-      resultado = problema(destino, errno);
+      resultado = sin_destino(errno);
       break;
     }
     if (leidos < buffer.size()) break;
   }
-  if (!resultado && out.Cerrar() != 0) resultado = problema(destino, errno);
+  if (!resultado && out.Cerrar() != 0) resultado = sin_destino(errno);
   if (resultado) ::unlink(destino.c_str());  // no half copy that looks whole
   return resultado;
 }

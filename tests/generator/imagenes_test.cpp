@@ -358,8 +358,11 @@ TEST_F(Imagenes, CopierCopiesBytesAndReportsWhatItCouldNot) {
   Avances avances;
   const auto problemas =
       CopiarImagenes(p_, tienda_, [&](int a, int b, int c) { avances.emplace_back(a, b, c); });
+  // The store's file is named; the cause names the picture that is missing.
   EXPECT_EQ(problemas,
-            (std::vector<ProblemaArchivo>{{falta, "no existe el archivo o la carpeta"}}));
+            (std::vector<ProblemaArchivo>{
+                {tienda_ / "imagenes/falta.jpg",
+                 "no se pudo leer «" + falta + "»: no existe el archivo o la carpeta"}}));
   EXPECT_EQ(avances.size(), 6u);
   EXPECT_EQ(avances.back(), std::make_tuple(0, 6, 6));
   EXPECT_EQ(Listar(tienda_ / "imagenes"), (std::map<std::string, std::string>{
@@ -373,7 +376,7 @@ TEST_F(Imagenes, CopierCopiesBytesAndReportsWhatItCouldNot) {
   ASSERT_EQ(sin_carpeta.size(), 5u);
   EXPECT_EQ(sin_carpeta[0], (ProblemaArchivo{dir_ / "no_existe/imagenes/silla.jpg",
                                              "no existe el archivo o la carpeta"}));
-  EXPECT_EQ(sin_carpeta[1].archivo, fs::path(falta));
+  EXPECT_EQ(sin_carpeta[1].archivo, dir_ / "no_existe/imagenes/falta.jpg");
 }
 
 // While alive, files cannot grow past `bytes` (the write fails with EFBIG, even for
