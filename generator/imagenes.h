@@ -45,9 +45,45 @@ std::vector<ProblemaArchivo> CopiarImagenes(const Proyecto& p, const std::filesy
                                             const Progreso& progreso);
 
 // Makes the thumbnail of every product picture in carpeta/thumbnails (which the
-// caller creates) and returns the picture sizes. Throws Error when a picture cannot
-// be decoded or the thumbnail size is not a number.
+// caller creates), on all cores, and returns the picture sizes. Throws Error when a
+// picture cannot be decoded or the thumbnail size is not a number (the errors of
+// CrearMiniatura below and LeerReglaMiniatura).
 TamanosImagenes CrearMiniaturas(const Proyecto& p, const std::filesystem::path& carpeta,
                                 const Progreso& progreso);
+
+// The same on `hilos` threads (0: one per core). The files, the sizes, the progress
+// reports (always from the calling thread, in product order) and the error thrown are
+// those of a run on one thread: when several products share a base name the last of
+// them leaves its thumbnail, and when several pictures fail the first one is
+// reported.
+TamanosImagenes CrearMiniaturas(const Proyecto& p, const std::filesystem::path& carpeta,
+                                const Progreso& progreso, int hilos);
+
+inline constexpr int kLadoMiniatura = 80;       // the longer side of a proportional one
+inline constexpr int kMaxLadoMiniatura = 2000;  // the largest side of a fixed size
+inline constexpr int kCalidadMiniatura = 85;    // JPEG quality of every thumbnail
+
+// How big thumbnails are: proportional with the longer side kLadoMiniatura
+// (Thumbnails.TGenerar 1) or stretched to a fixed size (TGenerar 0, TAncho by TAlto).
+struct ReglaMiniatura {
+  bool proporcional = true;
+  TamanoImagen fija;
+};
+
+// Throws Error (kTamanoMiniatura) when TGenerar is 0 and TAncho or TAlto is not a
+// whole number from 1 to kMaxLadoMiniatura.
+ReglaMiniatura LeerReglaMiniatura(const Proyecto::Thumbnails& t);
+
+// The thumbnail size of a picture of the given size, rounded to whole pixels, no
+// side less than 1.
+TamanoImagen MedidaMiniatura(TamanoImagen imagen, const ReglaMiniatura& regla);
+
+// Makes one thumbnail: reads the picture at `ruta` (blanks around removed), writes
+// destino_base + ".jpg" and returns the picture's size as a browser shows it. Throws
+// Error when the picture cannot be read (kImagenIlegible), is damaged or not a
+// picture (kImagenDanada), is too large (kImagenDemasiadoGrande), or the thumbnail
+// cannot be written (kEscrituraFallida).
+TamanoImagen CrearMiniatura(std::string_view ruta, const std::filesystem::path& destino_base,
+                            const ReglaMiniatura& regla);
 
 }  // namespace vendaluz

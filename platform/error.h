@@ -15,6 +15,13 @@ enum class CodigoError : int {
   kCarpetaFallida = 103,      // a folder could not be created or listed
   kTextoNoCodificable = 104,  // a text holds a character Windows-1252 lacks
 
+  // Pictures and thumbnails.
+  kImagenIlegible = 201,         // a picture file could not be read
+  kImagenDanada = 202,           // not a JPEG, GIF or PNG picture, damaged or incomplete
+  kImagenDemasiadoGrande = 203,  // a picture with more pixels than allowed
+  kTamanoMiniatura = 204,        // the thumbnail size is not a usable number
+  kJpegNoCodificado = 205,       // a bitmap could not be encoded as JPEG
+
   // The store generator.
   kNombreCarpetaInvalido = 301,  // a project name that cannot name the output folder
   kProductosPorPagina = 302,     // products per page is not a whole number of at least 1

@@ -1,0 +1,386 @@
+#include "generator/imagenes.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "platform/error.h"
+#include "platform/files.h"
+#include "platform/imagen.h"
+#include "platform/text.h"
+
+namespace vendaluz {
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  explicit operator bool() const { return fd_ >= 0; }
+  // Closes now; the result of close(2).
+  int Cerrar() {
+    const int rc = ::close(fd_);
+    fd_ = -1;
+    return rc;
+  }
+
+ private:
+  int fd_;
+};
+
+// Reads or writes all of a buffer; false with errno set on failure.
+bool LeerTodo(int fd, char* p, std::size_t n, std::size_t* leidos) {
+  *leidos = 0;
+  while (*leidos < n) {
+    const ssize_t r = ::read(fd, p + *leidos, n - *leidos);
+    if (r == 0) break;
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    *leidos += static_cast<std::size_t>(r);
+  }
+  return true;
+}
+
+bool EscribirTodo(int fd, const char* p, std::size_t n) {
+  while (n > 0) {
+    const ssize_t r = ::write(fd, p, n);
+    if (r < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    p += r;
+    n -= static_cast<std::size_t>(r);
+  }
+  return true;
+}
+
+[[noreturn]] void NoLeida(const std::string& ruta, int errnum) {
+  throw Error(CodigoError::kImagenIlegible,
+              "No se pudo leer la imagen «" + ruta + "»: " + SystemErrorText(errnum));
+}
+
+std::string LeerImagenArchivo(const std::string& ruta) {
+  Descriptor fd(::open(ruta.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd) NoLeida(ruta, errno);
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0) NoLeida(ruta, errno);
+  if (S_ISDIR(st.st_mode)) NoLeida(ruta, EISDIR);
+  // One read of the whole file; the loop below also copes with a file that grows.
+  std::string datos(static_cast<std::size_t>(std::max<off_t>(st.st_size, 0)) + 1, '\0');
+  std::size_t total = 0;
+  for (;;) {
+    std::size_t leidos = 0;
+    if (!LeerTodo(fd.get(), datos.data() + total, datos.size() - total, &leidos)) {
+      NoLeida(ruta, errno);
+    }
+    total += leidos;
+    if (total < datos.size()) break;
+    datos.resize(datos.size() * 2);
+  }
+  datos.resize(total);
+  return datos;
+}
+
+void EscribirArchivoMiniatura(const fs::path& destino, const std::string& bytes) {
+  Descriptor fd(::open(destino.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  if (!fd) {
+    const int error = errno;
+    throw Error(CodigoError::kEscrituraFallida,
+                "No se pudo escribir «" + PathText(destino) + "»: " + SystemErrorText(error));
+  }
+  int error = 0;
+  if (!EscribirTodo(fd.get(), bytes.data(), bytes.size())) {
+    error = errno;
+  } else if (fd.Cerrar() != 0) {
+    error = errno;
+  }
+  if (error != 0) {
+    ::unlink(destino.c_str());  // no half-written thumbnail that looks whole
+    throw Error(CodigoError::kEscrituraFallida,
+                "No se pudo escribir «" + PathText(destino) + "»: " + SystemErrorText(error));
+  }
+}
+
+// Copies one file, replacing the target. A picture that is already the target is
+// left alone (truncating the target first would destroy it). A failure names the
+// store's file; when the picture itself could not be read, the cause names it.
+std::optional<ProblemaArchivo> CopiarArchivo(const fs::path& origen, const fs::path& destino) {
+  auto sin_origen = [&](int errnum) {
+    return ProblemaArchivo{
+        destino, "no se pudo leer «" + PathText(origen) + "»: " + SystemErrorText(errnum)};
+  };
+  auto sin_destino = [&](int errnum) { return ProblemaArchivo{destino, SystemErrorText(errnum)}; };
+  Descriptor in(::open(origen.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!in) return sin_origen(errno);
+  struct stat so {
+  }, sd{};
+  if (::fstat(in.get(), &so) != 0) return sin_origen(errno);
+  if (S_ISDIR(so.st_mode)) return sin_origen(EISDIR);
+  if (::stat(destino.c_str(), &sd) == 0 && sd.st_dev == so.st_dev && sd.st_ino == so.st_ino) {
+    return std::nullopt;
+  }
+  Descriptor out(::open(destino.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  if (!out) return sin_destino(errno);
+  std::vector<char> buffer(1 << 18);
+  std::optional<ProblemaArchivo> resultado;
+  for (;;) {
+    std::size_t leidos = 0;
+    if (!LeerTodo(in.get(), buffer.data(), buffer.size(), &leidos)) {
+      resultado = sin_origen(errno);
+      break;
+    }
+    if (!EscribirTodo(out.get(), buffer.data(), leidos)) {
+      resultado = sin_destino(errno);
+      break;
+    }
+    if (leidos < buffer.size()) break;
+  }
+  if (!resultado && out.Cerrar() != 0) resultado = sin_destino(errno);
+  if (resultado) ::unlink(destino.c_str());  // no half copy that looks whole
+  return resultado;
+}
+
+// Reads the picture, and writes its thumbnail unless a later product with the same
+// base name will replace it anyway.
+TamanoImagen HacerMiniatura(const std::string& ruta, const fs::path& destino_base,
+                            const ReglaMiniatura& regla, bool escribir) {
+  const std::string datos = LeerImagenArchivo(ruta);
+  ImagenLeida leida = LeerImagen(datos, ruta, [&](Medida m) {
+    const TamanoImagen t = MedidaMiniatura({m.ancho, m.alto}, regla);
+    return Medida{t.ancho, t.alto};
+  });
+  if (escribir) {
+    fs::path destino = destino_base;
+    destino += ".jpg";
+    EscribirArchivoMiniatura(destino, CodificarJpeg(leida.mapa, kCalidadMiniatura));
+  }
+  return {leida.original.ancho, leida.original.alto};
+}
+
+// A whole number from 1 to kMaxLadoMiniatura, blanks around allowed.
+std::optional<int> LadoFijo(std::string_view texto) {
+  texto = Trim(texto);
+  if (texto.empty() || texto.size() > 4) return std::nullopt;
+  int n = 0;
+  for (char c : texto) {
+    if (c < '0' || c > '9') return std::nullopt;
+    n = n * 10 + (c - '0');
+  }
+  if (n < 1 || n > kMaxLadoMiniatura) return std::nullopt;
+  return n;
+}
+
+struct Trabajo {
+  int producto;  // 1 for the first
+  std::string ruta;
+  fs::path destino_base;
+  bool escribir;
+};
+
+// The products that have a picture, in order; of several with one base name only the
+// last writes its thumbnail, as it would be the one left after a run on one thread.
+std::vector<Trabajo> Trabajos(const Proyecto& p, const fs::path& carpeta) {
+  std::vector<Trabajo> trabajos;
+  std::map<std::string, std::size_t> ultimo;
+  for (std::size_t i = 0; i < p.productos.size(); ++i) {
+    const std::string ruta(Trim(p.productos[i].Imagen));
+    if (ruta.empty()) continue;
+    const std::string base = NombreBase(ruta);
+    ultimo[base] = trabajos.size();
+    trabajos.push_back({static_cast<int>(i) + 1, ruta, carpeta / "thumbnails" / base, false});
+  }
+  for (const auto& [base, indice] : ultimo) trabajos[indice].escribir = true;
+  return trabajos;
+}
+
+TamanosImagenes EnSerie(const std::vector<Trabajo>& trabajos, int productos,
+                        const ReglaMiniatura& regla, const Progreso& progreso) {
+  TamanosImagenes tamanos;
+  std::size_t t = 0;
+  for (int i = 1; i <= productos; ++i) {
+    if (t < trabajos.size() && trabajos[t].producto == i) {
+      const Trabajo& w = trabajos[t++];
+      tamanos[i] = HacerMiniatura(w.ruta, w.destino_base, regla, w.escribir);
+    }
+    if (progreso) progreso(0, productos, i);
+  }
+  return tamanos;
+}
+
+// Workers take the pictures in product order; the calling thread waits for each
+// product in turn, records its size and reports progress, so that what the caller
+// sees is what a serial run shows.
+TamanosImagenes EnParalelo(const std::vector<Trabajo>& trabajos, int productos,
+                           const ReglaMiniatura& regla, const Progreso& progreso, int hilos) {
+  struct Resultado {
+    TamanoImagen tamano;
+    std::exception_ptr error;
+    bool listo = false;
+  };
+  std::vector<Resultado> resultados(trabajos.size());
+  std::mutex mu;
+  std::condition_variable cambio;
+  std::size_t siguiente = 0;
+  std::size_t limite = trabajos.size();  // no picture at or past this one is started
+
+  auto trabajar = [&] {
+    for (;;) {
+      std::size_t k;
+      {
+        std::lock_guard lock(mu);
+        if (siguiente >= limite) return;
+        k = siguiente++;
+      }
+      Resultado r;
+      try {
+        const Trabajo& w = trabajos[k];
+        r.tamano = HacerMiniatura(w.ruta, w.destino_base, regla, w.escribir);
+      } catch (...) {
+        r.error = std::current_exception();
+      }
+      {
+        std::lock_guard lock(mu);
+        r.listo = true;
+        // After a failure only earlier pictures matter: one of them may fail too, and
+        // the first failure in product order is the one to report.
+        if (r.error) limite = std::min(limite, k + 1);
+        resultados[k] = std::move(r);
+      }
+      cambio.notify_all();
+    }
+  };
+
+  std::vector<std::jthread> obreros;
+  // Declared after the workers, so destroyed first: on any exit the workers stop
+  // taking pictures before they are joined.
+  struct Parada {
+    std::mutex& mu;
+    std::size_t& limite;
+    ~Parada() {
+      std::lock_guard lock(mu);
+      limite = 0;
+    }
+  } parada{mu, limite};
+  for (int h = 0; h < hilos; ++h) obreros.emplace_back(trabajar);
+
+  TamanosImagenes tamanos;
+  std::size_t t = 0;
+  for (int i = 1; i <= productos; ++i) {
+    if (t < trabajos.size() && trabajos[t].producto == i) {
+      Resultado r;
+      {
+        std::unique_lock lock(mu);
+        cambio.wait(lock, [&] { return resultados[t].listo; });
+        r = std::move(resultados[t]);
+      }
+      if (r.error) std::rethrow_exception(r.error);
+      tamanos[i] = r.tamano;
+      ++t;
+    }
+    if (progreso) progreso(0, productos, i);
+  }
+  return tamanos;
+}
+
+}  // namespace
+
+std::string NombreImagen(std::string_view ruta) {
+  ruta = Trim(ruta);
+  const auto corte = ruta.find_last_of("\\/");
+  if (corte != std::string_view::npos) ruta.remove_prefix(corte + 1);
+  return std::string(Trim(ruta));
+}
+
+std::string NombreBase(std::string_view ruta) {
+  std::string nombre = NombreImagen(ruta);
+  const auto punto = nombre.find('.');
+  if (punto != std::string::npos) nombre.resize(punto);
+  return nombre;
+}
+
+std::vector<ProblemaArchivo> CopiarImagenes(const Proyecto& p, const fs::path& carpeta,
+                                            const Progreso& progreso) {
+  std::vector<ProblemaArchivo> problemas;
+  if (p.productosImagen != 1 || p.thumbnails.Copiar != 1) return problemas;
+  const int n = static_cast<int>(p.productos.size());
+  for (int i = 1; i <= n; ++i) {
+    const std::string_view ruta = Trim(p.productos[i - 1].Imagen);
+    if (!ruta.empty()) {
+      if (auto problema =
+              CopiarArchivo(fs::path(ruta), carpeta / "imagenes" / NombreImagen(ruta))) {
+        problemas.push_back(std::move(*problema));
+      }
+    }
+    if (progreso) progreso(0, n, i);
+  }
+  return problemas;
+}
+
+ReglaMiniatura LeerReglaMiniatura(const Proyecto::Thumbnails& t) {
+  ReglaMiniatura regla;
+  regla.proporcional = t.TGenerar == 1;
+  if (regla.proporcional) return regla;
+  const auto ancho = LadoFijo(t.TAncho), alto = LadoFijo(t.TAlto);
+  if (!ancho || !alto) {
+    throw Error(CodigoError::kTamanoMiniatura, "El tamaño de las miniaturas («" + t.TAncho +
+                                                   "» por «" + t.TAlto +
+                                                   "») debe ser de números enteros de 1 a " +
+                                                   std::to_string(kMaxLadoMiniatura) + " píxeles");
+  }
+  regla.fija = {*ancho, *alto};
+  return regla;
+}
+
+TamanoImagen MedidaMiniatura(TamanoImagen imagen, const ReglaMiniatura& regla) {
+  if (!regla.proporcional) return regla.fija;
+  const std::int64_t w = std::max(imagen.ancho, 1), h = std::max(imagen.alto, 1);
+  // The shorter side scaled like the longer one, rounded to the nearest pixel.
+  auto corto = [](std::int64_t lado, std::int64_t largo) {
+    return static_cast<int>(
+        std::max<std::int64_t>(1, (2 * lado * kLadoMiniatura + largo) / (2 * largo)));
+  };
+  if (w < h) return {corto(w, h), kLadoMiniatura};
+  if (w > h) return {kLadoMiniatura, corto(h, w)};
+  return {kLadoMiniatura, kLadoMiniatura};
+}
+
+TamanoImagen CrearMiniatura(std::string_view ruta, const fs::path& destino_base,
+                            const ReglaMiniatura& regla) {
+  return HacerMiniatura(std::string(Trim(ruta)), destino_base, regla, true);
+}
+
+TamanosImagenes CrearMiniaturas(const Proyecto& p, const fs::path& carpeta,
+                                const Progreso& progreso) {
+  return CrearMiniaturas(p, carpeta, progreso, 0);
+}
+
+TamanosImagenes CrearMiniaturas(const Proyecto& p, const fs::path& carpeta,
+                                const Progreso& progreso, int hilos) {
+  const int productos = static_cast<int>(p.productos.size());
+  const std::vector<Trabajo> trabajos = Trabajos(p, carpeta);
+  // The size rule matters only when there is a picture to reduce.
+  const ReglaMiniatura regla =
+      trabajos.empty() ? ReglaMiniatura{} : LeerReglaMiniatura(p.thumbnails);
+  if (hilos <= 0) hilos = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  hilos = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(hilos), trabajos.size()));
+  if (hilos <= 1) return EnSerie(trabajos, productos, regla, progreso);
+  return EnParalelo(trabajos, productos, regla, progreso, hilos);
+}
+
+}  // namespace vendaluz

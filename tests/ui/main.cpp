@@ -1,0 +1,33 @@
+// Runs one window test class: tests_ui CLASS [Qt Test options].
+#include <QApplication>
+#include <QTest>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "pruebas.h"
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  QApplication app(argc, argv);
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  const std::map<std::string, std::function<QObject*()>> clases = {
+      {"frmPrincipal", CrearPruebaPrincipal}, {"frmReporte", CrearPruebaReporte},
+      {"frmExaminar", CrearPruebaExaminar},   {"VentanasPequenas", CrearPruebaVentanasPequenas},
+      {"Capturas", CrearPruebaCapturas},      {"frmGenerar", CrearPruebaGenerar},
+      {"frmCategoria", CrearPruebaCategoria},
+  };
+  if (argc < 2 || !clases.count(argv[1])) {
+    std::fprintf(stderr, "uso: tests_ui CLASE [opciones de Qt Test]\nclases:");
+    for (const auto& [nombre, _] : clases) std::fprintf(stderr, " %s", nombre.c_str());
+    std::fprintf(stderr, "\n");
+    return 2;
+  }
+  std::unique_ptr<QObject> prueba(clases.at(argv[1])());
+  // Qt Test sees the program name followed by its own options.
+  argv[1] = argv[0];
+  return QTest::qExec(prueba.get(), argc - 1, argv + 1);
+}

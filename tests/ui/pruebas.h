@@ -1,0 +1,13 @@
+// The window test classes, one per window; main() runs the one named on its
+// command line (CTest registers each separately).
+#pragma once
+
+#include <QObject>
+
+QObject* CrearPruebaPrincipal();
+QObject* CrearPruebaReporte();
+QObject* CrearPruebaExaminar();
+QObject* CrearPruebaVentanasPequenas();
+QObject* CrearPruebaCapturas();
+QObject* CrearPruebaGenerar();
+QObject* CrearPruebaCategoria();

@@ -1,0 +1,16 @@
+#include "ui/abridor_qt.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace vendaluz {
+
+void AbridorQt::Open(const std::string& /*verb*/, const std::string& target) {
+  const QString texto = QString::fromStdString(target);
+  const QUrl url(texto);
+  // A path such as /home/x/tienda.htm has no scheme; "C:" would look like one, but
+  // this program only ever passes absolute Unix paths or full addresses.
+  QDesktopServices::openUrl(url.scheme().isEmpty() ? QUrl::fromLocalFile(texto) : url);
+}
+
+}  // namespace vendaluz

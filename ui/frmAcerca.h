@@ -1,0 +1,17 @@
+// The about box "Acerca de Vendaluz v1.0": version, credits and the web address.
+#pragma once
+
+#include <QDialog>
+
+#include "platform/default_opener.h"
+
+namespace vendaluz {
+
+class frmAcerca : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit frmAcerca(DefaultOpener& abridor, QWidget* padre = nullptr);
+};
+
+}  // namespace vendaluz

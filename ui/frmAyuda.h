@@ -1,0 +1,17 @@
+// The help box "Ayuda": where to ask questions (the forum) and how to reach us.
+#pragma once
+
+#include <QDialog>
+
+#include "platform/default_opener.h"
+
+namespace vendaluz {
+
+class frmAyuda : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit frmAyuda(DefaultOpener& abridor, QWidget* padre = nullptr);
+};
+
+}  // namespace vendaluz

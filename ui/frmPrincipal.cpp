@@ -1,0 +1,489 @@
+#include "ui/frmPrincipal.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "model/archivo_proyecto.h"
+#include "platform/error.h"
+#include "platform/files.h"
+#include "platform/servidor_vista_previa.h"
+#include "platform/text.h"
+#include "ui/barra_estado.h"
+#include "ui/conversion.h"
+#include "ui/frmAcerca.h"
+#include "ui/frmAyuda.h"
+#include "ui/frmCategoria.h"
+#include "ui/frmGenerar.h"
+#include "ui/frmReporte.h"
+#include "ui/logo.h"
+#include "ui/pagina_carrito.h"
+#include "ui/pagina_formato.h"
+#include "ui/pagina_formulario.h"
+#include "ui/pagina_generar.h"
+#include "ui/pagina_inicio.h"
+#include "ui/pagina_meta_tags.h"
+#include "ui/pagina_servidor.h"
+
+namespace vendaluz {
+namespace {
+
+const QString kFiltroProyectos = QStringLiteral("Proyecto Vendaluz (*.ini)");
+constexpr int kPaginaGenerar = 6;
+
+}  // namespace
+
+frmPrincipal::frmPrincipal(Entorno& entorno, QWidget* padre)
+    : QMainWindow(padre), entorno_(entorno), servidor_(std::make_unique<ServidorVistaPrevia>()) {
+  setObjectName("frmPrincipal");
+  setWindowTitle(QStringLiteral("Vendaluz"));
+  setWindowIcon(QIcon(LogoVendaluz(64)));
+  CrearAcciones();
+  CrearMenus();
+  CrearBarra();
+  CrearPaginas();
+  barraEstado_ = new BarraEstado(this);
+  setStatusBar(barraEstado_);
+
+  tmrProgreso_ = new QTimer(this);
+  tmrProgreso_->setObjectName("tmrProgreso");
+  tmrProgreso_->setInterval(20);
+  connect(tmrProgreso_, &QTimer::timeout, this, &frmPrincipal::PasoProgreso);
+
+  Inicio();
+  LlenarMenu();
+  if (!FileExists(entorno_.espacio.proyectos)) {
+    std::error_code ec;
+    std::filesystem::create_directories(entorno_.espacio.proyectos, ec);
+  }
+  barProgreso_->setRange(0, 100);
+  barProgreso_->setValue(0);
+  mnuGenerar_->setEnabled(false);
+  resize(780, 560);
+}
+
+frmPrincipal::~frmPrincipal() = default;
+
+void frmPrincipal::CrearAcciones() {
+  auto accion = [this](const char* nombre, const QString& texto, const QKeySequence& tecla = {}) {
+    auto* a = new QAction(texto, this);
+    a->setObjectName(nombre);
+    a->setShortcut(tecla);
+    return a;
+  };
+  QStyle* s = style();
+  mnuNuevoPro_ = accion("mnuNuevoPro", QStringLiteral("&Nuevo Proyecto"), QKeySequence("Ctrl+N"));
+  mnuNuevoPro_->setToolTip(QStringLiteral("Nuevo Proyecto"));
+  mnuNuevoPro_->setIcon(s->standardIcon(QStyle::SP_FileIcon));
+  mnuAbrirPro_ = accion("mnuAbrirPro", QStringLiteral("&Abrir Proyecto"), QKeySequence("Ctrl+A"));
+  mnuAbrirPro_->setToolTip(QStringLiteral("Abrir Proyecto"));
+  mnuAbrirPro_->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+  mnuGuardarPro_ = accion("mnuGuardarPro", QStringLiteral("Guardar como..."));
+  mnuGuardarPro_->setToolTip(QStringLiteral("Guardar Proyecto"));
+  mnuGuardarPro_->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+  // "Salir" keeps Ctrl+S, as the program's users know it; the exit asks to save.
+  mnuSalir_ = accion("mnuSalir", QStringLiteral("&Salir"), QKeySequence("Ctrl+S"));
+
+  // The editors of these entries open from the pages that hold their settings; until
+  // those are in place the entries stay unusable.
+  mnuHojaEstilo_ = accion("mnuHojaEstilo", QStringLiteral("Hoja de Estilo"));
+  mnuCamposOcultos_ = accion("mnuCamposOcultos", QStringLiteral("Campos Ocultos"));
+  mnuCGI_ = accion("mnuCGI", QStringLiteral("CGI"));
+  mnuASP_ = accion("mnuASP", QStringLiteral("ASP"));
+  mnuImagenes_ = accion("mnuImagenes", QStringLiteral("Imágenes"));
+  mnuPopup_ = accion("mnuPopup", QStringLiteral("Ventana Pop-ip"));
+  for (QAction* a :
+       {mnuHojaEstilo_, mnuCamposOcultos_, mnuCGI_, mnuASP_, mnuImagenes_, mnuPopup_}) {
+    a->setEnabled(false);
+  }
+
+  mnuReporte_ = accion("mnuReporte", QStringLiteral("&Reporte"), QKeySequence("Ctrl+R"));
+  mnuGenerar_ = accion("mnuGenerar", QStringLiteral("&Generar Proyecto"), QKeySequence("Ctrl+G"));
+  mnuVerBarra_ = accion("mnuVerBarra", QStringLiteral("Barra de Herramientas"));
+  mnuVerBarra_->setCheckable(true);
+  mnuVerBarra_->setChecked(true);
+  mnuBarraEstado_ = accion("mnuBarraEstado", QStringLiteral("Barra de Estado"));
+  mnuBarraEstado_->setCheckable(true);
+  mnuBarraEstado_->setChecked(true);
+  mnuAyuda_ = accion("mnuAyuda", QStringLiteral("Archivo de Ayuda"));
+  mnuAyuda_->setToolTip(QStringLiteral("Ayuda"));
+  mnuAyuda_->setIcon(s->standardIcon(QStyle::SP_MessageBoxQuestion));
+  mnuAcerca_ = accion("mnuAcerca", QStringLiteral("Acerca de..."));
+  mnuAcerca_->setToolTip(QStringLiteral("Acerca de"));
+  mnuAcerca_->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
+  tbGenerar_ = accion("tbGenerar", QStringLiteral("Generar Proyecto"));
+  tbGenerar_->setIcon(s->standardIcon(QStyle::SP_DialogApplyButton));
+
+  connect(mnuNuevoPro_, &QAction::triggered, this, &frmPrincipal::NuevoProyecto);
+  connect(mnuAbrirPro_, &QAction::triggered, this, &frmPrincipal::AbrirProyecto);
+  connect(mnuGuardarPro_, &QAction::triggered, this, &frmPrincipal::GuardarProyecto);
+  connect(mnuSalir_, &QAction::triggered, this, &QWidget::close);
+  connect(mnuReporte_, &QAction::triggered, this, &frmPrincipal::MostrarReporte);
+  connect(mnuGenerar_, &QAction::triggered, this, &frmPrincipal::Generar);
+  connect(tbGenerar_, &QAction::triggered, this, &frmPrincipal::MostrarReporte);
+  connect(mnuVerBarra_, &QAction::toggled, this, &frmPrincipal::VerBarra);
+  connect(mnuBarraEstado_, &QAction::toggled, this, &frmPrincipal::VerBarraEstado);
+  connect(mnuAyuda_, &QAction::triggered, this, &frmPrincipal::MostrarAyuda);
+  connect(mnuAcerca_, &QAction::triggered, this, &frmPrincipal::MostrarAcerca);
+}
+
+void frmPrincipal::CrearMenus() {
+  QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
+  archivo->setObjectName("mnuArchivo");
+  archivo->addAction(mnuNuevoPro_);
+  archivo->addAction(mnuAbrirPro_);
+  archivo->addSeparator();
+  archivo->addAction(mnuGuardarPro_);
+  archivo->addSeparator();
+  archivo->addAction(mnuSalir_);
+
+  QMenu* proyecto = menuBar()->addMenu(QStringLiteral("&Proyecto"));
+  proyecto->setObjectName("mnuProyecto");
+  QMenu* editar = proyecto->addMenu(QStringLiteral("Editar"));
+  editar->setObjectName("mnuEditar");
+  editar->addActions({mnuHojaEstilo_, mnuCamposOcultos_, mnuCGI_, mnuASP_});
+  QMenu* opciones = proyecto->addMenu(QStringLiteral("Opciones"));
+  opciones->setObjectName("mnuOpciones");
+  opciones->addActions({mnuImagenes_, mnuPopup_});
+  proyecto->addSeparator();
+  proyecto->addAction(mnuReporte_);
+  proyecto->addSeparator();
+  proyecto->addAction(mnuGenerar_);
+
+  QMenu* ver = menuBar()->addMenu(QStringLiteral("&Ver"));
+  ver->setObjectName("mnuVer");
+  ver->addAction(mnuVerBarra_);
+  ver->addAction(mnuBarraEstado_);
+
+  QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ay&uda"));
+  ayuda->setObjectName("mnuAyudaMenu");
+  ayuda->addAction(mnuAyuda_);
+  ayuda->addSeparator();
+  ayuda->addAction(mnuAcerca_);
+}
+
+void frmPrincipal::CrearBarra() {
+  tbBarra_ = addToolBar(QStringLiteral("Barra de Herramientas"));
+  tbBarra_->setObjectName("tbBarra");
+  tbBarra_->setMovable(false);
+  // The "Ver" menu alone shows and hides the bar, so its check mark stays true.
+  tbBarra_->toggleViewAction()->setVisible(false);
+  tbBarra_->setContextMenuPolicy(Qt::PreventContextMenu);
+
+  auto boton = [this](QAction* accion, const char* clave) {
+    tbBarra_->addAction(accion);
+    QWidget* w = tbBarra_->widgetForAction(accion);
+    w->setObjectName(clave);
+    return qobject_cast<QToolButton*>(w);
+  };
+  boton(mnuNuevoPro_, "nuevo");
+  QToolButton* abrir = boton(mnuAbrirPro_, "abrir");
+  menuProyectos_ = new QMenu(abrir);
+  menuProyectos_->setObjectName("mnuProyectos");
+  abrir->setMenu(menuProyectos_);
+  abrir->setPopupMode(QToolButton::MenuButtonPopup);
+  boton(mnuGuardarPro_, "guardar");
+  tbBarra_->addSeparator();
+  boton(tbGenerar_, "generar");
+  tbBarra_->addSeparator();
+  boton(mnuAyuda_, "ayuda");
+  boton(mnuAcerca_, "acerca");
+
+  auto* relleno = new QWidget(tbBarra_);
+  relleno->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  tbBarra_->addWidget(relleno);
+  barProgreso_ = new QProgressBar(tbBarra_);
+  barProgreso_->setObjectName("barProgreso");
+  barProgreso_->setTextVisible(false);
+  barProgreso_->setMaximumWidth(160);
+  tbBarra_->addWidget(barProgreso_);
+}
+
+void frmPrincipal::CrearPaginas() {
+  SSTab_ = new QTabWidget(this);
+  SSTab_->setObjectName("SSTab");
+  paginaInicio_ = new PaginaInicio(p_, entorno_, SSTab_);
+  paginaFormato_ = new PaginaFormato(p_, SSTab_);
+  paginaMetaTags_ = new PaginaMetaTags(p_, SSTab_);
+  paginaCarrito_ = new PaginaCarrito(p_, SSTab_);
+  paginaFormulario_ = new PaginaFormulario(p_, SSTab_);
+  paginaServidor_ = new PaginaServidor(p_, SSTab_);
+  paginaGenerar_ = new PaginaGenerar(p_, entorno_, SSTab_);
+  const std::pair<QWidget*, const char*> paginas[] = {
+      {paginaInicio_, " Inicio "},         {paginaFormato_, " Formato "},
+      {paginaMetaTags_, " Meta Tags "},    {paginaCarrito_, " Carrito "},
+      {paginaFormulario_, " Formulario "}, {paginaServidor_, " Servidor "},
+      {paginaGenerar_, " Generar "},
+  };
+  for (const auto& [pagina, titulo] : paginas) {
+    pagina->setObjectName(QStringLiteral("Bloque%1").arg(SSTab_->count()));
+    SSTab_->addTab(pagina, QString::fromUtf8(titulo));
+  }
+  setCentralWidget(SSTab_);
+
+  connect(SSTab_, &QTabWidget::currentChanged, this, &frmPrincipal::CambioPagina);
+  connect(paginaInicio_, &PaginaInicio::nombreCambiado, this, &frmPrincipal::NombreCambiado);
+  connect(paginaCarrito_, &PaginaCarrito::imagenCambiada, paginaGenerar_,
+          &PaginaGenerar::MostrarCarpetas);
+  connect(paginaGenerar_, &PaginaGenerar::reportePedido, this, &frmPrincipal::MostrarReporte);
+  connect(paginaGenerar_, &PaginaGenerar::generarPedido, this, &frmPrincipal::Generar);
+  connect(paginaGenerar_, &PaginaGenerar::categoriaPedida, this, &frmPrincipal::MostrarCategoria);
+}
+
+// ---- Project commands ----
+
+void frmPrincipal::Inicio() {
+  vendaluz::NuevoProyecto(p_, contador_, entorno_.espacio.proyectos.string());
+  MostrarProyecto();
+}
+
+void frmPrincipal::NuevoProyecto() {
+  if (!PreguntarGuardar(false)) return;
+  Inicio();
+  paginaGenerar_->MostrarCarpetas();
+}
+
+void frmPrincipal::AbrirProyecto() {
+  if (!PreguntarGuardar(false)) return;
+  const auto ruta = entorno_.dialogos.ArchivoParaAbrir(this, QStringLiteral("Abrir Proyecto"),
+                                                       AQt(p_.inicio.Carpeta), kFiltroProyectos);
+  if (!ruta) return;
+  AbrirArchivo(ARuta(*ruta));
+}
+
+void frmPrincipal::AbrirDeLista(const std::filesystem::path& ruta) {
+  if (!PreguntarGuardar(false)) return;
+  AbrirArchivo(ruta);
+}
+
+void frmPrincipal::AbrirArchivo(const std::filesystem::path& ruta) {
+  // Read into a copy: a file that cannot be read leaves the open project as it was.
+  Proyecto leido;
+  leido.txtCantProd = p_.txtCantProd;
+  try {
+    CargarProyecto(ruta, leido, entorno_.espacio.proyectos.string());
+  } catch (const Error& e) {
+    entorno_.dialogos.Mensaje(
+        this, QStringLiteral("No se pudo abrir el proyecto.\n\n") + AQt(e.descripcion()),
+        Icono::kCritico);
+    LlenarMenu();  // the list may name a file that is gone
+    return;
+  }
+  p_ = std::move(leido);
+  rutaActual_ = ruta;
+  MostrarProyecto();
+  IniciarProgreso();
+  paginaGenerar_->MostrarCarpetas();
+}
+
+bool frmPrincipal::GuardarProyecto() {
+  if (p_.inicio.Nombre.empty()) return false;
+  return Guardar() == Guardado::kHecho;
+}
+
+frmPrincipal::Guardado frmPrincipal::Guardar() {
+  const auto elegida = entorno_.dialogos.ArchivoParaGuardar(
+      this, QStringLiteral("Guardar Proyecto"), AQt(p_.inicio.Carpeta), AQt(p_.inicio.Nombre),
+      kFiltroProyectos);
+  if (!elegida) return Guardado::kCancelado;
+  std::filesystem::path ruta = ARuta(*elegida);
+  // Only .ini files appear in the project list and the open dialog.
+  const std::string nombre = ruta.filename().string();
+  if (nombre.size() < 4 || !EqualsIgnoreCase(nombre.substr(nombre.size() - 4), ".ini")) {
+    ruta += ".ini";
+  }
+
+  IniciarProgreso();
+  try {
+    vendaluz::GuardarProyecto(p_, ruta);
+  } catch (const Error& e) {
+    tmrProgreso_->stop();
+    barProgreso_->setValue(barProgreso_->minimum());
+    entorno_.dialogos.Mensaje(
+        this, QStringLiteral("No se pudo guardar el proyecto.\n\n") + AQt(e.descripcion()),
+        Icono::kCritico);
+    return Guardado::kFallido;
+  }
+  rutaActual_ = ruta;
+  barProgreso_->setValue(barProgreso_->maximum());
+  LlenarMenu();
+  return Guardado::kHecho;
+}
+
+bool frmPrincipal::PreguntarGuardar(bool alSalir) {
+  if (p_.inicio.Nombre.empty() && p_.inicio.Descripcion.empty()) return true;
+  const Respuesta r = entorno_.dialogos.Preguntar(
+      this, QStringLiteral("¿Guardar los cambios realizados a %1?").arg(AQt(p_.inicio.Nombre)),
+      alSalir ? Botones::kSiNoCancelar : Botones::kSiNo);
+  switch (r) {
+    case Respuesta::kNo:
+      return true;
+    case Respuesta::kCancelar:
+      return false;
+    case Respuesta::kSi:
+      break;
+  }
+  switch (Guardar()) {
+    case Guardado::kHecho:
+      return true;
+    case Guardado::kFallido:
+      return false;  // the project is still unsaved: do not throw it away
+    case Guardado::kCancelado:
+      // New and open go on without saving; leaving the program does not.
+      return !alSalir;
+  }
+  return false;
+}
+
+void frmPrincipal::LlenarMenu() {
+  // The entries are deleted later: this can run inside the handler of one of them.
+  for (QAction* a : menuProyectos_->actions()) {
+    menuProyectos_->removeAction(a);
+    a->deleteLater();
+  }
+  for (const EntradaProyecto& entrada : ListarProyectos(entorno_.espacio.proyectos)) {
+    QString texto = AQt(entrada.nombre);
+    texto.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    auto* a = new QAction(texto, menuProyectos_);
+    const std::filesystem::path ruta = entrada.ruta;
+    connect(a, &QAction::triggered, this, [this, ruta] { AbrirDeLista(ruta); });
+    menuProyectos_->addAction(a);
+  }
+}
+
+// ---- Window state ----
+
+void frmPrincipal::MostrarProyecto() {
+  paginaGenerar_->Limpiar();
+  HabilitarGenerar(false);
+  paginaInicio_->Mostrar();
+  paginaFormato_->Mostrar();
+  paginaMetaTags_->Mostrar();
+  paginaCarrito_->Mostrar();
+  paginaFormulario_->Mostrar();
+  paginaServidor_->Mostrar();
+  paginaGenerar_->Mostrar();
+  NombreCambiado();
+}
+
+void frmPrincipal::NombreCambiado() {
+  MostrarTitulo();
+  paginaGenerar_->MostrarNombre();
+  if (p_.inicio.Nombre.empty()) {
+    InHabilitarGuardar();
+    HabilitarGenerar(false);
+  } else {
+    HabilitarGuardar();
+  }
+}
+
+void frmPrincipal::MostrarTitulo() {
+  const QString nombre =
+      p_.inicio.Nombre.empty() ? QStringLiteral("(Sín nombre)") : AQt(p_.inicio.Nombre);
+  setWindowTitle(QStringLiteral("Vendaluz v%1.%2 [Proyecto: %3]")
+                     .arg(VENDALUZ_VERSION_MAJOR)
+                     .arg(VENDALUZ_VERSION_MINOR)
+                     .arg(nombre));
+}
+
+void frmPrincipal::HabilitarGuardar() { mnuGuardarPro_->setEnabled(true); }
+void frmPrincipal::InHabilitarGuardar() { mnuGuardarPro_->setEnabled(false); }
+
+void frmPrincipal::HabilitarGenerar(bool habilitar) {
+  paginaGenerar_->cmdGenerar()->setEnabled(habilitar);
+  mnuGenerar_->setEnabled(habilitar);
+}
+
+void frmPrincipal::CambioPagina(int indice) {
+  if (indice == kPaginaGenerar) paginaGenerar_->MostrarCarpetas();
+}
+
+void frmPrincipal::IniciarProgreso() { tmrProgreso_->start(); }
+
+void frmPrincipal::PasoProgreso() {
+  if (barProgreso_->maximum() > barProgreso_->value()) {
+    barProgreso_->setValue(std::min(barProgreso_->value() + 5, barProgreso_->maximum()));
+  } else {
+    tmrProgreso_->stop();
+    barProgreso_->setValue(barProgreso_->minimum());
+  }
+}
+
+// Hiding a bar shrinks the window by the bar's height (and showing it grows the
+// window again), so the tab pages keep their size.
+void frmPrincipal::VerBarra(bool visible) {
+  const int alto = tbBarra_->sizeHint().height();
+  tbBarra_->setVisible(visible);
+  resize(width(), height() + (visible ? alto : -alto));
+}
+
+void frmPrincipal::VerBarraEstado(bool visible) {
+  const int alto = barraEstado_->sizeHint().height();
+  barraEstado_->setVisible(visible);
+  resize(width(), height() + (visible ? alto : -alto));
+}
+
+// ---- Dialogs ----
+
+void frmPrincipal::MostrarReporte() {
+  frmReporte reporte(p_, this);
+  HabilitarGenerar(reporte.Completo());
+  reporte.exec();
+}
+
+Proyecto frmPrincipal::ProyectoParaGenerar() const {
+  Proyecto p = p_;
+  if (rutaActual_.empty()) return p;
+  const std::filesystem::path base = std::filesystem::absolute(rutaActual_).parent_path();
+  for (Producto& producto : p.productos) {
+    const std::string_view ruta = Trim(producto.Imagen);
+    if (!ruta.empty() && std::filesystem::path(ruta).is_relative()) {
+      producto.Imagen = PathText(base / ruta);
+    }
+  }
+  return p;
+}
+
+void frmPrincipal::Generar() {
+  if (!paginaGenerar_->cmdGenerar()->isEnabled() && !mnuGenerar_->isEnabled()) return;
+  frmGenerar generar(ProyectoParaGenerar(), entorno_, *servidor_, this);
+  connect(&generar, &frmGenerar::terminado, this, [this](const std::filesystem::path& carpeta) {
+    HabilitarGenerar(false);
+    paginaGenerar_->MostrarGenerados(carpeta);
+  });
+  // Answering No to the replace question also asks for a new report.
+  connect(&generar, &frmGenerar::interrumpido, this, [this] { HabilitarGenerar(false); });
+  generar.exec();
+}
+
+void frmPrincipal::MostrarCategoria() {
+  frmCategoria categoria(p_, entorno_, this);
+  categoria.exec();
+}
+
+void frmPrincipal::MostrarAyuda() {
+  frmAyuda ayuda(entorno_.abridor, this);
+  ayuda.exec();
+}
+
+void frmPrincipal::MostrarAcerca() {
+  frmAcerca acerca(entorno_.abridor, this);
+  acerca.exec();
+}
+
+void frmPrincipal::closeEvent(QCloseEvent* evento) {
+  if (!PreguntarGuardar(true)) {
+    evento->ignore();
+    return;
+  }
+  evento->accept();
+}
+
+}  // namespace vendaluz
