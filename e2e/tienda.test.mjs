@@ -461,9 +461,15 @@ test('teléfonos: cada clase de página se lee a 375 por 667 sin desplazarse de 
       await p.goto(`${tiendas[tienda]}/${archivo}`);
       const { anchoPagina, cortado } = await p.evaluate(() => ({
         anchoPagina: document.documentElement.scrollWidth,
-        // Text of a cell that runs past the right edge of the screen.
-        cortado: Array.from(document.querySelectorAll('td')).filter((td) =>
-          td.innerText.trim() && td.getBoundingClientRect().right > window.innerWidth + 1).map((td) => td.innerText),
+        // Text of a cell that runs past the right edge of the screen, unless a box
+        // around its table lets the shopper scroll it into view.
+        cortado: Array.from(document.querySelectorAll('td')).filter((td) => {
+          if (!td.innerText.trim() || td.getBoundingClientRect().right <= window.innerWidth + 1) return false;
+          for (let e = td.parentElement; e; e = e.parentElement) {
+            if (['auto', 'scroll'].includes(getComputedStyle(e).overflowX) && e.scrollWidth > e.clientWidth) return false;
+          }
+          return true;
+        }).map((td) => td.innerText),
       }));
       await p.screenshot({ path: path.join(CAPTURAS, `tienda-${nombre}-${sufijo}.png`), fullPage: true });
       if (sufijo === 'telefono') {

@@ -86,7 +86,7 @@ TEST(Catalogo, RowsCarryNamePriceDescriptionAndTheirOwnQuantityBox) {
             std::string::npos);
   EXPECT_NE(pagina.find(R"(<td width="60" align="center" valign="top">19.99</td>)"),
             std::string::npos);
-  EXPECT_NE(pagina.find(R"(<input type="value" name="agregar12" value="1" size="3">)"),
+  EXPECT_NE(pagina.find(R"(<input type="value" name="agregar12" value="1" size="3" style="max-width:100%">)"),
             std::string::npos);
   EXPECT_NE(pagina.find("onclick=\"buyItem('Lámpara','19.99', "
                         "document.itemsform.agregar12.value)\""),

@@ -95,8 +95,9 @@ TEST(Pago, WithoutCardsOrHiddenFieldsTheFormStaysWhole) {
   p.tajetas = {0, 0, 0, 0};
   Ejecucion e;
   const std::string t = Pago(p, dir.path(), &e);
-  EXPECT_NE(t.find("<select name=\"Tipo\"></select>"), std::string::npos);
-  EXPECT_NE(t.find("method=\"post\">\r\n<table"), std::string::npos);
+  EXPECT_NE(t.find("<select name=\"Tipo\" style=\"width:100%;box-sizing:border-box\"></select>"),
+            std::string::npos);
+  EXPECT_NE(t.find("method=\"post\" name=\"pago\">\r\n<script"), std::string::npos);
   EXPECT_EQ(t.find("<img"), std::string::npos);
   EXPECT_TRUE(fs::is_empty(dir.path()));
   EXPECT_TRUE(e.problemas.empty());

@@ -46,7 +46,8 @@ TEST(Marco, EveryPageDeclaresItsCharacterSetAndViewport) {
   EXPECT_LT(t.find(R"(<meta name="viewport" content="width=device-width, initial-scale=1">)"),
             t.find("<title>"));
   EXPECT_EQ(Contar(t, R"(<table width="640")"), 3);
-  EXPECT_EQ(Contar(t, R"(style="max-width:100%")"), 3);
+  // The three tables, and the quantity box of the one product.
+  EXPECT_EQ(Contar(t, R"(style="max-width:100%")"), 4);
 }
 
 TEST(Estilo, InlineStyleKeepsOnlyThePageRules) {
