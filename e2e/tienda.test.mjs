@@ -202,6 +202,18 @@ test('estado: filas, importes, impuesto, quitar y reestablecer', async () => {
   await q.close();
 });
 
+test('importes: el mismo texto de dinero en la página de estado y en el formulario', async () => {
+  const casos = [[0.5, '0.50'], [10, '10.00'], [1.15, '1.15'], [2.999, '2.99'], [0.05, '0.05'], [12.5, '12.50'],
+    [3, '3.00'], [19.99, '19.99'], [0.99, '0.99'], [1234.5, '1234.50'], [NaN, 'NaN.NaN']];
+  const p = await nuevaPagina();
+  for (const pagina of ['estado.htm', 'formulario.htm']) {
+    await p.goto(`${tiendas.perl}/${pagina}`);
+    const textos = await p.evaluate((valores) => valores.map((v) => alterError(v)), casos.map(([v]) => v));
+    assert.deepEqual(textos, casos.map(([, t]) => t), pagina);
+  }
+  await p.close();
+});
+
 // ------------------------------------------------------------------ order form
 async function llenarComprador(p, datos = COMPRADOR) {
   for (const [k, v] of Object.entries(datos)) await p.fill(`input[name="${k}"]`, v);
