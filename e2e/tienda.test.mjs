@@ -6,11 +6,11 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { spawn } from 'node:child_process';
+import { spawn, spawnSync } from 'node:child_process';
 import { arrancarServidor } from './lib/servidor.mjs';
 import { abrirNavegador, registrarDialogos, cesta } from './lib/navegador.mjs';
 import { CAPTURA, leerCorreos, vaciarCorreos } from './lib/correos.mjs';
-import { proyectoTienda, conProductos, generar } from './lib/proyecto.mjs';
+import { proyectoTienda, conProductos, generar, GENERAR } from './lib/proyecto.mjs';
 import { tamanoImagen } from './lib/imagen.mjs';
 import { deCp1252 } from './lib/pedido.mjs';
 
@@ -58,6 +58,11 @@ before(async () => {
   web = await arrancarServidor({ carpeta: dir, entornoCgi: { VZ_CAPTURA: captura } });
   crear('perl');
   crear('tasa', {}, PRODUCTOS, ['--tasa', '21']);
+  // The bundled sample store, as a newcomer first sees it.
+  const ejemplo = spawnSync(GENERAR, ['--salida', path.join(dir, 'ejemplo'), '--reemplazar', '--silencioso',
+    new URL('../ejemplo/tienda.ini', import.meta.url).pathname]);
+  assert.equal(ejemplo.status, 0, String(ejemplo.stderr));
+  tiendas.ejemplo = `${web.base}/ejemplo`;
   nav = await abrirNavegador();
 });
 after(async () => {
@@ -453,7 +458,7 @@ test('categorías: sus páginas comparten la cesta y llevan al estado y al formu
 });
 
 // ------------------------------------------------------------------ phones and pictures of every page
-const PAGINAS = [['catalogo', 'perl', 'carrito.htm'], ['estado', 'tasa', 'estado.htm'],
+const PAGINAS = [['ejemplo', 'ejemplo', 'carrito.htm'], ['catalogo', 'perl', 'carrito.htm'], ['estado', 'tasa', 'estado.htm'],
   ['formulario', 'perl', 'formulario.htm'], ['pasarela', 'spg', 'formulario.htm'], ['pago', 'ssl', 'ssl.htm'],
   ['categoria', 'cat', 'ofertas.htm']];
 
