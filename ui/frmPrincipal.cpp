@@ -20,6 +20,7 @@
 #include "ui/conversion.h"
 #include "ui/frmAcerca.h"
 #include "ui/frmAyuda.h"
+#include "ui/frmCSS.h"
 #include "ui/frmCategoria.h"
 #include "ui/frmGenerar.h"
 #include "ui/frmReporte.h"
@@ -91,16 +92,16 @@ void frmPrincipal::CrearAcciones() {
   // "Salir" keeps Ctrl+S, as the program's users know it; the exit asks to save.
   mnuSalir_ = accion("mnuSalir", QStringLiteral("&Salir"), QKeySequence("Ctrl+S"));
 
-  // The editors of these entries open from the pages that hold their settings; until
-  // those are in place the entries stay unusable.
+  // The stylesheet entry follows the page's stylesheet switch. The editors of the
+  // other entries open from the pages that hold their settings; until those are in
+  // place the entries stay unusable.
   mnuHojaEstilo_ = accion("mnuHojaEstilo", QStringLiteral("Hoja de Estilo"));
   mnuCamposOcultos_ = accion("mnuCamposOcultos", QStringLiteral("Campos Ocultos"));
   mnuCGI_ = accion("mnuCGI", QStringLiteral("CGI"));
   mnuASP_ = accion("mnuASP", QStringLiteral("ASP"));
   mnuImagenes_ = accion("mnuImagenes", QStringLiteral("Imágenes"));
   mnuPopup_ = accion("mnuPopup", QStringLiteral("Ventana Pop-ip"));
-  for (QAction* a :
-       {mnuHojaEstilo_, mnuCamposOcultos_, mnuCGI_, mnuASP_, mnuImagenes_, mnuPopup_}) {
+  for (QAction* a : {mnuCamposOcultos_, mnuCGI_, mnuASP_, mnuImagenes_, mnuPopup_}) {
     a->setEnabled(false);
   }
 
@@ -210,7 +211,7 @@ void frmPrincipal::CrearPaginas() {
   SSTab_ = new QTabWidget(this);
   SSTab_->setObjectName("SSTab");
   paginaInicio_ = new PaginaInicio(p_, entorno_, SSTab_);
-  paginaFormato_ = new PaginaFormato(p_, SSTab_);
+  paginaFormato_ = new PaginaFormato(p_, entorno_.dialogos, SSTab_);
   paginaMetaTags_ = new PaginaMetaTags(p_, SSTab_);
   paginaCarrito_ = new PaginaCarrito(p_, SSTab_);
   paginaFormulario_ = new PaginaFormulario(p_, SSTab_);
@@ -230,6 +231,9 @@ void frmPrincipal::CrearPaginas() {
 
   connect(SSTab_, &QTabWidget::currentChanged, this, &frmPrincipal::CambioPagina);
   connect(paginaInicio_, &PaginaInicio::nombreCambiado, this, &frmPrincipal::NombreCambiado);
+  connect(paginaFormato_, &PaginaFormato::cssCambiado, mnuHojaEstilo_, &QAction::setEnabled);
+  connect(paginaFormato_, &PaginaFormato::hojaEstiloPedida, this, &frmPrincipal::MostrarHojaEstilo);
+  connect(mnuHojaEstilo_, &QAction::triggered, this, &frmPrincipal::MostrarHojaEstilo);
   connect(paginaCarrito_, &PaginaCarrito::imagenCambiada, paginaGenerar_,
           &PaginaGenerar::MostrarCarpetas);
   connect(paginaGenerar_, &PaginaGenerar::reportePedido, this, &frmPrincipal::MostrarReporte);
@@ -358,6 +362,16 @@ void frmPrincipal::LlenarMenu() {
   }
 }
 
+// ---- Editors ----
+
+void frmPrincipal::EsconderFraHTML() { paginaFormato_->EsconderFraHTML(); }
+
+void frmPrincipal::MostrarHojaEstilo() {
+  if (p_.formato.CSS != 1) return;
+  frmCSS dialogo(p_, entorno_.dialogos, this);
+  dialogo.exec();
+}
+
 // ---- Window state ----
 
 void frmPrincipal::MostrarProyecto() {
@@ -365,6 +379,7 @@ void frmPrincipal::MostrarProyecto() {
   HabilitarGenerar(false);
   paginaInicio_->Mostrar();
   paginaFormato_->Mostrar();
+  mnuHojaEstilo_->setEnabled(p_.formato.CSS == 1);
   paginaMetaTags_->Mostrar();
   paginaCarrito_->Mostrar();
   paginaFormulario_->Mostrar();

@@ -53,6 +53,9 @@ class frmPrincipal : public QMainWindow {
 
   void HabilitarGuardar();
   void InHabilitarGuardar();
+  // Hides the three page-kind frames of the Formato page.
+  void EsconderFraHTML();
+  void MostrarHojaEstilo();
   // The Generar button and menu entry; a complete report enables them.
   void HabilitarGenerar(bool habilitar);
 

@@ -12,9 +12,11 @@
 #include "pruebas.h"
 #include "ui/frmAcerca.h"
 #include "ui/frmAyuda.h"
+#include "ui/frmCSS.h"
 #include "ui/frmCategoria.h"
 #include "ui/frmExaminar.h"
 #include "ui/frmGenerar.h"
+#include "ui/frmMeta.h"
 #include "ui/frmPrincipal.h"
 #include "ui/frmReporte.h"
 #include "ui/frmSplash.h"
@@ -85,6 +87,10 @@ class PruebaCapturas : public QObject {
     Guardar(ayuda, "ayuda");
     frmSplash splash(nullptr);
     Guardar(splash, "splash");
+    frmCSS css(p, b.dialogos);
+    Guardar(css, "hoja-de-estilo");
+    frmMeta meta(QStringLiteral(" Autor"), QStringLiteral("Ana Peña"));
+    Guardar(meta, "meta-tag");
   }
 
   void generacionYCategoria() {
