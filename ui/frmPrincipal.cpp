@@ -91,8 +91,8 @@ void frmPrincipal::CrearAcciones() {
   // "Salir" keeps Ctrl+S, as the program's users know it; the exit asks to save.
   mnuSalir_ = accion("mnuSalir", QStringLiteral("&Salir"), QKeySequence("Ctrl+S"));
 
-  // The editors of these entries open from the pages that hold their settings; until
-  // those are in place the entries stay unusable.
+  // The entries follow the settings that make their editors meaningful (pictures on,
+  // the stylesheet switched on, the server option), see MostrarHabilitados.
   mnuHojaEstilo_ = accion("mnuHojaEstilo", QStringLiteral("Hoja de Estilo"));
   mnuCamposOcultos_ = accion("mnuCamposOcultos", QStringLiteral("Campos Ocultos"));
   mnuCGI_ = accion("mnuCGI", QStringLiteral("CGI"));
@@ -145,6 +145,7 @@ void frmPrincipal::CrearMenus() {
   archivo->addAction(mnuSalir_);
 
   QMenu* proyecto = menuBar()->addMenu(QStringLiteral("&Proyecto"));
+  menuProyecto_ = proyecto;
   proyecto->setObjectName("mnuProyecto");
   QMenu* editar = proyecto->addMenu(QStringLiteral("Editar"));
   editar->setObjectName("mnuEditar");
@@ -212,7 +213,7 @@ void frmPrincipal::CrearPaginas() {
   paginaInicio_ = new PaginaInicio(p_, entorno_, SSTab_);
   paginaFormato_ = new PaginaFormato(p_, SSTab_);
   paginaMetaTags_ = new PaginaMetaTags(p_, SSTab_);
-  paginaCarrito_ = new PaginaCarrito(p_, SSTab_);
+  paginaCarrito_ = new PaginaCarrito(p_, entorno_.dialogos, SSTab_);
   paginaFormulario_ = new PaginaFormulario(p_, SSTab_);
   paginaServidor_ = new PaginaServidor(p_, SSTab_);
   paginaGenerar_ = new PaginaGenerar(p_, entorno_, SSTab_);
@@ -230,8 +231,16 @@ void frmPrincipal::CrearPaginas() {
 
   connect(SSTab_, &QTabWidget::currentChanged, this, &frmPrincipal::CambioPagina);
   connect(paginaInicio_, &PaginaInicio::nombreCambiado, this, &frmPrincipal::NombreCambiado);
-  connect(paginaCarrito_, &PaginaCarrito::imagenCambiada, paginaGenerar_,
+  connect(paginaCarrito_, &PaginaCarrito::imagenCambiada, this, [this] {
+    MostrarHabilitados();
+    paginaGenerar_->MostrarCarpetas();
+  });
+  connect(paginaCarrito_, &PaginaCarrito::opcionesImagenCambiadas, paginaGenerar_,
           &PaginaGenerar::MostrarCarpetas);
+  connect(paginaCarrito_, &PaginaCarrito::menuPedido, this,
+          [this](const QPoint& donde) { menuProyecto_->popup(donde); });
+  connect(mnuImagenes_, &QAction::triggered, paginaCarrito_, &PaginaCarrito::AbrirImagenes);
+  connect(mnuPopup_, &QAction::triggered, paginaCarrito_, &PaginaCarrito::AbrirOpciones);
   connect(paginaGenerar_, &PaginaGenerar::reportePedido, this, &frmPrincipal::MostrarReporte);
   connect(paginaGenerar_, &PaginaGenerar::generarPedido, this, &frmPrincipal::Generar);
   connect(paginaGenerar_, &PaginaGenerar::categoriaPedida, this, &frmPrincipal::MostrarCategoria);
@@ -370,7 +379,14 @@ void frmPrincipal::MostrarProyecto() {
   paginaFormulario_->Mostrar();
   paginaServidor_->Mostrar();
   paginaGenerar_->Mostrar();
+  MostrarHabilitados();
   NombreCambiado();
+}
+
+void frmPrincipal::MostrarHabilitados() {
+  const bool imagenes = p_.productosImagen == 1;
+  mnuImagenes_->setEnabled(imagenes);
+  mnuPopup_->setEnabled(imagenes);
 }
 
 void frmPrincipal::NombreCambiado() {

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
       {"frmPrincipal", CrearPruebaPrincipal}, {"frmReporte", CrearPruebaReporte},
       {"frmExaminar", CrearPruebaExaminar},   {"VentanasPequenas", CrearPruebaVentanasPequenas},
       {"Capturas", CrearPruebaCapturas},      {"frmGenerar", CrearPruebaGenerar},
-      {"frmCategoria", CrearPruebaCategoria},
+      {"frmCategoria", CrearPruebaCategoria}, {"Carrito", CrearPruebaCarrito},
   };
   if (argc < 2 || !clases.count(argv[1])) {
     std::fprintf(stderr, "uso: tests_ui CLASE [opciones de Qt Test]\nclases:");

@@ -11,3 +11,4 @@ QObject* CrearPruebaVentanasPequenas();
 QObject* CrearPruebaCapturas();
 QObject* CrearPruebaGenerar();
 QObject* CrearPruebaCategoria();
+QObject* CrearPruebaCarrito();
