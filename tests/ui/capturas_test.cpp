@@ -15,6 +15,7 @@
 #include "ui/frmCarrito.h"
 #include "ui/frmCategoria.h"
 #include "ui/frmExaminar.h"
+#include "ui/frmFormulario.h"
 #include "ui/frmGenerar.h"
 #include "ui/frmImagen.h"
 #include "ui/frmOpciones.h"
@@ -100,6 +101,8 @@ class PruebaCapturas : public QObject {
     Guardar(imagenes, "carrito-imagenes");
     frmOpciones opciones(p);
     Guardar(opciones, "carrito-opciones");
+    frmFormulario campo(frmFormulario::Modo::kEditar, {"Código Postal", "cp", "34"});
+    Guardar(campo, "formulario-campo");
   }
 
   void generacionYCategoria() {

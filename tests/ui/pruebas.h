@@ -12,3 +12,4 @@ QObject* CrearPruebaCapturas();
 QObject* CrearPruebaGenerar();
 QObject* CrearPruebaCategoria();
 QObject* CrearPruebaCarrito();
+QObject* CrearPruebaFormulario();
