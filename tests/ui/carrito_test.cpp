@@ -158,17 +158,17 @@ class PruebaCarrito : public QObject {
     QCOMPARE(pagina->Seleccionada(), 2);
     pagina->Bajar();
     QCOMPARE(Nombres(*w), (std::vector<std::string>{"P2", "P3", "P1"}));
-    Hallar<QAction>(w.get(), "subir")->trigger();
+    Hallar<QAction>(pagina, "subir")->trigger();
     QCOMPARE(Nombres(*w), (std::vector<std::string>{"P2", "P1", "P3"}));
     QCOMPARE(lista->currentIndex().data().toString(), QStringLiteral("P1"));
 
     Hallar<QCheckBox>(w.get(), "cheDeta")->click();
-    QVERIFY(!Hallar<QAction>(w.get(), "subir")->isEnabled());
-    QVERIFY(!Hallar<QAction>(w.get(), "bajar")->isEnabled());
+    QVERIFY(!Hallar<QAction>(pagina, "subir")->isEnabled());
+    QVERIFY(!Hallar<QAction>(pagina, "bajar")->isEnabled());
     pagina->Subir();
     QCOMPARE(Nombres(*w), (std::vector<std::string>{"P2", "P1", "P3"}));
     Hallar<QCheckBox>(w.get(), "cheDeta")->click();
-    QVERIFY(Hallar<QAction>(w.get(), "subir")->isEnabled());
+    QVERIFY(Hallar<QAction>(pagina, "subir")->isEnabled());
   }
 
   // The price box takes a plain decimal number; a comma is entered as a point; an
