@@ -215,7 +215,7 @@ void frmPrincipal::CrearPaginas() {
   paginaMetaTags_ = new PaginaMetaTags(p_, SSTab_);
   paginaCarrito_ = new PaginaCarrito(p_, entorno_.dialogos, SSTab_);
   paginaFormulario_ = new PaginaFormulario(p_, SSTab_);
-  paginaServidor_ = new PaginaServidor(p_, SSTab_);
+  paginaServidor_ = new PaginaServidor(p_, entorno_.dialogos, SSTab_);
   paginaGenerar_ = new PaginaGenerar(p_, entorno_, SSTab_);
   const std::pair<QWidget*, const char*> paginas[] = {
       {paginaInicio_, " Inicio "},         {paginaFormato_, " Formato "},
@@ -241,6 +241,11 @@ void frmPrincipal::CrearPaginas() {
           [this](const QPoint& donde) { menuProyecto_->popup(donde); });
   connect(mnuImagenes_, &QAction::triggered, paginaCarrito_, &PaginaCarrito::AbrirImagenes);
   connect(mnuPopup_, &QAction::triggered, paginaCarrito_, &PaginaCarrito::AbrirOpciones);
+  connect(paginaServidor_, &PaginaServidor::opcionesCambiadas, this,
+          &frmPrincipal::MostrarHabilitados);
+  connect(mnuCGI_, &QAction::triggered, paginaServidor_, &PaginaServidor::AbrirCGI);
+  connect(mnuASP_, &QAction::triggered, paginaServidor_, &PaginaServidor::AbrirASP);
+  connect(mnuCamposOcultos_, &QAction::triggered, paginaServidor_, &PaginaServidor::AbrirCampos);
   connect(paginaGenerar_, &PaginaGenerar::reportePedido, this, &frmPrincipal::MostrarReporte);
   connect(paginaGenerar_, &PaginaGenerar::generarPedido, this, &frmPrincipal::Generar);
   connect(paginaGenerar_, &PaginaGenerar::categoriaPedida, this, &frmPrincipal::MostrarCategoria);
@@ -387,6 +392,11 @@ void frmPrincipal::MostrarHabilitados() {
   const bool imagenes = p_.productosImagen == 1;
   mnuImagenes_->setEnabled(imagenes);
   mnuPopup_->setEnabled(imagenes);
+  // The script entries follow the script choice (scripts serve only without a
+  // secure server); the hidden fields exist only for a secure server.
+  mnuCGI_->setEnabled(p_.servidor.NoSS && p_.soporte.CGI);
+  mnuASP_->setEnabled(p_.servidor.NoSS && p_.soporte.ASP);
+  mnuCamposOcultos_->setEnabled(!p_.servidor.NoSS);
 }
 
 void frmPrincipal::NombreCambiado() {

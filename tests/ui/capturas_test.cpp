@@ -10,8 +10,11 @@
 #include "ayudas_prueba.h"
 #include "model/archivo_proyecto.h"
 #include "pruebas.h"
+#include "ui/frmASP.h"
 #include "ui/frmAcerca.h"
 #include "ui/frmAyuda.h"
+#include "ui/frmCGI.h"
+#include "ui/frmCampos.h"
 #include "ui/frmCarrito.h"
 #include "ui/frmCategoria.h"
 #include "ui/frmExaminar.h"
@@ -103,6 +106,13 @@ class PruebaCapturas : public QObject {
     Guardar(opciones, "carrito-opciones");
     frmFormulario campo(frmFormulario::Modo::kEditar, {"Código Postal", "cp", "34"});
     Guardar(campo, "formulario-campo");
+    frmCGI cgi(p, b.dialogos);
+    Guardar(cgi, "servidor-cgi");
+    frmASP asp(p);
+    Guardar(asp, "servidor-asp");
+    p.camposOcultos = {"<input type=\"hidden\" name=\"tienda\" value=\"42\">"};
+    frmCampos campos(p, b.dialogos);
+    Guardar(campos, "servidor-campos-ocultos");
   }
 
   void generacionYCategoria() {

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
       {"frmExaminar", CrearPruebaExaminar},   {"VentanasPequenas", CrearPruebaVentanasPequenas},
       {"Capturas", CrearPruebaCapturas},      {"frmGenerar", CrearPruebaGenerar},
       {"frmCategoria", CrearPruebaCategoria}, {"Carrito", CrearPruebaCarrito},
-      {"Formulario", CrearPruebaFormulario},
+      {"Formulario", CrearPruebaFormulario},  {"Servidor", CrearPruebaServidor},
   };
   if (argc < 2 || !clases.count(argv[1])) {
     std::fprintf(stderr, "uso: tests_ui CLASE [opciones de Qt Test]\nclases:");

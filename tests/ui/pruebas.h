@@ -13,3 +13,4 @@ QObject* CrearPruebaGenerar();
 QObject* CrearPruebaCategoria();
 QObject* CrearPruebaCarrito();
 QObject* CrearPruebaFormulario();
+QObject* CrearPruebaServidor();
