@@ -211,7 +211,7 @@ void frmPrincipal::CrearPaginas() {
   SSTab_ = new QTabWidget(this);
   SSTab_->setObjectName("SSTab");
   paginaInicio_ = new PaginaInicio(p_, entorno_, SSTab_);
-  paginaFormato_ = new PaginaFormato(p_, SSTab_);
+  paginaFormato_ = new PaginaFormato(p_, entorno_.dialogos, SSTab_);
   paginaMetaTags_ = new PaginaMetaTags(p_, SSTab_);
   paginaCarrito_ = new PaginaCarrito(p_, entorno_.dialogos, SSTab_);
   paginaFormulario_ = new PaginaFormulario(p_, SSTab_);
@@ -243,6 +243,8 @@ void frmPrincipal::CrearPaginas() {
   connect(mnuPopup_, &QAction::triggered, paginaCarrito_, &PaginaCarrito::AbrirOpciones);
   connect(paginaServidor_, &PaginaServidor::opcionesCambiadas, this,
           &frmPrincipal::MostrarHabilitados);
+  connect(paginaFormato_, &PaginaFormato::cssCambiado, this, &frmPrincipal::MostrarHabilitados);
+  connect(mnuHojaEstilo_, &QAction::triggered, paginaFormato_, &PaginaFormato::AbrirCSS);
   connect(mnuCGI_, &QAction::triggered, paginaServidor_, &PaginaServidor::AbrirCGI);
   connect(mnuASP_, &QAction::triggered, paginaServidor_, &PaginaServidor::AbrirASP);
   connect(mnuCamposOcultos_, &QAction::triggered, paginaServidor_, &PaginaServidor::AbrirCampos);
@@ -392,6 +394,7 @@ void frmPrincipal::MostrarHabilitados() {
   const bool imagenes = p_.productosImagen == 1;
   mnuImagenes_->setEnabled(imagenes);
   mnuPopup_->setEnabled(imagenes);
+  mnuHojaEstilo_->setEnabled(p_.formato.CSS == 1);
   // The script entries follow the script choice (scripts serve only without a
   // secure server); the hidden fields exist only for a secure server.
   mnuCGI_->setEnabled(p_.servidor.NoSS && p_.soporte.CGI);

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWidget>
 #include <optional>
 
 namespace vendaluz {
@@ -57,6 +58,12 @@ FiltroTeclas* SoloMinusculas(QLineEdit* caja) {
   auto* f = new FiltroTeclas([](QChar c) { return c >= QLatin1Char('a') && c <= QLatin1Char('z'); },
                              caja);
   caja->installEventFilter(f);
+  return f;
+}
+
+FiltroTeclas* NoTeclear(QWidget* control) {
+  auto* f = new FiltroTeclas([](QChar) { return false; }, control);
+  control->installEventFilter(f);
   return f;
 }
 

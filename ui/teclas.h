@@ -7,6 +7,7 @@
 #include <functional>
 
 class QLineEdit;
+class QWidget;
 
 namespace vendaluz {
 
@@ -41,5 +42,6 @@ class FiltroPrecio : public QObject {
 // The common filters.
 FiltroTeclas* SoloDigitos(QLineEdit* caja);
 FiltroTeclas* SoloMinusculas(QLineEdit* caja);  // a to z
+FiltroTeclas* NoTeclear(QWidget* control);      // no typed character at all
 
 }  // namespace vendaluz

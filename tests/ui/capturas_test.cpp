@@ -14,6 +14,7 @@
 #include "ui/frmAcerca.h"
 #include "ui/frmAyuda.h"
 #include "ui/frmCGI.h"
+#include "ui/frmCSS.h"
 #include "ui/frmCampos.h"
 #include "ui/frmCarrito.h"
 #include "ui/frmCategoria.h"
@@ -21,6 +22,7 @@
 #include "ui/frmFormulario.h"
 #include "ui/frmGenerar.h"
 #include "ui/frmImagen.h"
+#include "ui/frmMeta.h"
 #include "ui/frmOpciones.h"
 #include "ui/frmPrincipal.h"
 #include "ui/frmReporte.h"
@@ -113,6 +115,10 @@ class PruebaCapturas : public QObject {
     p.camposOcultos = {"<input type=\"hidden\" name=\"tienda\" value=\"42\">"};
     frmCampos campos(p, b.dialogos);
     Guardar(campos, "servidor-campos-ocultos");
+    frmCSS css(p, b.dialogos);
+    Guardar(css, "formato-hoja-de-estilo");
+    frmMeta meta(QStringLiteral(" Autor"), QStringLiteral("Ana Gil"));
+    Guardar(meta, "meta-tag");
   }
 
   void generacionYCategoria() {

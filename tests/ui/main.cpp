@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
       {"Capturas", CrearPruebaCapturas},      {"frmGenerar", CrearPruebaGenerar},
       {"frmCategoria", CrearPruebaCategoria}, {"Carrito", CrearPruebaCarrito},
       {"Formulario", CrearPruebaFormulario},  {"Servidor", CrearPruebaServidor},
+      {"Formato", CrearPruebaFormato},
   };
   if (argc < 2 || !clases.count(argv[1])) {
     std::fprintf(stderr, "uso: tests_ui CLASE [opciones de Qt Test]\nclases:");

@@ -14,3 +14,4 @@ QObject* CrearPruebaCategoria();
 QObject* CrearPruebaCarrito();
 QObject* CrearPruebaFormulario();
 QObject* CrearPruebaServidor();
+QObject* CrearPruebaFormato();
