@@ -3,7 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -240,7 +240,12 @@ void PaginaServidor::Habilitar() {
 }
 
 bool PaginaServidor::eventFilter(QObject* objeto, QEvent* evento) {
-  if (objeto == txtServidor_ && evento->type() == QEvent::FocusOut) RevisarServidor();
+  // Only leaving the box for another control checks it: switching to another window
+  // or opening a menu is not the end of typing the address.
+  if (objeto == txtServidor_ && evento->type() == QEvent::FocusOut) {
+    const Qt::FocusReason razon = static_cast<QFocusEvent*>(evento)->reason();
+    if (razon != Qt::ActiveWindowFocusReason && razon != Qt::PopupFocusReason) RevisarServidor();
+  }
   return PaginaProyecto::eventFilter(objeto, evento);
 }
 

@@ -112,6 +112,14 @@ class PruebaCarrito : public QObject {
     QVERIFY(!editar->isEnabled() && !eliminar->isEnabled());
     AgregarProducto(w, "Banco");
     QVERIFY(editar->isEnabled() && eliminar->isEnabled());
+
+    // The right mouse button over the list pops up the "Proyecto" menu.
+    w.show();
+    emit lista->customContextMenuRequested(QPoint(10, 10));
+    QWidget* menu = QApplication::activePopupWidget();
+    QVERIFY(menu);
+    QCOMPARE(menu->objectName(), QStringLiteral("mnuProyecto"));
+    menu->close();
   }
 
   // Editing keeps the product's place; the dialog shows the product with its name

@@ -81,6 +81,10 @@ class PruebaServidor : public QObject {
     SalirDe(url);
     QCOMPARE(b.dialogos.Contar("mensaje"), 0);
     Escribir(url, "https://pagos.example.com/SSL.htm");
+    QFocusEvent otraVentana(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(url, &otraVentana);  // switching windows does not check
+    QCOMPARE(b.dialogos.Contar("mensaje"), 0);
+    Escribir(url, "https://pagos.example.com/SSL.htm");
     SalirDe(url);
     QCOMPARE(b.dialogos.Contar("pitido"), 1);
     QCOMPARE(b.dialogos.Ultima("mensaje")->texto,
