@@ -25,6 +25,20 @@ bool EsNombreDeCarpeta(std::string_view nombre) {
   });
 }
 
+bool EsPrecio(std::string_view precio) {
+  bool digito = false, punto = false;
+  for (char c : precio) {
+    if (c >= '0' && c <= '9') {
+      digito = true;
+    } else if (c == '.' && !punto) {
+      punto = true;
+    } else {
+      return false;
+    }
+  }
+  return digito;
+}
+
 std::vector<FilaReporte> ConstruirReporte(const Proyecto& p) {
   const std::string incompleto(kIncompleto);
   std::vector<FilaReporte> filas;
@@ -33,6 +47,16 @@ std::vector<FilaReporte> ConstruirReporte(const Proyecto& p) {
   filas.push_back(
       {"Carrito de Compra:",
        p.productos.empty() ? incompleto : Contar(p.productos.size(), " producto", " productos")});
+  // A price the basket scripts cannot read ("$10", "10,50", empty) would make every
+  // total of the store read NaN.
+  const auto sinPrecio = std::count_if(p.productos.begin(), p.productos.end(),
+                                       [](const Producto& x) { return !EsPrecio(x.Precio); });
+  if (sinPrecio > 0) {
+    filas.push_back(
+        {"Precios:", incompleto + " (" +
+                         Contar(static_cast<std::size_t>(sinPrecio), " producto", " productos") +
+                         ")"});
+  }
   filas.push_back({"Formulario:", p.camposFormulario.empty()
                                       ? incompleto
                                       : Contar(p.camposFormulario.size(), " campo", " campos")});
@@ -59,7 +83,7 @@ std::vector<FilaReporte> ConstruirReporte(const Proyecto& p) {
 
 bool ReporteCompleto(const std::vector<FilaReporte>& filas) {
   return std::none_of(filas.begin(), filas.end(),
-                      [](const FilaReporte& f) { return f.estado == kIncompleto; });
+                      [](const FilaReporte& f) { return f.estado.starts_with(kIncompleto); });
 }
 
 }  // namespace vendaluz

@@ -1,5 +1,5 @@
-// "Hoja de Estilo": the link and hover styles of the generated pages. The dialog
-// works on a copy of the settings and writes them to the project on "Aceptar" only.
+// The stylesheet dialog: colours, font, size and decoration of links and of links
+// under the pointer. Written into the project on "Aceptar" only.
 #pragma once
 
 #include <QDialog>
@@ -12,7 +12,7 @@ class QComboBox;
 namespace vendaluz {
 
 class Dialogos;
-class FilaColor;
+class SelectorColor;
 
 class frmCSS : public QDialog {
   Q_OBJECT
@@ -24,13 +24,13 @@ class frmCSS : public QDialog {
   void Aceptar();
 
   Proyecto& p_;
-  std::array<FilaColor*, 4> colores_{};
-  QComboBox* cboCSSFuente1_;
-  QComboBox* cboCSSTFuente1_;
-  QComboBox* cboCSSDeco1_;
-  QComboBox* cboCSSFuente2_;
-  QComboBox* cboCSSTFuente2_;
-  QComboBox* cboCSSDeco2_;
+  std::array<SelectorColor*, 4> colores_{};
+  // Font, size, decoration of links (0-2) and of hover (3-5).
+  std::array<QComboBox*, 6> listas_{};
 };
+
+// The lists of fonts, sizes and decorations offered by the format editors.
+QStringList FuentesOfrecidas();
+QStringList TamanosOfrecidos();
 
 }  // namespace vendaluz

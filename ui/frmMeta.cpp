@@ -13,34 +13,33 @@ frmMeta::frmMeta(const QString& nombre, const QString& valor, QWidget* padre) : 
   setObjectName("frmMeta");
   setWindowTitle(QStringLiteral("Meta Tag"));
   setModal(true);
-  auto* marco = new QGroupBox(nombre + QStringLiteral(" "), this);
+  auto* marco = new QGroupBox(nombre + QLatin1Char(' '), this);
   marco->setObjectName("fraMeta");
   txtValor_ = new QLineEdit(valor, marco);
   txtValor_->setObjectName("txtValor");
   txtValor_->selectAll();
   auto* etiqueta = new QLabel(QStringLiteral("&Valor:"), marco);
   etiqueta->setBuddy(txtValor_);
-  auto* filaValor = new QHBoxLayout(marco);
-  filaValor->addWidget(etiqueta);
-  filaValor->addWidget(txtValor_, 1);
+  auto* fila = new QHBoxLayout(marco);
+  fila->addWidget(etiqueta);
+  fila->addWidget(txtValor_, 1);
 
-  auto* aceptar = new QPushButton(QStringLiteral("Aceptar"), this);
-  aceptar->setObjectName("cmdAceptar");
-  aceptar->setDefault(true);
-  auto* cancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-  cancelar->setObjectName("cmdCancelar");
+  auto* cmdAceptar = new QPushButton(QStringLiteral("Aceptar"), this);
+  cmdAceptar->setObjectName("cmdAceptar");
+  cmdAceptar->setDefault(true);
+  auto* cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
+  cmdCancelar->setObjectName("cmdCancelar");
   auto* botones = new QHBoxLayout;
   botones->addStretch(1);
-  botones->addWidget(aceptar);
-  botones->addWidget(cancelar);
+  botones->addWidget(cmdAceptar);
+  botones->addWidget(cmdCancelar);
   auto* columna = new QVBoxLayout(this);
   columna->addWidget(marco);
   columna->addLayout(botones);
-  resize(420, sizeHint().height());
-
-  connect(txtValor_, &QLineEdit::returnPressed, this, &QDialog::accept);
-  connect(aceptar, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
+  setMinimumWidth(380);
+  connect(cmdAceptar, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
+  txtValor_->setFocus();
 }
 
 QString frmMeta::Valor() const { return txtValor_->text(); }

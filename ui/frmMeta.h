@@ -1,5 +1,4 @@
-// "Meta Tag": edits the value of one meta tag. Enter or "Aceptar" keeps the text
-// (any text, empty too); "Cancelar" or closing keeps the old value.
+// Edits the value of one meta tag; the caller stores it when the dialog is accepted.
 #pragma once
 
 #include <QDialog>
@@ -12,7 +11,7 @@ class frmMeta : public QDialog {
   Q_OBJECT
 
  public:
-  // nombre is the row's name as the list shows it (" Autor").
+  // nombre is the list's label of the tag (with its leading blank).
   frmMeta(const QString& nombre, const QString& valor, QWidget* padre = nullptr);
   QString Valor() const;
 

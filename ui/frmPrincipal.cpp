@@ -20,7 +20,6 @@
 #include "ui/conversion.h"
 #include "ui/frmAcerca.h"
 #include "ui/frmAyuda.h"
-#include "ui/frmCSS.h"
 #include "ui/frmCategoria.h"
 #include "ui/frmGenerar.h"
 #include "ui/frmReporte.h"
@@ -92,16 +91,16 @@ void frmPrincipal::CrearAcciones() {
   // "Salir" keeps Ctrl+S, as the program's users know it; the exit asks to save.
   mnuSalir_ = accion("mnuSalir", QStringLiteral("&Salir"), QKeySequence("Ctrl+S"));
 
-  // The stylesheet entry follows the page's stylesheet switch. The editors of the
-  // other entries open from the pages that hold their settings; until those are in
-  // place the entries stay unusable.
+  // The entries follow the settings that make their editors meaningful (pictures on,
+  // the stylesheet switched on, the server option), see MostrarHabilitados.
   mnuHojaEstilo_ = accion("mnuHojaEstilo", QStringLiteral("Hoja de Estilo"));
   mnuCamposOcultos_ = accion("mnuCamposOcultos", QStringLiteral("Campos Ocultos"));
   mnuCGI_ = accion("mnuCGI", QStringLiteral("CGI"));
   mnuASP_ = accion("mnuASP", QStringLiteral("ASP"));
   mnuImagenes_ = accion("mnuImagenes", QStringLiteral("Imágenes"));
   mnuPopup_ = accion("mnuPopup", QStringLiteral("Ventana Pop-ip"));
-  for (QAction* a : {mnuCamposOcultos_, mnuCGI_, mnuASP_, mnuImagenes_, mnuPopup_}) {
+  for (QAction* a :
+       {mnuHojaEstilo_, mnuCamposOcultos_, mnuCGI_, mnuASP_, mnuImagenes_, mnuPopup_}) {
     a->setEnabled(false);
   }
 
@@ -146,6 +145,7 @@ void frmPrincipal::CrearMenus() {
   archivo->addAction(mnuSalir_);
 
   QMenu* proyecto = menuBar()->addMenu(QStringLiteral("&Proyecto"));
+  menuProyecto_ = proyecto;
   proyecto->setObjectName("mnuProyecto");
   QMenu* editar = proyecto->addMenu(QStringLiteral("Editar"));
   editar->setObjectName("mnuEditar");
@@ -213,9 +213,9 @@ void frmPrincipal::CrearPaginas() {
   paginaInicio_ = new PaginaInicio(p_, entorno_, SSTab_);
   paginaFormato_ = new PaginaFormato(p_, entorno_.dialogos, SSTab_);
   paginaMetaTags_ = new PaginaMetaTags(p_, SSTab_);
-  paginaCarrito_ = new PaginaCarrito(p_, SSTab_);
+  paginaCarrito_ = new PaginaCarrito(p_, entorno_.dialogos, SSTab_);
   paginaFormulario_ = new PaginaFormulario(p_, SSTab_);
-  paginaServidor_ = new PaginaServidor(p_, SSTab_);
+  paginaServidor_ = new PaginaServidor(p_, entorno_.dialogos, SSTab_);
   paginaGenerar_ = new PaginaGenerar(p_, entorno_, SSTab_);
   const std::pair<QWidget*, const char*> paginas[] = {
       {paginaInicio_, " Inicio "},         {paginaFormato_, " Formato "},
@@ -231,11 +231,23 @@ void frmPrincipal::CrearPaginas() {
 
   connect(SSTab_, &QTabWidget::currentChanged, this, &frmPrincipal::CambioPagina);
   connect(paginaInicio_, &PaginaInicio::nombreCambiado, this, &frmPrincipal::NombreCambiado);
-  connect(paginaFormato_, &PaginaFormato::cssCambiado, mnuHojaEstilo_, &QAction::setEnabled);
-  connect(paginaFormato_, &PaginaFormato::hojaEstiloPedida, this, &frmPrincipal::MostrarHojaEstilo);
-  connect(mnuHojaEstilo_, &QAction::triggered, this, &frmPrincipal::MostrarHojaEstilo);
-  connect(paginaCarrito_, &PaginaCarrito::imagenCambiada, paginaGenerar_,
+  connect(paginaCarrito_, &PaginaCarrito::imagenCambiada, this, [this] {
+    MostrarHabilitados();
+    paginaGenerar_->MostrarCarpetas();
+  });
+  connect(paginaCarrito_, &PaginaCarrito::opcionesImagenCambiadas, paginaGenerar_,
           &PaginaGenerar::MostrarCarpetas);
+  connect(paginaCarrito_, &PaginaCarrito::menuPedido, this,
+          [this](const QPoint& donde) { menuProyecto_->popup(donde); });
+  connect(mnuImagenes_, &QAction::triggered, paginaCarrito_, &PaginaCarrito::AbrirImagenes);
+  connect(mnuPopup_, &QAction::triggered, paginaCarrito_, &PaginaCarrito::AbrirOpciones);
+  connect(paginaServidor_, &PaginaServidor::opcionesCambiadas, this,
+          &frmPrincipal::MostrarHabilitados);
+  connect(paginaFormato_, &PaginaFormato::cssCambiado, this, &frmPrincipal::MostrarHabilitados);
+  connect(mnuHojaEstilo_, &QAction::triggered, paginaFormato_, &PaginaFormato::AbrirCSS);
+  connect(mnuCGI_, &QAction::triggered, paginaServidor_, &PaginaServidor::AbrirCGI);
+  connect(mnuASP_, &QAction::triggered, paginaServidor_, &PaginaServidor::AbrirASP);
+  connect(mnuCamposOcultos_, &QAction::triggered, paginaServidor_, &PaginaServidor::AbrirCampos);
   connect(paginaGenerar_, &PaginaGenerar::reportePedido, this, &frmPrincipal::MostrarReporte);
   connect(paginaGenerar_, &PaginaGenerar::generarPedido, this, &frmPrincipal::Generar);
   connect(paginaGenerar_, &PaginaGenerar::categoriaPedida, this, &frmPrincipal::MostrarCategoria);
@@ -362,16 +374,6 @@ void frmPrincipal::LlenarMenu() {
   }
 }
 
-// ---- Editors ----
-
-void frmPrincipal::EsconderFraHTML() { paginaFormato_->EsconderFraHTML(); }
-
-void frmPrincipal::MostrarHojaEstilo() {
-  if (p_.formato.CSS != 1) return;
-  frmCSS dialogo(p_, entorno_.dialogos, this);
-  dialogo.exec();
-}
-
 // ---- Window state ----
 
 void frmPrincipal::MostrarProyecto() {
@@ -379,13 +381,25 @@ void frmPrincipal::MostrarProyecto() {
   HabilitarGenerar(false);
   paginaInicio_->Mostrar();
   paginaFormato_->Mostrar();
-  mnuHojaEstilo_->setEnabled(p_.formato.CSS == 1);
   paginaMetaTags_->Mostrar();
   paginaCarrito_->Mostrar();
   paginaFormulario_->Mostrar();
   paginaServidor_->Mostrar();
   paginaGenerar_->Mostrar();
+  MostrarHabilitados();
   NombreCambiado();
+}
+
+void frmPrincipal::MostrarHabilitados() {
+  const bool imagenes = p_.productosImagen == 1;
+  mnuImagenes_->setEnabled(imagenes);
+  mnuPopup_->setEnabled(imagenes);
+  mnuHojaEstilo_->setEnabled(p_.formato.CSS == 1);
+  // The script entries follow the script choice (scripts serve only without a
+  // secure server); the hidden fields exist only for a secure server.
+  mnuCGI_->setEnabled(p_.servidor.NoSS && p_.soporte.CGI);
+  mnuASP_->setEnabled(p_.servidor.NoSS && p_.soporte.ASP);
+  mnuCamposOcultos_->setEnabled(!p_.servidor.NoSS);
 }
 
 void frmPrincipal::NombreCambiado() {

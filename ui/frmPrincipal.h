@@ -86,6 +86,8 @@ class frmPrincipal : public QMainWindow {
   // The window after a project has been set up or read: pages, title, Generar page.
   void MostrarProyecto();
   void NombreCambiado();
+  // The menu entries of the editors that follow project settings.
+  void MostrarHabilitados();
   void MostrarTitulo();
   void CambioPagina(int indice);
   // The project as the run gets it: picture paths relative to the project file's
@@ -115,6 +117,7 @@ class frmPrincipal : public QMainWindow {
   QToolBar* tbBarra_ = nullptr;
   BarraEstado* barraEstado_ = nullptr;
   QMenu* menuProyectos_ = nullptr;
+  QMenu* menuProyecto_ = nullptr;  // "&Proyecto", also the product list's context menu
   QProgressBar* barProgreso_ = nullptr;
   QTimer* tmrProgreso_ = nullptr;
 

@@ -61,7 +61,7 @@ frmReporte::frmReporte(const Proyecto& p, QWidget* padre) : QDialog(padre) {
 
 void frmReporte::Agregar(const QString& temp, const QString& Nombre) {
   auto* fila = new QTreeWidgetItem(lstReporte_, {Nombre, temp});
-  if (temp == QLatin1String(kIncompleto.data(), kIncompleto.size())) {
+  if (temp.startsWith(QLatin1String(kIncompleto.data(), kIncompleto.size()))) {
     const QColor rojoOscuro(192, 0, 0);
     fila->setForeground(0, rojoOscuro);
     fila->setForeground(1, rojoOscuro);

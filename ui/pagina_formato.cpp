@@ -9,161 +9,173 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "ui/conversion.h"
-#include "ui/fila_color.h"
-#include "ui/lista_fija.h"
+#include "ui/frmCSS.h"
+#include "ui/selector_color.h"
+#include "ui/teclas.h"
 
 namespace vendaluz {
 namespace {
 
-const char* const kEtiquetasColor[7] = {
-    "Fondo de la página:", "Texto de la página:", "Texto del carrito:",    "Fondo de la tabla:",
-    "Borde de la tabla:",  "Hipervínculo:",       "Hipervínculo visitado:"};
-
-const QStringList kPaginas = {QStringLiteral("carrito"), QStringLiteral("formulario"),
-                              QStringLiteral("ssl")};
-
-QString ConIndice(const char* nombre, int i) {
-  return QString::fromLatin1(nombre) + QString::number(i);
+void PonerLista(QComboBox* lista, const std::string& valor) {
+  const QString texto = AQt(valor);
+  if (lista->findText(texto) < 0) lista->addItem(texto);
+  lista->setCurrentText(texto);
 }
 
 }  // namespace
 
 PaginaFormato::PaginaFormato(Proyecto& p, Dialogos& dialogos, QWidget* padre)
-    : PaginaProyecto(p, padre) {
+    : PaginaProyecto(p, padre), dialogos_(dialogos) {
   auto* fraColores = new QGroupBox(QStringLiteral(" Colores "), this);
-  fraColores->setObjectName("fraColores");
-  auto* rejillaColores = new QGridLayout(fraColores);
+  auto* rejilla = new QGridLayout(fraColores);
+  const char* etiquetas[] = {
+      "Fondo de la página:", "Texto de la página:", "Texto del carrito:",    "Fondo de la tabla:",
+      "Borde de la tabla:",  "Hipervínculo:",       "Hipervínculo visitado:"};
   for (int i = 0; i < 7; ++i) {
-    colores_[i] = new FilaColor(ConIndice("lblColor", i), ConIndice("txtColor", i),
-                                ConIndice("cmdColor", i), dialogos, fraColores);
-    auto* etiqueta = new QLabel(QString::fromUtf8(kEtiquetasColor[i]), fraColores);
-    etiqueta->setBuddy(colores_[i]->boton);
-    rejillaColores->addWidget(etiqueta, i, 0);
-    rejillaColores->addWidget(colores_[i]->muestra, i, 1);
-    rejillaColores->addWidget(colores_[i]->texto, i, 2);
-    rejillaColores->addWidget(colores_[i]->boton, i, 3);
-    connect(colores_[i], &FilaColor::elegido, this,
-            [this, i](Color c) { p_.formato.Color[i] = c; });
+    colores_[i] =
+        new SelectorColor(dialogos_, fraColores, QStringLiteral("lblColor%1").arg(i),
+                          QStringLiteral("txtColor%1").arg(i), QStringLiteral("cmdColor%1").arg(i),
+                          [this, i](Color c) { p_.formato.Color[i] = c; });
+    rejilla->addWidget(new QLabel(QString::fromUtf8(etiquetas[i]), fraColores), i, 0);
+    rejilla->addWidget(colores_[i]->swatch(), i, 1);
+    rejilla->addWidget(colores_[i]->texto(), i, 2);
+    rejilla->addWidget(colores_[i]->boton(), i, 3);
   }
-  rejillaColores->setRowStretch(7, 1);
+  rejilla->setRowStretch(7, 1);
 
   auto* fraPagina = new QGroupBox(QStringLiteral(" Página Web "), this);
-  fraPagina->setObjectName("fraPagina");
-  cboDoc_ = CrearListaFija("cboDoc", kPaginas, fraPagina);
-  auto* columnaPagina = new QVBoxLayout(fraPagina);
-  columnaPagina->addWidget(cboDoc_);
+  auto* colPagina = new QVBoxLayout(fraPagina);
+  cboDoc_ = new QComboBox(fraPagina);
+  cboDoc_->setObjectName("cboDoc");
+  cboDoc_->addItems(
+      {QStringLiteral("carrito"), QStringLiteral("formulario"), QStringLiteral("ssl")});
+  colPagina->addWidget(cboDoc_);
   for (int k = 0; k < 3; ++k) {
-    fraHTML1_[k] = new QGroupBox(fraPagina);
-    fraHTML1_[k]->setObjectName(ConIndice("fraHTML1", k));
-    lblTitPag_[k] = new QLabel(fraHTML1_[k]);
-    lblTitPag_[k]->setObjectName(ConIndice("lblTitPag", k));
-    txtTituloPag_[k] = new QLineEdit(fraHTML1_[k]);
-    txtTituloPag_[k]->setObjectName(ConIndice("txtTituloPag", k));
+    auto* marco = new QGroupBox(fraPagina);
+    marco->setObjectName(QStringLiteral("fraHTML1%1").arg(k));
+    fraHTML1_[k] = marco;
+    lblTitPag_[k] = new QLabel(marco);
+    lblTitPag_[k]->setObjectName(QStringLiteral("lblTitPag%1").arg(k));
+    txtTituloPag_[k] = new QLineEdit(marco);
+    txtTituloPag_[k]->setObjectName(QStringLiteral("txtTituloPag%1").arg(k));
     lblTitPag_[k]->setBuddy(txtTituloPag_[k]);
-    cheInTexto_[k] =
-        new QCheckBox(QStringLiteral("Incluir te&xto dentro de la página"), fraHTML1_[k]);
-    cheInTexto_[k]->setObjectName(ConIndice("cheInTexto", k));
-    txtInTexto_[k] = new QPlainTextEdit(fraHTML1_[k]);
-    txtInTexto_[k]->setObjectName(ConIndice("txtInTexto", k));
+    cheInTexto_[k] = new QCheckBox(QStringLiteral("Incluir te&xto dentro de la página"), marco);
+    cheInTexto_[k]->setObjectName(QStringLiteral("cheInTexto%1").arg(k));
+    txtInTexto_[k] = new QPlainTextEdit(marco);
+    txtInTexto_[k]->setObjectName(QStringLiteral("txtInTexto%1").arg(k));
     txtInTexto_[k]->setTabChangesFocus(true);
-    cheCentrar_[k] =
-        new QCheckBox(QStringLiteral("C&entrar contenidos de la página"), fraHTML1_[k]);
-    cheCentrar_[k]->setObjectName(ConIndice("cheCentrar", k));
-    auto* columna = new QVBoxLayout(fraHTML1_[k]);
-    columna->addWidget(lblTitPag_[k]);
-    columna->addWidget(txtTituloPag_[k]);
-    columna->addWidget(cheInTexto_[k]);
-    columna->addWidget(txtInTexto_[k], 1);
-    columna->addWidget(cheCentrar_[k]);
-    columnaPagina->addWidget(fraHTML1_[k], 1);
+    cheCentrar_[k] = new QCheckBox(QStringLiteral("Ce&ntrar contenidos de la página"), marco);
+    cheCentrar_[k]->setObjectName(QStringLiteral("cheCentrar%1").arg(k));
+    auto* col = new QVBoxLayout(marco);
+    col->addWidget(lblTitPag_[k]);
+    col->addWidget(txtTituloPag_[k]);
+    col->addWidget(cheInTexto_[k]);
+    col->addWidget(txtInTexto_[k], 1);
+    col->addWidget(cheCentrar_[k]);
+    colPagina->addWidget(marco, 1);
 
     connect(txtTituloPag_[k], &QLineEdit::textEdited, this,
             [this, k](const QString& t) { p_.formato.Titulo[k] = AStd(t); });
-    connect(txtInTexto_[k], &QPlainTextEdit::textChanged, this,
-            [this, k] { p_.formato.Texto[k] = AStd(txtInTexto_[k]->toPlainText()); });
-    connect(cheInTexto_[k], &QCheckBox::clicked, this, [this, k](bool c) { IncluirTexto(k, c); });
+    connect(txtInTexto_[k], &QPlainTextEdit::textChanged, this, [this, k] {
+      if (cheInTexto_[k]->isChecked()) p_.formato.Texto[k] = AStd(txtInTexto_[k]->toPlainText());
+    });
+    connect(cheInTexto_[k], &QCheckBox::clicked, this, [this, k](bool m) {
+      p_.formato.IncluirTexto[k] = m ? 1 : 0;
+      // Switching the text off empties it.
+      if (!m) {
+        txtInTexto_[k]->clear();
+        p_.formato.Texto[k].clear();
+      }
+      txtInTexto_[k]->setEnabled(m);
+    });
     connect(cheCentrar_[k], &QCheckBox::clicked, this,
-            [this, k](bool c) { p_.formato.CentrarTexto[k] = c ? 1 : 0; });
+            [this, k](bool m) { p_.formato.CentrarTexto[k] = m ? 1 : 0; });
   }
-  cboFuente_ = CrearListaFija("cboFuente", FuentesOfrecidas(), fraPagina);
-  cboTFuente_ = CrearListaFija("cboTFuente", TamanosOfrecidos(), fraPagina);
-  auto* filaFuente = new QHBoxLayout;
-  auto* etiquetaFuente = new QLabel(QStringLiteral("&Fuente predeterminada:"), fraPagina);
-  etiquetaFuente->setBuddy(cboFuente_);
-  filaFuente->addWidget(etiquetaFuente);
-  filaFuente->addWidget(cboFuente_, 1);
-  filaFuente->addWidget(cboTFuente_);
-  columnaPagina->addLayout(filaFuente);
+  cboFuente_ = new QComboBox(fraPagina);
+  cboFuente_->setObjectName("cboFuente");
+  cboFuente_->addItems(FuentesOfrecidas());
+  cboTFuente_ = new QComboBox(fraPagina);
+  cboTFuente_->setObjectName("cboTFuente");
+  cboTFuente_->addItems(TamanosOfrecidos());
+  auto* fuentes = new QHBoxLayout;
+  auto* lblFuente = new QLabel(QStringLiteral("&Fuente predeterminada:"), fraPagina);
+  lblFuente->setBuddy(cboFuente_);
+  fuentes->addWidget(lblFuente);
+  fuentes->addWidget(cboFuente_, 1);
+  fuentes->addWidget(cboTFuente_);
+  colPagina->addLayout(fuentes);
 
   cheCSS_ = new QCheckBox(QStringLiteral("Incluir &Hoja de Estilo (CSS)"), this);
   cheCSS_->setObjectName("cheCSS");
   cmdCSS_ = new QPushButton(QStringLiteral(">"), this);
   cmdCSS_->setObjectName("cmdCSS");
-  cmdCSS_->setMaximumWidth(32);
-  auto* filaCss = new QHBoxLayout;
-  filaCss->addWidget(cheCSS_);
-  filaCss->addWidget(cmdCSS_);
-  filaCss->addStretch(1);
+  cmdCSS_->setMaximumWidth(40);
+  auto* css = new QHBoxLayout;
+  css->addWidget(cheCSS_);
+  css->addWidget(cmdCSS_);
+  css->addStretch(1);
 
   auto* izquierda = new QVBoxLayout;
-  izquierda->addWidget(fraColores);
-  izquierda->addLayout(filaCss);
+  izquierda->addWidget(fraColores, 1);
+  izquierda->addLayout(css);
   auto* fila = new QHBoxLayout(this);
-  fila->addLayout(izquierda);
-  fila->addWidget(fraPagina, 1);
+  fila->addLayout(izquierda, 2);
+  fila->addWidget(fraPagina, 3);
 
-  connect(cboDoc_, &QComboBox::activated, this, &PaginaFormato::ElegirPagina);
-  connect(cboFuente_, &QComboBox::activated, this,
-          [this] { p_.formato.Fuente = AStd(cboFuente_->currentText()); });
-  connect(cboTFuente_, &QComboBox::activated, this,
-          [this] { p_.formato.TamanoFuente = AStd(cboTFuente_->currentText()); });
-  connect(cheCSS_, &QCheckBox::clicked, this, [this](bool c) {
-    p_.formato.CSS = c ? 1 : 0;
-    cmdCSS_->setEnabled(c);
-    emit cssCambiado(c);
+  // The lists take no typing (typing would pick an entry by its first letter): a
+  // value is only picked from the list.
+  for (QComboBox* lista : {cboDoc_, cboFuente_, cboTFuente_}) NoTeclear(lista);
+
+  connect(cboDoc_, &QComboBox::currentIndexChanged, this, &PaginaFormato::ElegirPagina);
+  connect(cboFuente_, &QComboBox::textActivated, this,
+          [this](const QString& t) { p_.formato.Fuente = AStd(t); });
+  connect(cboTFuente_, &QComboBox::textActivated, this,
+          [this](const QString& t) { p_.formato.TamanoFuente = AStd(t); });
+  connect(cheCSS_, &QCheckBox::clicked, this, [this](bool m) {
+    p_.formato.CSS = m ? 1 : 0;
+    cmdCSS_->setEnabled(m);
+    emit cssCambiado();
   });
-  connect(cmdCSS_, &QPushButton::clicked, this, &PaginaFormato::hojaEstiloPedida);
+  connect(cmdCSS_, &QPushButton::clicked, this, &PaginaFormato::AbrirCSS);
+  ElegirPagina(0);
 }
 
 void PaginaFormato::Mostrar() {
-  for (int i = 0; i < 7; ++i) colores_[i]->Poner(p_.formato.Color[i]);
+  const auto& f = p_.formato;
+  for (int i = 0; i < 7; ++i) colores_[i]->Mostrar(f.Color[i]);
   for (int k = 0; k < 3; ++k) {
-    const QSignalBlocker bloqueo(txtInTexto_[k]);
-    txtTituloPag_[k]->setText(AQt(p_.formato.Titulo[k]));
-    const bool incluido = p_.formato.IncluirTexto[k] == 1;
-    cheInTexto_[k]->setChecked(incluido);
-    txtInTexto_[k]->setEnabled(incluido);
-    txtInTexto_[k]->setPlainText(incluido ? AQt(p_.formato.Texto[k]) : QString());
-    cheCentrar_[k]->setChecked(p_.formato.CentrarTexto[k] == 1);
+    txtTituloPag_[k]->setText(AQt(f.Titulo[k]));
+    cheInTexto_[k]->setChecked(f.IncluirTexto[k] == 1);
+    txtInTexto_[k]->setPlainText(AQt(f.Texto[k]));
+    txtInTexto_[k]->setEnabled(f.IncluirTexto[k] == 1);
+    cheCentrar_[k]->setChecked(f.CentrarTexto[k] == 1);
   }
-  MostrarEnLista(cboFuente_, AQt(p_.formato.Fuente));
-  MostrarEnLista(cboTFuente_, AQt(p_.formato.TamanoFuente));
-  cheCSS_->setChecked(p_.formato.CSS == 1);
-  cmdCSS_->setEnabled(p_.formato.CSS == 1);
-  // Showing a project starts again at the first page kind, "carrito".
+  PonerLista(cboFuente_, f.Fuente);
+  PonerLista(cboTFuente_, f.TamanoFuente);
+  cheCSS_->setChecked(f.CSS == 1);
+  cmdCSS_->setEnabled(f.CSS == 1);
   cboDoc_->setCurrentIndex(0);
   ElegirPagina(0);
 }
 
 void PaginaFormato::EsconderFraHTML() {
-  for (QGroupBox* f : fraHTML1_) f->setVisible(false);
+  for (auto* marco : fraHTML1_) marco->hide();
 }
 
 void PaginaFormato::ElegirPagina(int k) {
+  if (k < 0) return;
   EsconderFraHTML();
-  fraHTML1_[k]->setVisible(true);
+  fraHTML1_[k]->show();
   lblTitPag_[k]->setText(QStringLiteral("Nombre del hipervínculo: ") + cboDoc_->itemText(k));
 }
 
-// Leaving the text out empties it; taking it in again starts from an empty box.
-void PaginaFormato::IncluirTexto(int k, bool incluir) {
-  p_.formato.IncluirTexto[k] = incluir ? 1 : 0;
-  txtInTexto_[k]->setEnabled(incluir);
-  if (!incluir) txtInTexto_[k]->clear();  // writes the empty text through textChanged
+void PaginaFormato::AbrirCSS() {
+  if (p_.formato.CSS != 1) return;
+  frmCSS dialogo(p_, dialogos_, this);
+  dialogo.exec();
 }
 
 }  // namespace vendaluz

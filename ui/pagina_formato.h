@@ -1,6 +1,5 @@
-// The " Formato " page of the main window: the seven page colours, the link title,
-// free text and centring of each page kind (catalogue, order form, payment page),
-// the default font and size, and the stylesheet switch.
+// The " Formato " page of the main window: colours, page texts, fonts and the
+// stylesheet switch of the generated pages.
 #pragma once
 
 #include <array>
@@ -18,7 +17,7 @@ class QPushButton;
 namespace vendaluz {
 
 class Dialogos;
-class FilaColor;
+class SelectorColor;
 
 class PaginaFormato : public PaginaProyecto {
   Q_OBJECT
@@ -29,27 +28,27 @@ class PaginaFormato : public PaginaProyecto {
 
   // Hides the three page-kind frames.
   void EsconderFraHTML();
-  // Shows the frame of page kind k (0 carrito, 1 formulario, 2 ssl).
-  void ElegirPagina(int k);
+  // Opens the stylesheet dialog while the stylesheet is switched on.
+  void AbrirCSS();
 
  signals:
-  // The stylesheet switch changed: the main window follows it with its menu entry.
-  void cssCambiado(bool incluida);
-  void hojaEstiloPedida();
+  // Formato.CSS has been switched by the user.
+  void cssCambiado();
 
  private:
-  void IncluirTexto(int k, bool incluir);
+  void ElegirPagina(int k);
 
-  std::array<FilaColor*, 7> colores_{};
+  Dialogos& dialogos_;
+  std::array<SelectorColor*, 7> colores_{};
   QComboBox* cboDoc_;
-  QComboBox* cboFuente_;
-  QComboBox* cboTFuente_;
   std::array<QGroupBox*, 3> fraHTML1_{};
   std::array<QLabel*, 3> lblTitPag_{};
   std::array<QLineEdit*, 3> txtTituloPag_{};
   std::array<QCheckBox*, 3> cheInTexto_{};
   std::array<QPlainTextEdit*, 3> txtInTexto_{};
   std::array<QCheckBox*, 3> cheCentrar_{};
+  QComboBox* cboFuente_;
+  QComboBox* cboTFuente_;
   QCheckBox* cheCSS_;
   QPushButton* cmdCSS_;
 };

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "ui/conversion.h"
+#include "ui/teclas.h"
 
 namespace vendaluz {
 
@@ -48,6 +49,8 @@ PaginaGenerar::PaginaGenerar(Proyecto& p, Entorno& entorno, QWidget* padre)
   txtCantProd_ = new QLineEdit(this);
   txtCantProd_->setObjectName("txtCantProd");
   txtCantProd_->setMaximumWidth(60);
+  txtCantProd_->setMaxLength(2);
+  SoloDigitos(txtCantProd_);
   auto* cantidad = new QLabel(QStringLiteral("&Cantidad de productos por página web:"), this);
   cantidad->setBuddy(txtCantProd_);
   cmdCat_ = new QPushButton(QStringLiteral(">"), this);
@@ -89,6 +92,12 @@ PaginaGenerar::PaginaGenerar(Proyecto& p, Entorno& entorno, QWidget* padre)
   connect(cmdCat_, &QPushButton::clicked, this, &PaginaGenerar::categoriaPedida);
   connect(txtCantProd_, &QLineEdit::textEdited, this,
           [this](const QString& texto) { p_.txtCantProd = AStd(texto); });
+  // A box left empty means the usual ten products per page.
+  connect(txtCantProd_, &QLineEdit::editingFinished, this, [this] {
+    if (!txtCantProd_->text().isEmpty()) return;
+    txtCantProd_->setText(QStringLiteral("10"));
+    p_.txtCantProd = "10";
+  });
   connect(flbGenerados_, &QListWidget::itemActivated, this, &PaginaGenerar::AbrirGenerado);
 }
 

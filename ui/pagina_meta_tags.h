@@ -1,5 +1,5 @@
 // The " Meta Tags " page of the main window: the eight meta tags of the catalogue
-// page, edited one value at a time in frmMeta, and whether they are included.
+// page, edited one value at a time, and whether they are included.
 #pragma once
 
 #include "ui/pagina_proyecto.h"
@@ -16,7 +16,7 @@ class PaginaMetaTags : public PaginaProyecto {
   PaginaMetaTags(Proyecto& p, QWidget* padre = nullptr);
   void Mostrar() override;
 
-  // Opens frmMeta for the selected row (the first when none is).
+  // Opens the value dialog for the selected tag.
   void EditarValor();
 
  private:

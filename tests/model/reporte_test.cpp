@@ -41,13 +41,41 @@ TEST(Reporte, OneProductTwoFieldsAndAddressesIsComplete) {
                           {"Servidor Seguro:", "No utilizar"}}));
   EXPECT_TRUE(ReporteCompleto(filas));
 
-  p.productos.resize(12);
+  p.productos.resize(12, {"Silla", "10.50", "", ""});
   p.camposFormulario.resize(1);
   const Filas otras = ConstruirReporte(p);
   EXPECT_EQ(otras[1].estado, "12 productos");
   EXPECT_EQ(otras[2].estado, "1 campo");
   p.camposFormulario.clear();
   EXPECT_EQ(ConstruirReporte(p)[2].estado, "Incompleto");
+}
+
+// A price the basket scripts cannot add up keeps the store from being generated; the
+// row names how many products need a plain number.
+TEST(Reporte, PricesThatAreNotPlainNumbersAreIncomplete) {
+  struct Caso {
+    const char* precio;
+    bool bueno;
+  } casos[] = {{"10", true},   {"10.50", true}, {"0.5", true},    {".5", true},     {"10.", true},
+               {"", false},    {"$10", false},  {"10,50", false}, {"1.2.3", false}, {".", false},
+               {" 10", false}, {"-3", false},   {"1e3", false}};
+  for (const Caso& c : casos) EXPECT_EQ(EsPrecio(c.precio), c.bueno) << c.precio;
+
+  Proyecto p = Nuevo();
+  p.servidor.Redireccionar = "http://www.example.com/gracias.htm";
+  p.correoEmail = "ventas@example.com";
+  p.productos = {{"Silla", "$10", "", ""}, {"Mesa", "80.00", "", ""}};
+  Filas filas = ConstruirReporte(p);
+  ASSERT_EQ(filas.size(), 5u);
+  EXPECT_EQ(filas[2], (FilaReporte{"Precios:", "Incompleto (1 producto)"}));
+  EXPECT_FALSE(ReporteCompleto(filas));
+  p.productos.push_back({"Banco", "10,50", "", ""});
+  EXPECT_EQ(ConstruirReporte(p)[2].estado, "Incompleto (2 productos)");
+  p.productos[0].Precio = "10";
+  p.productos[2].Precio = "10.50";
+  filas = ConstruirReporte(p);
+  EXPECT_EQ(filas.size(), 4u);
+  EXPECT_TRUE(ReporteCompleto(filas));
 }
 
 // The rows that follow "Servidor Seguro:" for each option, with the address boxes
@@ -113,7 +141,7 @@ TEST(Reporte, SecureServerRowsFollowTheOption) {
   for (const Caso& c : casos) {
     SCOPED_TRACE(c.nombre);
     Proyecto p = Nuevo();
-    p.productos.resize(1);
+    p.productos.resize(1, {"Silla", "10.50", "", ""});
     p.correoEmail = "a@example.com";
     ElegirServidor(p, c.opcion);
     p.servidor.RutaServidor = c.ruta;
@@ -127,7 +155,7 @@ TEST(Reporte, SecureServerRowsFollowTheOption) {
 
   // No option at all (a damaged file): no server row, and nothing missing for it.
   Proyecto p = Nuevo();
-  p.productos.resize(1);
+  p.productos.resize(1, {"Silla", "10.50", "", ""});
   p.correoEmail = "a@example.com";
   p.servidor.NoSS = false;
   EXPECT_EQ(ConstruirReporte(p).size(), 3u);
@@ -137,7 +165,7 @@ TEST(Reporte, SecureServerRowsFollowTheOption) {
 // project is never generated into a wrong place.
 TEST(Reporte, NameThatCannotNameAFolderIsIncomplete) {
   Proyecto p = Nuevo();
-  p.productos.resize(1);
+  p.productos.resize(1, {"Silla", "10.50", "", ""});
   p.correoEmail = "a@example.com";
   p.servidor.Redireccionar = "http://example.com";
   for (const char* malo : {"", ".", "..", "a/b", "..\\tienda", "uno\tdos", "x\x7f"}) {

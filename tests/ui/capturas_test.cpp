@@ -10,13 +10,20 @@
 #include "ayudas_prueba.h"
 #include "model/archivo_proyecto.h"
 #include "pruebas.h"
+#include "ui/frmASP.h"
 #include "ui/frmAcerca.h"
 #include "ui/frmAyuda.h"
+#include "ui/frmCGI.h"
 #include "ui/frmCSS.h"
+#include "ui/frmCampos.h"
+#include "ui/frmCarrito.h"
 #include "ui/frmCategoria.h"
 #include "ui/frmExaminar.h"
+#include "ui/frmFormulario.h"
 #include "ui/frmGenerar.h"
+#include "ui/frmImagen.h"
 #include "ui/frmMeta.h"
+#include "ui/frmOpciones.h"
 #include "ui/frmPrincipal.h"
 #include "ui/frmReporte.h"
 #include "ui/frmSplash.h"
@@ -52,6 +59,9 @@ class PruebaCapturas : public QObject {
     NuevoProyecto(tienda, c, b.proyectos().string());
     tienda.inicio.Nombre = "Tienda";
     tienda.inicio.Descripcion = "Muebles de pino hechos a mano";
+    tienda.productos = {{"Silla", "25.00", "Silla de pino", "fotos/silla.jpg"},
+                        {"Mesa", "80.00", "Mesa de pino para seis", "fotos/mesa.jpg"},
+                        {"Banco", "15.50", "Banco bajo", ""}};
     GuardarProyecto(tienda, b.proyectos() / "Tienda.ini");
     frmPrincipal w(b.entorno);
     b.dialogos.respuestas = {Respuesta::kNo};
@@ -73,7 +83,7 @@ class PruebaCapturas : public QObject {
     NuevoProyecto(p, c, "/tmp");
     frmReporte incompleto(p);
     Guardar(incompleto, "reporte-incompleto");
-    p.productos.resize(4);
+    p.productos.assign(4, {"Silla", "25.00", "De pino", ""});
     p.servidor.Redireccionar = "http://www.example.com/gracias.htm";
     p.correoEmail = "ventas@example.com";
     frmReporte completo(p);
@@ -87,9 +97,27 @@ class PruebaCapturas : public QObject {
     Guardar(ayuda, "ayuda");
     frmSplash splash(nullptr);
     Guardar(splash, "splash");
+
+    frmCarrito carrito(frmCarrito::Modo::kModificar,
+                       {"Silla", "25.00", "Silla de pino\nHecha a mano", "/fotos/silla.jpg"}, true,
+                       b.dialogos);
+    Guardar(carrito, "carrito-producto");
+    frmImagen imagenes(p, QStringLiteral("Proyectos/Tienda/imagenes"));
+    Guardar(imagenes, "carrito-imagenes");
+    frmOpciones opciones(p);
+    Guardar(opciones, "carrito-opciones");
+    frmFormulario campo(frmFormulario::Modo::kEditar, {"Código Postal", "cp", "34"});
+    Guardar(campo, "formulario-campo");
+    frmCGI cgi(p, b.dialogos);
+    Guardar(cgi, "servidor-cgi");
+    frmASP asp(p);
+    Guardar(asp, "servidor-asp");
+    p.camposOcultos = {"<input type=\"hidden\" name=\"tienda\" value=\"42\">"};
+    frmCampos campos(p, b.dialogos);
+    Guardar(campos, "servidor-campos-ocultos");
     frmCSS css(p, b.dialogos);
-    Guardar(css, "hoja-de-estilo");
-    frmMeta meta(QStringLiteral(" Autor"), QStringLiteral("Ana Peña"));
+    Guardar(css, "formato-hoja-de-estilo");
+    frmMeta meta(QStringLiteral(" Autor"), QStringLiteral("Ana Gil"));
     Guardar(meta, "meta-tag");
   }
 

@@ -1,19 +1,23 @@
-// The format, stylesheet and meta-tag editors: colour rows, page kinds and their
-// free texts, fixed lists, the stylesheet switch with its dialog, and the meta tags.
+// The " Formato " and " Meta Tags " pages: the colour rows, the page selector, the
+// free-text switch, the fonts, the stylesheet switch and dialog, and the meta-tag
+// dialog.
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 
 #include "ayudas_prueba.h"
 #include "pruebas.h"
 #include "ui/frmPrincipal.h"
+#include "ui/pagina_meta_tags.h"
 
 namespace vendaluz {
 namespace {
@@ -28,160 +32,157 @@ T* Hallar(QObject* raiz, const QString& nombre) {
   return hallado;
 }
 
-void Clic(QObject* raiz, const QString& nombre) {
-  QTest::mouseClick(Hallar<QAbstractButton>(raiz, nombre), Qt::LeftButton);
-}
-
 }  // namespace
 
 class PruebaFormato : public QObject {
   Q_OBJECT
 
  private slots:
-  void coloresDelDialogoOCancelar() {
+  // Each swatch's text is its #RRGGBB; a picked colour is stored as R + 256 G +
+  // 65536 B; cancelling changes nothing.
+  void colores() {
     Banco b;
     frmPrincipal w(b.entorno);
-    QCOMPARE(Hallar<QLineEdit>(&w, "txtColor5")->text(), QStringLiteral("#32468D"));
-    b.dialogos.colores = {QColor(10, 200, 3), std::nullopt};
-    Clic(&w, "cmdColor5");
-    QCOMPARE(Hallar<QLineEdit>(&w, "txtColor5")->text(), QStringLiteral("#0AC803"));
-    QCOMPARE(w.ProyectoAbierto().formato.Color[5], 10u + 200u * 256u + 3u * 65536u);
-    // Cancelled: nothing changes.
-    Clic(&w, "cmdColor5");
-    QCOMPARE(Hallar<QLineEdit>(&w, "txtColor5")->text(), QStringLiteral("#0AC803"));
-    QCOMPARE(w.ProyectoAbierto().formato.Color[0], 16777215u);
+    const char* esperados[] = {"#FFFFFF", "#000000", "#000000", "#E0E0E0",
+                               "#FFFFFF", "#32468D", "#800080"};
+    for (int i = 0; i < 7; ++i) {
+      QCOMPARE(Hallar<QLineEdit>(&w, QStringLiteral("txtColor%1").arg(i))->text(),
+               QString::fromLatin1(esperados[i]));
+    }
+    b.dialogos.colores = {QColor(10, 20, 30), std::nullopt};
+    auto* boton = Hallar<QPushButton>(&w, "cmdColor5");
+    QTest::mouseClick(boton, Qt::LeftButton);
+    QCOMPARE(Hallar<QLineEdit>(&w, "txtColor5")->text(), QStringLiteral("#0A141E"));
+    QCOMPARE(w.ProyectoAbierto().formato.Color[5], Color{10 + 256 * 20 + 65536 * 30});
+    QTest::mouseClick(boton, Qt::LeftButton);
+    QCOMPARE(Hallar<QLineEdit>(&w, "txtColor5")->text(), QStringLiteral("#0A141E"));
+    QCOMPARE(b.dialogos.Contar("color"), 2);
   }
 
-  void clasesDePaginaYTextoLibre() {
+  // The selector shows one page kind's frame; the free-text switch empties the
+  // text; line breaks of a page text survive saving and opening; the fonts list
+  // takes no typing.
+  void paginasYTexto() {
     Banco b;
     frmPrincipal w(b.entorno);
     w.show();
-    auto* cboDoc = Hallar<QComboBox>(&w, "cboDoc");
     Hallar<QTabWidget>(&w, "SSTab")->setCurrentIndex(1);
-    QVERIFY(Hallar<QGroupBox>(&w, "fraHTML10")->isVisible());
-    QVERIFY(!Hallar<QGroupBox>(&w, "fraHTML12")->isVisible());
-    cboDoc->setCurrentIndex(2);
-    emit cboDoc->activated(2);
-    QVERIFY(!Hallar<QGroupBox>(&w, "fraHTML10")->isVisible());
-    QVERIFY(Hallar<QGroupBox>(&w, "fraHTML12")->isVisible());
+    Hallar<QComboBox>(&w, "cboDoc")->setCurrentIndex(2);
+    QVERIFY(Hallar<QWidget>(&w, "fraHTML12")->isVisible());
+    QVERIFY(!Hallar<QWidget>(&w, "fraHTML10")->isVisible());
+    QVERIFY(!Hallar<QWidget>(&w, "fraHTML11")->isVisible());
     QCOMPARE(Hallar<QLabel>(&w, "lblTitPag2")->text(),
              QStringLiteral("Nombre del hipervínculo: ssl"));
 
-    // The order form's free text: typed, left out (emptied), taken in again (empty).
-    emit cboDoc->activated(1);
+    Hallar<QComboBox>(&w, "cboDoc")->setCurrentIndex(1);
     auto* incluir = Hallar<QCheckBox>(&w, "cheInTexto1");
     auto* texto = Hallar<QPlainTextEdit>(&w, "txtInTexto1");
     QVERIFY(!texto->isEnabled());
-    Clic(&w, "cheInTexto1");
+    incluir->click();
     QVERIFY(texto->isEnabled());
-    QTest::keyClicks(texto, "Envios");
-    QTest::keyClick(texto, Qt::Key_Return);
-    QTest::keyClicks(texto, "a todo el pais");
-    QCOMPARE(w.ProyectoAbierto().formato.Texto[1], std::string("Envios\na todo el pais"));
-    QCOMPARE(w.ProyectoAbierto().formato.IncluirTexto[1], 1);
-    Clic(&w, "cheInTexto1");
-    QVERIFY(!texto->isEnabled());
-    QCOMPARE(texto->toPlainText(), QString());
+    texto->setPlainText("Envíos en 48 horas.\nPago seguro.");
+    QCOMPARE(w.ProyectoAbierto().formato.Texto[1],
+             std::string("Envíos en 48 horas.\nPago seguro."));
+    b.dialogos.archivos = {AQt(b.proyectos() / "Tienda.ini")};
+    QVERIFY(w.GuardarProyecto());
+    incluir->click();
+    QVERIFY(texto->toPlainText().isEmpty() && !texto->isEnabled());
     QCOMPARE(w.ProyectoAbierto().formato.Texto[1], std::string());
-    Clic(&w, "cheInTexto1");
-    QVERIFY(texto->isEnabled());
-    QCOMPARE(texto->toPlainText(), QString());
-    QVERIFY(!incluir->text().isEmpty());
+    QCOMPARE(w.ProyectoAbierto().formato.IncluirTexto[1], 0);
+    incluir->click();
+    QVERIFY(texto->toPlainText().isEmpty() && texto->isEnabled());
 
-    // A new project starts again at "carrito".
-    w.NuevoProyecto();
-    QCOMPARE(cboDoc->currentIndex(), 0);
-    QVERIFY(Hallar<QGroupBox>(&w, "fraHTML10")->isVisible());
-    w.EsconderFraHTML();
-    QVERIFY(!Hallar<QGroupBox>(&w, "fraHTML10")->isVisible());
-  }
+    frmPrincipal otra(b.entorno);
+    otra.AbrirDeLista(b.proyectos() / "Tienda.ini");
+    QCOMPARE(otra.ProyectoAbierto().formato.Texto[1],
+             std::string("Envíos en 48 horas.\nPago seguro."));
+    QCOMPARE(Hallar<QPlainTextEdit>(&otra, "txtInTexto1")->toPlainText(),
+             QStringLiteral("Envíos en 48 horas.\nPago seguro."));
 
-  void lasListasNoAceptanTeclas() {
-    Banco b;
-    frmPrincipal w(b.entorno);
     auto* fuente = Hallar<QComboBox>(&w, "cboFuente");
+    QTest::keyClicks(fuente, "Va");
     QCOMPARE(fuente->currentText(), QStringLiteral("Times New Roman"));
-    QTest::keyClicks(fuente, "Verdana");
-    QTest::keyClicks(fuente, "a");
-    QCOMPARE(fuente->currentText(), QStringLiteral("Times New Roman"));
-    QCOMPARE(w.ProyectoAbierto().formato.Fuente, std::string("Times New Roman"));
-    // The arrow keys still pick from the list.
-    QTest::keyClick(fuente, Qt::Key_Down);
-    QCOMPARE(fuente->currentText(), QStringLiteral("Verdana"));
+    QVERIFY(!fuente->isEditable());
   }
 
-  void hojaDeEstiloSigueAlInterruptor() {
+  // The stylesheet switch enables the button and the menu entry; the dialog writes
+  // on "Aceptar" only.
+  void hojaDeEstilo() {
     Banco b;
     frmPrincipal w(b.entorno);
     auto* menu = Hallar<QAction>(&w, "mnuHojaEstilo");
     auto* boton = Hallar<QPushButton>(&w, "cmdCSS");
-    QVERIFY(!menu->isEnabled());
-    QVERIFY(!boton->isEnabled());
-    Clic(&w, "cheCSS");
-    QVERIFY(menu->isEnabled());
-    QVERIFY(boton->isEnabled());
+    QVERIFY(!menu->isEnabled() && !boton->isEnabled());
+    Hallar<QCheckBox>(&w, "cheCSS")->click();
+    QVERIFY(menu->isEnabled() && boton->isEnabled());
     QCOMPARE(w.ProyectoAbierto().formato.CSS, 1);
 
-    // The dialog shows the settings, keeps a cancelled change out and writes an
-    // accepted one.
-    b.dialogos.colores = {QColor(255, 0, 0), QColor(0, 0, 255)};
+    const Proyecto antes = w.ProyectoAbierto();
+    b.dialogos.colores = {QColor(255, 0, 0)};
     AlAbrirse([](QWidget* d) {
-      QCOMPARE(d->windowTitle(), QStringLiteral("Hoja de Estilo"));
-      QCOMPARE(Hallar<QLineEdit>(d, "txtCSSColor1")->text(), QStringLiteral("#FFFFFF"));
-      QCOMPARE(Hallar<QComboBox>(d, "cboCSSDeco1")->currentText(), QStringLiteral("none"));
-      Clic(d, "cmdColorCSS0");
-      QCOMPARE(Hallar<QLineEdit>(d, "txtCSSColor0")->text(), QStringLiteral("#FF0000"));
-      Clic(d, "cmdCancelar");
+      QTest::mouseClick(Hallar<QPushButton>(d, "cmdColorCSS2"), Qt::LeftButton);
+      QCOMPARE(Hallar<QLineEdit>(d, "txtCSSColor2")->text(), QStringLiteral("#FF0000"));
+      QTest::keyClick(d, Qt::Key_Escape);
     });
     menu->trigger();
-    QCOMPARE(w.ProyectoAbierto().css.CSS[0], 0u);
-    AlAbrirse([](QWidget* d) {
-      Clic(d, "cmdColorCSS3");
-      Hallar<QComboBox>(d, "cboCSSDeco2")->setCurrentIndex(2);
-      Hallar<QComboBox>(d, "cboCSSTFuente1")->setCurrentIndex(4);
-      Clic(d, "cmdAceptar");
-    });
-    Clic(&w, "cmdCSS");
-    QCOMPARE(w.ProyectoAbierto().css.CSS[3], 16711680u);
-    QCOMPARE(w.ProyectoAbierto().css.Decoracion2, std::string("underline"));
-    QCOMPARE(w.ProyectoAbierto().css.TamanoFuente1, std::string("14pt"));
-    QCOMPARE(w.ProyectoAbierto().css.CSS[0], 0u);
+    QCOMPARE(w.ProyectoAbierto(), antes);
 
-    Clic(&w, "cheCSS");
-    QVERIFY(!menu->isEnabled());
-    QVERIFY(!boton->isEnabled());
+    b.dialogos.colores = {QColor(0, 0, 255)};
+    AlAbrirse([](QWidget* d) {
+      QCOMPARE(Hallar<QLineEdit>(d, "txtCSSColor1")->text(), QStringLiteral("#FFFFFF"));
+      QTest::mouseClick(Hallar<QPushButton>(d, "cmdColorCSS0"), Qt::LeftButton);
+      Hallar<QComboBox>(d, "cboCSSDeco2")->setCurrentIndex(2);
+      Hallar<QComboBox>(d, "cboCSSFuente1")->setCurrentIndex(0);
+      QTest::mouseClick(Hallar<QPushButton>(d, "cmdAceptar"), Qt::LeftButton);
+    });
+    QTest::mouseClick(boton, Qt::LeftButton);
+    const auto& css = w.ProyectoAbierto().css;
+    QCOMPARE(css.CSS[0], Color{16711680});
+    QCOMPARE(css.Decoracion2, std::string("underline"));
+    QCOMPARE(css.Fuente1, std::string("Arial"));
+    QCOMPARE(css.Decoracion1, std::string("none"));
+
+    Hallar<QCheckBox>(&w, "cheCSS")->click();
+    QVERIFY(!menu->isEnabled() && !boton->isEnabled());
   }
 
-  void metaTagsConEnter() {
+  // The meta-tag dialog: caption, selected value, Enter stores, Escape cancels.
+  void metaTags() {
     Banco b;
     frmPrincipal w(b.entorno);
     auto* lista = Hallar<QTreeWidget>(&w, "lstMeta");
     QCOMPARE(lista->topLevelItemCount(), 8);
-    QCOMPARE(lista->topLevelItem(1)->text(0), QStringLiteral(" Título"));
-    QCOMPARE(lista->topLevelItem(7)->text(0), QStringLiteral(" Robots"));
-    AlAbrirse([](QWidget* d) {
-      QCOMPARE(d->windowTitle(), QStringLiteral("Meta Tag"));
-      QCOMPARE(Hallar<QGroupBox>(d, "fraMeta")->title(), QStringLiteral(" Autor "));
+    QCOMPARE(lista->topLevelItem(3)->text(0), QStringLiteral(" Palabras claves"));
+    QString marco;
+    AlAbrirse([&](QWidget* d) {
+      marco = Hallar<QGroupBox>(d, "fraMeta")->title();
       auto* valor = Hallar<QLineEdit>(d, "txtValor");
-      QTest::keyClicks(valor, "Ana Pe");
-      valor->insert(QStringLiteral("ña"));
+      QTest::keyClicks(valor, "Ana Gil");
       QTest::keyClick(valor, Qt::Key_Return);
     });
-    Clic(&w, "cmdMeta");
-    QCOMPARE(w.ProyectoAbierto().metaTags.valor[0], std::string("Ana Peña"));
-    QCOMPARE(lista->topLevelItem(0)->text(1), QStringLiteral("Ana Peña"));
+    Hallar<QPushButton>(&w, "cmdMeta")->click();
+    QCOMPARE(marco, QStringLiteral(" Autor "));
+    QCOMPARE(w.ProyectoAbierto().metaTags.valor[0], std::string("Ana Gil"));
+    QCOMPARE(lista->topLevelItem(0)->text(1), QStringLiteral("Ana Gil"));
 
-    // The old value comes selected, so typing replaces it; Cancelar keeps it.
-    AlAbrirse([](QWidget* d) {
-      auto* valor = Hallar<QLineEdit>(d, "txtValor");
-      QCOMPARE(valor->selectedText(), valor->text());
-      QTest::keyClicks(valor, "Otra");
-      Clic(d, "cmdCancelar");
+    lista->setCurrentItem(lista->topLevelItem(7));
+    QString seleccion;
+    AlAbrirse([&](QWidget* d) {
+      QTest::keyClicks(Hallar<QLineEdit>(d, "txtValor"), "noindex");
+      QTest::keyClick(d, Qt::Key_Escape);
     });
-    Clic(&w, "cmdMeta");
-    QCOMPARE(w.ProyectoAbierto().metaTags.valor[0], std::string("Ana Peña"));
-    QCOMPARE(w.ProyectoAbierto().metaTags.Incluir, 1);
-    Clic(&w, "cheIncluirMetas");
+    Hallar<PaginaMetaTags>(&w, "Bloque2")->EditarValor();
+    QCOMPARE(w.ProyectoAbierto().metaTags.valor[7], std::string());
+
+    AlAbrirse([&](QWidget* d) {
+      seleccion = Hallar<QLineEdit>(d, "txtValor")->selectedText();
+      static_cast<QDialog*>(d)->reject();
+    });
+    lista->setCurrentItem(lista->topLevelItem(0));
+    Hallar<PaginaMetaTags>(&w, "Bloque2")->EditarValor();
+    QCOMPARE(seleccion, QStringLiteral("Ana Gil"));
+
+    Hallar<QCheckBox>(&w, "cheIncluirMetas")->click();
     QCOMPARE(w.ProyectoAbierto().metaTags.Incluir, 0);
   }
 };

@@ -299,13 +299,14 @@ class PruebaPrincipal : public QObject {
     Banco b;
     GuardarProyecto(ProyectoCompleto("Tienda"), b.proyectos() / "Tienda.ini");
     Proyecto copia = ProyectoCompleto("Copia");
-    copia.productos.resize(1);
+    copia.productos.resize(1, {"Silla", "25.00", "", ""});
     GuardarProyecto(copia, b.proyectos() / "Tienda.copia.ini");
     test::Spit(b.proyectos() / "notas.txt", "no es un proyecto");
 
     frmPrincipal w(b.entorno);
     QCOMPARE(EntradasLista(w), (QStringList{"Tienda", "Tienda.copia"}));
-    QTest::keyClicks(Hallar<QLineEdit>(&w, "txtCantProd"), "5");  // "105"
+    Hallar<QLineEdit>(&w, "txtCantProd")->selectAll();
+    QTest::keyClicks(Hallar<QLineEdit>(&w, "txtCantProd"), "15");
     b.dialogos.respuestas = {Respuesta::kNo};
     EntradaLista(w, "Tienda.copia")->trigger();
     QCOMPARE(b.dialogos.Contar("pregunta"), 1);
@@ -315,8 +316,8 @@ class PruebaPrincipal : public QObject {
     QCOMPARE(w.windowTitle(), QStringLiteral("Vendaluz v1.0 [Proyecto: Copia]"));
     QCOMPARE(Hallar<QLineEdit>(&w, "txtNombrePro")->text(), QStringLiteral("Copia"));
     // Products per page belong to the run of the program, not to the project.
-    QCOMPARE(w.ProyectoAbierto().txtCantProd, std::string("105"));
-    QCOMPARE(Hallar<QLineEdit>(&w, "txtCantProd")->text(), QStringLiteral("105"));
+    QCOMPARE(w.ProyectoAbierto().txtCantProd, std::string("15"));
+    QCOMPARE(Hallar<QLineEdit>(&w, "txtCantProd")->text(), QStringLiteral("15"));
     // The Generar page shows the new project's folders.
     QCOMPARE(Hallar<QLineEdit>(&w, "txtGProyecto")->text(), AQt(b.proyectos() / "Copia"));
 

@@ -66,7 +66,7 @@ class PruebaReporte : public QObject {
 
   void proyectoCompletoDiceListo() {
     Proyecto p = Nuevo();
-    p.productos.resize(1);
+    p.productos = {{"Silla", "25.00", "De pino", ""}};
     p.camposFormulario.resize(2);
     p.servidor.Redireccionar = "http://www.example.com";
     p.correoEmail = "ventas@example.com";
@@ -87,7 +87,7 @@ class PruebaReporte : public QObject {
 
   void scriptDeSpgSinDireccionEnRojo() {
     Proyecto p = Nuevo();
-    p.productos.resize(3);
+    p.productos.assign(3, {"Silla", "25", "De pino", ""});
     p.correoEmail = "ventas@example.com";
     ElegirServidor(p, &Proyecto::Servidor::SPG);
     p.servidor.RutaServidor = "https://pagos.example.com";
@@ -97,6 +97,13 @@ class PruebaReporte : public QObject {
     QCOMPARE(filas.size(), 5);
     QCOMPARE(filas[3], (Fila{"Servidor Seguro:", "SPG", false}));
     QCOMPARE(filas[4], (Fila{"Script Servidor:", "Incompleto", true}));
+
+    // A price the basket cannot add is shown in red with the count.
+    p.servidor.ServidorScript = "https://pagos.example.com/cobrar";
+    p.productos[1].Precio = "$25";
+    frmReporte precios(p);
+    QVERIFY(!precios.Completo());
+    QCOMPARE(Filas(precios)[2], (Fila{"Precios:", "Incompleto (1 producto)", true}));
   }
 
   void sinNombre() {

@@ -18,7 +18,9 @@ int main(int argc, char** argv) {
       {"frmPrincipal", CrearPruebaPrincipal}, {"frmReporte", CrearPruebaReporte},
       {"frmExaminar", CrearPruebaExaminar},   {"VentanasPequenas", CrearPruebaVentanasPequenas},
       {"Capturas", CrearPruebaCapturas},      {"frmGenerar", CrearPruebaGenerar},
-      {"frmCategoria", CrearPruebaCategoria}, {"Formato", CrearPruebaFormato},
+      {"frmCategoria", CrearPruebaCategoria}, {"Carrito", CrearPruebaCarrito},
+      {"Formulario", CrearPruebaFormulario},  {"Servidor", CrearPruebaServidor},
+      {"Formato", CrearPruebaFormato},
   };
   if (argc < 2 || !clases.count(argv[1])) {
     std::fprintf(stderr, "uso: tests_ui CLASE [opciones de Qt Test]\nclases:");

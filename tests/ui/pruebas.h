@@ -11,4 +11,7 @@ QObject* CrearPruebaVentanasPequenas();
 QObject* CrearPruebaCapturas();
 QObject* CrearPruebaGenerar();
 QObject* CrearPruebaCategoria();
+QObject* CrearPruebaCarrito();
+QObject* CrearPruebaFormulario();
+QObject* CrearPruebaServidor();
 QObject* CrearPruebaFormato();
