@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
 
   const auto inicio = std::chrono::steady_clock::now();
   try {
-    vendaluz::CrearMiniaturas(p, salida, nullptr, hilos);
+    vendaluz::CrearMiniaturas(vendaluz::RealDisk(), p, salida, nullptr, hilos);
   } catch (const vendaluz::Error& e) {
     std::fprintf(stderr, "%s\n", e.Mensaje().c_str());
     return 1;

@@ -1,9 +1,9 @@
 // vendaluz-generar: generates the store of a project file from the command line,
 // exactly as the desktop program's generation window would.
+#include <getopt.h>
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -13,6 +13,7 @@
 #include "generator/generador.h"
 #include "model/archivo_proyecto.h"
 #include "model/espacio.h"
+#include "model/reglas.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -82,68 +83,61 @@ int ErrorDeUso(const std::string& texto) {
 
 // Parses argv; returns an exit code when the program should stop now.
 std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
-  bool soloArchivos = false;
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    if (soloArchivos || arg.empty() || arg[0] != '-' || arg == "-") {
-      if (o.proyecto) return ErrorDeUso("se indicó más de un archivo de proyecto.");
-      o.proyecto = arg;
-      continue;
-    }
-    if (arg == "--") {
-      soloArchivos = true;
-      continue;
-    }
-    std::optional<std::string> valorEnLinea;
-    if (const auto igual = arg.find('='); arg.rfind("--", 0) == 0 && igual != std::string::npos) {
-      valorEnLinea = arg.substr(igual + 1);
-      arg.resize(igual);
-    }
-    auto valor = [&](std::string& destino) -> std::optional<int> {
-      if (valorEnLinea) {
-        destino = *valorEnLinea;
-      } else if (i + 1 < argc) {
-        destino = argv[++i];
-      } else {
-        return ErrorDeUso("falta el valor de " + arg + ".");
-      }
-      return std::nullopt;
-    };
-    auto sinValor = [&]() -> std::optional<int> {
-      if (valorEnLinea) return ErrorDeUso("la opción " + arg + " no lleva valor.");
-      return std::nullopt;
-    };
-    std::string v;
-    if (arg == "--help" || arg == "-h") {
-      std::cout << kAyuda;
-      return kSalidaExito;
-    } else if (arg == "--version") {
-      std::cout << "vendaluz-generar " << VENDALUZ_VERSION_MAJOR << "." << VENDALUZ_VERSION_MINOR
-                << "\n";
-      return kSalidaExito;
-    } else if (arg == "--salida") {
-      if (auto r = valor(v)) return r;
-      if (v.empty()) return ErrorDeUso("la carpeta de --salida está vacía.");
-      o.salida = v;
-    } else if (arg == "--reemplazar") {
-      if (auto r = sinValor()) return r;
-      o.reemplazar = true;
-    } else if (arg == "--productos-por-pagina") {
-      if (auto r = valor(v)) return r;
-      o.productosPorPagina = v;
-    } else if (arg == "--tasa") {
-      if (auto r = valor(v)) return r;
-      o.tasa = v;
-    } else if (arg == "--categoria") {
-      if (auto r = valor(v)) return r;
-      o.categoria = v;
-    } else if (arg == "--silencioso") {
-      if (auto r = sinValor()) return r;
-      o.silencioso = true;
-    } else {
-      return ErrorDeUso("opción desconocida: " + arg);
+  enum { kSalida = 1, kReemplazar, kPorPagina, kTasa, kCategoria, kSilencioso, kVersion };
+  static const option kLargas[] = {
+      {"salida", required_argument, nullptr, kSalida},
+      {"reemplazar", no_argument, nullptr, kReemplazar},
+      {"productos-por-pagina", required_argument, nullptr, kPorPagina},
+      {"tasa", required_argument, nullptr, kTasa},
+      {"categoria", required_argument, nullptr, kCategoria},
+      {"silencioso", no_argument, nullptr, kSilencioso},
+      {"help", no_argument, nullptr, 'h'},
+      {"version", no_argument, nullptr, kVersion},
+      {nullptr, 0, nullptr, 0},
+  };
+  // The option as the user wrote it, without a value after "=".
+  auto escrita = [&] {
+    std::string arg = argv[optind - 1];
+    return arg.substr(0, arg.find('='));
+  };
+  opterr = 0;
+  for (int c; (c = getopt_long(argc, argv, ":h", kLargas, nullptr)) != -1;) {
+    switch (c) {
+      case 'h':
+        std::cout << kAyuda;
+        return kSalidaExito;
+      case kVersion:
+        std::cout << "vendaluz-generar " << VENDALUZ_VERSION_MAJOR << "." << VENDALUZ_VERSION_MINOR
+                  << "\n";
+        return kSalidaExito;
+      case kSalida:
+        if (*optarg == '\0') return ErrorDeUso("la carpeta de --salida está vacía.");
+        o.salida = optarg;
+        break;
+      case kReemplazar:
+        o.reemplazar = true;
+        break;
+      case kPorPagina:
+        o.productosPorPagina = optarg;
+        break;
+      case kTasa:
+        o.tasa = optarg;
+        break;
+      case kCategoria:
+        o.categoria = optarg;
+        break;
+      case kSilencioso:
+        o.silencioso = true;
+        break;
+      case ':':
+        return ErrorDeUso("falta el valor de " + escrita() + ".");
+      default:  // '?': unknown, or a value given to an option that takes none
+        if (optopt != 0) return ErrorDeUso("la opción " + escrita() + " no lleva valor.");
+        return ErrorDeUso("opción desconocida: " + escrita());
     }
   }
+  if (optind < argc) o.proyecto = argv[optind++];
+  if (optind < argc) return ErrorDeUso("se indicó más de un archivo de proyecto.");
   if (!o.proyecto) return ErrorDeUso("falta el archivo de proyecto.");
   return std::nullopt;
 }
@@ -208,11 +202,7 @@ int main(int argc, char** argv) {
       p.categoriaCarpeta = PathText(o.salida ? *o.salida : espacio.CarpetaSalida(p));
     }
     // Relative picture paths belong to the project file, not to the caller's folder.
-    const fs::path base = fs::absolute(*o.proyecto).parent_path();
-    for (Producto& prod : p.productos) {
-      const std::string_view ruta = Trim(prod.Imagen);
-      if (!ruta.empty() && fs::path(ruta).is_relative()) prod.Imagen = PathText(base / ruta);
-    }
+    ResolverImagenes(p, *o.proyecto);
 
     bool sinTerminal = false;
     LlamadasGenerador llamadas;
@@ -227,9 +217,9 @@ int main(int argc, char** argv) {
       pantalla.Limpiar();
       return Preguntar("La carpeta " + nombre + " ya existe. ¿Desea reemplazarla?");
     };
-    llamadas.error = [&](int codigo, const std::string& descripcion) {
+    llamadas.error = [&](const Error& e) {
       pantalla.Limpiar();
-      std::cerr << "vendaluz-generar: Error: " << codigo << ": " << descripcion << "\n";
+      std::cerr << "vendaluz-generar: " << e.Mensaje() << "\n";
     };
 
     Generador generador(std::move(p), espacio, std::move(llamadas),
@@ -258,7 +248,8 @@ int main(int argc, char** argv) {
     return kSalidaError;
   } catch (const std::exception& e) {
     pantalla.Limpiar();
-    std::cerr << "vendaluz-generar: Error: " << e.what() << "\n";
+    std::cerr << "vendaluz-generar: " << Error(CodigoError::kErrorInterno, e.what()).Mensaje()
+              << "\n";
     return kSalidaError;
   }
   return kSalidaError;

@@ -1,5 +1,8 @@
 #include "generator/catalogo.h"
 
+#include <algorithm>
+
+#include "generator/comprobaciones.h"
 #include "generator/marco.h"
 #include "generator/plantillas.h"
 
@@ -62,74 +65,66 @@ constexpr std::string_view kAbreFoto =
     R"x(<a href="javascript:CargarFoto('imagenes/*ImgProd*','*PopAncho*','*PopAlto*')">)x";
 constexpr std::string_view kCierraFoto = "</a>";
 
-void EscribirPagina(const Proyecto& p, Ejecucion& e, std::string_view base,
-                    const std::filesystem::path& carpeta) {
-  e.textoPagina.assign(CargarPlantilla("CARRITO"));
-  RellenarMarco(p, e);
-  Reemplazar(e.textoPagina, "*NumPag*", e.textoPaginador);
-  e.EscribirArchivo(carpeta / NombrePagina(base, e.contadorPaginas), e.textoPagina);
-  e.textoPagina.clear();
-  e.textoFilas.clear();
+// One PRODUCTO row; n is the product's number (1 for the first).
+std::string FilaProducto(const Producto& prod, int n, bool conMiniaturas,
+                         const TamanosImagenes& tamanos) {
+  const std::string_view abre = conMiniaturas ? kAbreFoto : "";
+  const std::string_view cierra = conMiniaturas ? kCierraFoto : "";
+  std::string f(CargarPlantilla("PRODUCTO"));
+  Reemplazar(f, "*NombreProJS*", CadenaJsEnAtributo(prod.Nombre));
+  Reemplazar(f, "*PrecioJS*", CadenaJsEnAtributo(prod.Precio));
+  Reemplazar(f, "*NombrePro*", prod.Nombre);
+  Reemplazar(f, "*Precio*", prod.Precio);
+  Reemplazar(f, "*Descripcion*", prod.Descripcion);
+  Reemplazar(f, "*Agregar*", "agregar" + std::to_string(n));
+  Reemplazar(f, "*Tipo*", abre);
+  Reemplazar(f, "*FinTipo*", cierra);
+  Reemplazar(f, "*Href*", abre);
+  Reemplazar(f, "*HrefFin*", cierra);
+
+  const std::string imagen = NombreImagen(prod.Imagen);
+  Reemplazar(f, "*ImgProd*", CadenaJsEnAtributo(imagen));
+  if (imagen.empty() || !conMiniaturas) {
+    Reemplazar(f, "*Imagen*", R"(" width="0" height="0)");
+    Reemplazar(f, "*PopAncho*", "0");
+    Reemplazar(f, "*PopAlto*", "0");
+  } else {
+    TamanoImagen tam;
+    if (auto it = tamanos.find(n); it != tamanos.end()) tam = it->second;
+    Reemplazar(f, "*Imagen*", "thumbnails/" + NombreBase(prod.Imagen) + ".jpg");
+    Reemplazar(f, "*PopAncho*", std::to_string(tam.ancho + 20));
+    Reemplazar(f, "*PopAlto*", std::to_string(tam.alto + 30));
+  }
+  return f;
 }
 
 }  // namespace
 
-void ConstruirCatalogo(const Proyecto& p, Ejecucion& e, std::string_view base,
-                       const std::filesystem::path& carpeta) {
+std::vector<ArchivoTienda> ConstruirCatalogo(const Proyecto& p, const Ejecucion& e,
+                                             const ClasePagina& clase) {
   const int porPagina = ProductosPorPagina(p);
+  const std::string_view base = clase.archivo.substr(0, clase.archivo.rfind(".htm"));
   const int total = static_cast<int>(p.productos.size());
   const bool conMiniaturas =
       p.productosImagen == 1 && p.thumbnails.Copiar == 1 && p.thumbnails.Mostrar == 1;
-  const std::string_view abre = conMiniaturas ? kAbreFoto : "";
-  const std::string_view cierra = conMiniaturas ? kCierraFoto : "";
-
   const int paginas = total == 0 ? 1 : (total - 1) / porPagina + 1;
-  e.textoPaginador = TextoPaginador(base, paginas);
+  const std::string paginador = TextoPaginador(base, paginas);
 
-  e.textoFilas.clear();
-  long fin = porPagina;
-  for (int i = 1; i <= total; ++i) {
-    const Producto& prod = p.productos[i - 1];
-    std::string& f = e.textoFragmento;
-    f.assign(CargarPlantilla("PRODUCTO"));
-    Reemplazar(f, "*NombreProJS*", CadenaJsEnAtributo(prod.Nombre));
-    Reemplazar(f, "*PrecioJS*", CadenaJsEnAtributo(prod.Precio));
-    Reemplazar(f, "*NombrePro*", prod.Nombre);
-    Reemplazar(f, "*Precio*", prod.Precio);
-    Reemplazar(f, "*Descripcion*", prod.Descripcion);
-    Reemplazar(f, "*Agregar*", "agregar" + std::to_string(i));
-    Reemplazar(f, "*Tipo*", abre);
-    Reemplazar(f, "*FinTipo*", cierra);
-    Reemplazar(f, "*Href*", abre);
-    Reemplazar(f, "*HrefFin*", cierra);
-
-    const std::string imagen = NombreImagen(prod.Imagen);
-    Reemplazar(f, "*ImgProd*", CadenaJsEnAtributo(imagen));
-    if (imagen.empty() || !conMiniaturas) {
-      Reemplazar(f, "*Imagen*", R"(" width="0" height="0)");
-      Reemplazar(f, "*PopAncho*", "0");
-      Reemplazar(f, "*PopAlto*", "0");
-    } else {
-      TamanoImagen tam;
-      if (auto it = e.tamanos.find(i); it != e.tamanos.end()) tam = it->second;
-      Reemplazar(f, "*Imagen*", "thumbnails/" + NombreBase(prod.Imagen) + ".jpg");
-      Reemplazar(f, "*PopAncho*", std::to_string(tam.ancho + 20));
-      Reemplazar(f, "*PopAlto*", std::to_string(tam.alto + 30));
+  std::vector<ArchivoTienda> archivos;
+  archivos.reserve(static_cast<std::size_t>(paginas));
+  for (int n = 1; n <= paginas; ++n) {
+    std::string filas;
+    const int hasta = std::min(n * porPagina, total);
+    for (int i = (n - 1) * porPagina + 1; i <= hasta; ++i) {
+      filas += "\r\n";
+      filas += FilaProducto(p.productos[i - 1], i, conMiniaturas, e.tamanos);
     }
-    e.textoFilas += "\r\n";
-    e.textoFilas += f;
-    f.clear();
-
-    if (i == fin) {
-      EscribirPagina(p, e, base, carpeta);
-      if (i != total) fin += porPagina;
-      ++e.contadorPaginas;
-    }
+    std::string pagina(CargarPlantilla(clase.plantilla));
+    RellenarMarco(p, e, clase, pagina, filas);
+    Reemplazar(pagina, "*NumPag*", paginador);
+    archivos.push_back({NombrePagina(base, n), std::move(pagina)});
   }
-  if (fin > total) {
-    EscribirPagina(p, e, base, carpeta);
-    ++e.contadorPaginas;
-  }
+  return archivos;
 }
 
 }  // namespace vendaluz

@@ -3,11 +3,12 @@
 // links every page.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "generator/ejecucion.h"
+#include "generator/paginas.h"
 #include "model/proyecto.h"
 
 namespace vendaluz {
@@ -23,10 +24,11 @@ std::string TextoPaginador(std::string_view base, int paginas);
 // character references for the attribute, so the script receives the text as typed.
 std::string CadenaJsEnAtributo(std::string_view texto);
 
-// Writes the pages base.htm, base2.htm ... into carpeta, advancing the run's page
-// counter once per page. Throws Error before writing anything when txtCantProd is
-// not a whole number of at least 1.
-void ConstruirCatalogo(const Proyecto& p, Ejecucion& e, std::string_view base,
-                       const std::filesystem::path& carpeta);
+// The catalogue pages base.htm, base2.htm ... where base is the name of the first
+// page (clase.archivo) without ".htm": the store's catalogue, or a category with a
+// copy of the catalogue row named after it. Throws Error when txtCantProd is not a
+// whole number of at least 1.
+std::vector<ArchivoTienda> ConstruirCatalogo(const Proyecto& p, const Ejecucion& e,
+                                             const ClasePagina& clase);
 
 }  // namespace vendaluz

@@ -2,12 +2,15 @@
 // and tax the basket cookie, filled with the page frame and the tax rate.
 #pragma once
 
+#include <vector>
+
 #include "generator/ejecucion.h"
+#include "generator/paginas.h"
 #include "model/proyecto.h"
 
 namespace vendaluz {
 
-// Fills the ESTADO template held in the page text.
-void ConstruirEstado(const Proyecto& p, Ejecucion& e);
+std::vector<ArchivoTienda> ConstruirEstado(const Proyecto& p, const Ejecucion& e,
+                                           const ClasePagina& clase);
 
 }  // namespace vendaluz

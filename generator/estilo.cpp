@@ -51,17 +51,23 @@ void RellenarReglasPagina(const Proyecto& p, std::string& t) {
 
 }  // namespace
 
-void PasoEstilo(const Proyecto& p, Ejecucion& e, const std::filesystem::path& carpeta) {
-  e.textoEstilo.assign(CargarPlantilla("CSS"));
+std::vector<ArchivoTienda> ConstruirEstilo(const Proyecto& p, const Ejecucion& /*e*/,
+                                           const ClasePagina& clase) {
+  if (p.formato.CSS != 1) return {};
+  std::string t(CargarPlantilla(clase.plantilla));
+  RellenarEstiloEnlaces(p, t);
+  RellenarReglasPagina(p, t);
+  return {{std::string(clase.archivo), std::move(t)}};
+}
+
+std::string EstiloDePagina(const Proyecto& p) {
+  const ClasePagina& hoja = PaginaDe(ConstruirEstilo);
   if (p.formato.CSS == 1) {
-    RellenarEstiloEnlaces(p, e.textoEstilo);
-    RellenarReglasPagina(p, e.textoEstilo);
-    e.EscribirArchivo(carpeta / "estilo.css", e.textoEstilo);
-    return;
+    return "<link rel=\"stylesheet\" href=\"" + std::string(hoja.archivo) + "\" type=\"text/css\">";
   }
-  e.textoEstilo.resize(std::min(e.textoEstilo.size(), kLongitudReglasPagina));
-  RellenarReglasPagina(p, e.textoEstilo);
-  e.textoEstilo = "<style type=\"text/css\">\r\n" + e.textoEstilo + "\r\n</style>";
+  std::string reglas(CargarPlantilla(hoja.plantilla).substr(0, kLongitudReglasPagina));
+  RellenarReglasPagina(p, reglas);
+  return "<style type=\"text/css\">\r\n" + reglas + "\r\n</style>";
 }
 
 }  // namespace vendaluz

@@ -1,11 +1,13 @@
-// The stylesheet step: the CSS template filled from the page format and link style
-// settings, written as estilo.css or kept as an inline style element for the pages.
+// The stylesheet: the CSS template filled from the page format and link style
+// settings, written as estilo.css, or its page rules kept inline in every page.
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "generator/ejecucion.h"
+#include "generator/paginas.h"
 #include "model/proyecto.h"
 
 namespace vendaluz {
@@ -14,9 +16,12 @@ namespace vendaluz {
 // template that the inline style keeps.
 inline constexpr std::size_t kLongitudReglasPagina = 328;
 
-// Loads CSS into the style text. With Formato.CSS at 1 fills every rule and writes
-// carpeta/estilo.css; otherwise keeps the two page rules, filled, wrapped in
-// <style type="text/css"> ... </style> for the pages to copy.
-void PasoEstilo(const Proyecto& p, Ejecucion& e, const std::filesystem::path& carpeta);
+// With Formato.CSS at 1, the stylesheet with every rule filled; otherwise nothing.
+std::vector<ArchivoTienda> ConstruirEstilo(const Proyecto& p, const Ejecucion& e,
+                                           const ClasePagina& clase);
+
+// What *Estilo* becomes on every page: with Formato.CSS at 1 the link element of the
+// stylesheet, otherwise the two page rules, filled, in <style type="text/css">.
+std::string EstiloDePagina(const Proyecto& p);
 
 }  // namespace vendaluz

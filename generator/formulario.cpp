@@ -1,63 +1,120 @@
 #include "generator/formulario.h"
 
+#include "generator/comprobaciones.h"
 #include "generator/marco.h"
+#include "generator/pago.h"
 #include "generator/plantillas.h"
+#include "generator/scripts_correo.h"
 
 namespace vendaluz {
 
-void OpcionesTarjetas(const Proyecto& p, Ejecucion& e) {
-  for (const Tarjeta& t : kTarjetas) {
-    if (p.tajetas.*t.aceptada == 1) e.textoFilas += t.opcion;
+DestinoFormulario SeleccionarDestino(const Proyecto& p) {
+  const std::string post = R"(method="post")";
+  const std::string formulario(PaginaDe(ConstruirFormulario).archivo);
+  if (p.servidor.NoSS) {
+    if (p.soporte.CGI) return {p.cgi.Ruta, post, formulario};
+    const auto script = ElegirScriptCorreo(p);
+    return {script ? ArchivoScript(*script) : "", post, formulario};
   }
+  if (p.servidor.SPG) return {p.servidor.ServidorScript, post, p.servidor.RutaServidor};
+  if (p.servidor.SSL) {
+    return {std::string(PaginaDe(ConstruirPago).archivo), R"(method="get")", formulario};
+  }
+  return {};
 }
 
-void LogosTarjetas(const Proyecto& p, Ejecucion& e) {
+std::string OpcionesTarjetas(const Proyecto& p) {
+  std::string texto;
   for (const Tarjeta& t : kTarjetas) {
-    if (p.tajetas.*t.aceptada != 1) continue;
-    e.textoFilas += "<img src=\"";
-    e.textoFilas += t.logo;
-    e.textoFilas += "\"> ";
-    e.CopiarArchivo(e.carpetaCodigo / t.origen, e.carpetaSalida / t.logo);
+    if (p.tajetas.*t.aceptada == 1) texto += t.opcion;
   }
+  return texto;
 }
 
-void ConstruirFilasFormulario(const Proyecto& p, Ejecucion& e) {
+std::string ImagenesTarjetas(const Proyecto& p) {
+  std::string texto;
+  for (const Tarjeta& t : kTarjetas) {
+    if (p.tajetas.*t.aceptada == 1) texto += "<img src=\"" + std::string(t.logo) + "\"> ";
+  }
+  return texto;
+}
+
+std::vector<ArchivoTienda> LogosTarjetas(const Proyecto& p, const Ejecucion& e) {
+  std::vector<ArchivoTienda> logos;
+  for (const Tarjeta& t : kTarjetas) {
+    if (p.tajetas.*t.aceptada == 1) {
+      logos.push_back({std::string(t.logo), {}, e.carpetaCodigo / t.origen});
+    }
+  }
+  return logos;
+}
+
+namespace {
+
+// One table row per order-form field. Each field's values are put into the rows
+// built so far, so a value holding a mark of a later field is filled as well.
+std::string FilasFormulario(const Proyecto& p) {
   constexpr std::string_view kFila =
       R"(<tr><td>*Campo*</td><td><input type="text" name="*NombreCampo*" size=*TamanoCampo*></td></tr>)";
-  e.textoFilas.clear();
+  std::string filas;
   for (const CampoFormulario& c : p.camposFormulario) {
-    e.textoFilas += kFila;
-    e.textoFilas += "\r\n";
-    Reemplazar(e.textoFilas, "*Campo*", c.Campo);
-    Reemplazar(e.textoFilas, "*NombreCampo*", c.Nombre);
-    Reemplazar(e.textoFilas, "*TamanoCampo*", c.Tamano);
+    filas += kFila;
+    filas += "\r\n";
+    Reemplazar(filas, "*Campo*", c.Campo);
+    Reemplazar(filas, "*NombreCampo*", c.Nombre);
+    Reemplazar(filas, "*TamanoCampo*", c.Tamano);
   }
+  return filas;
 }
 
-void RellenarFormulario(const Proyecto& p, Ejecucion& e) {
-  std::string& t = e.textoPagina;
-  Reemplazar(t, "*Titulo*", p.formato.Titulo[1]);
-  Reemplazar(t, "*Texto*", p.formato.Texto[1]);
-  Reemplazar(t, "*Formulario*", e.textoFilas);
+// The top of the form: the card logos and the card list for a payment gateway,
+// otherwise the top menu.
+void RellenarCabeza(const Proyecto& p, const ClasePagina& clase, std::string& t) {
   if (p.servidor.SPG) {
-    e.textoFilas.clear();
-    LogosTarjetas(p, e);
-    Reemplazar(t, "*TopMenu*", e.textoFilas);
-    e.textoFragmento.assign(CargarPlantilla("FINFORM"));
-    e.textoFilas.clear();
-    OpcionesTarjetas(p, e);
-    Reemplazar(e.textoFragmento, "*Tipo*", e.textoFilas);
-    Reemplazar(t, "*FinForm*", e.textoFragmento);
-    e.textoFragmento.assign(CargarPlantilla("FINFORM2"));
-    Reemplazar(t, "*FinForm2*", e.textoFragmento);
+    Reemplazar(t, "*TopMenu*", ImagenesTarjetas(p));
+    std::string fin(CargarPlantilla("FINFORM"));
+    Reemplazar(fin, "*Tipo*", OpcionesTarjetas(p));
+    Reemplazar(t, "*FinForm*", fin);
+    Reemplazar(t, "*FinForm2*", CargarPlantilla("FINFORM2"));
   } else {
     Reemplazar(t, "*FinForm*", "");
     Reemplazar(t, "*FinForm2*", "");
-    Reemplazar(t, "*TopMenu*", kMenuFormulario);
+    Reemplazar(t, "*TopMenu*", MenuSuperior(clase));
     Reemplazar(t, "*Menu1*", p.formato.Titulo[0]);
     Reemplazar(t, "*Menu3*", p.formato.Titulo[1]);
   }
-  Reemplazar(t, "*Estilo*", EstiloDePagina(p, e));
+}
+
+// What goes after the form: hidden inputs for a gateway, the Perl script's settings,
+// the field check.
+void RellenarPie(const Proyecto& p, std::string& t) {
+  std::string ocultos;
+  if (p.servidor.SPG) {
+    for (const CampoOculto& c : p.camposOcultos) ocultos += "\r\n" + c;
+  }
+  Reemplazar(t, "*CamposOcultos*", ocultos);
+
+  if (p.servidor.NoSS && p.soporte.CGI) {
+    std::string perl(CargarPlantilla("PERLFORM"));
+    Reemplazar(perl, "*Email*", p.correoEmail);
+    Reemplazar(perl, "*Redireccionar*", p.servidor.Redireccionar);
+    Reemplazar(t, "*CGI*", perl);
+  } else {
+    Reemplazar(t, "*CGI*", "");
+  }
+  Reemplazar(t, "*Validar*", p.formularioValidar == 1 ? CargarPlantilla("VALIDAR") : "");
+}
+
+}  // namespace
+
+std::vector<ArchivoTienda> ConstruirFormulario(const Proyecto& p, const Ejecucion& e,
+                                               const ClasePagina& clase) {
+  std::string t(CargarPlantilla(clase.plantilla));
+  Reemplazar(t, "*Titulo*", TituloPagina(p, clase));
+  Reemplazar(t, "*Texto*", TextoPagina(p, clase));
+  Reemplazar(t, "*Formulario*", FilasFormulario(p));
+  RellenarCabeza(p, clase, t);
+  Reemplazar(t, "*Estilo*", e.estilo);
   Reemplazar(t, "*strColor0*", ColorPagina(p, 0));
   Reemplazar(t, "*strColor1*", ColorPagina(p, 1));
   Reemplazar(t, "*Link*", ColorPagina(p, 5));
@@ -66,29 +123,14 @@ void RellenarFormulario(const Proyecto& p, Ejecucion& e) {
   Reemplazar(t, "*Metodo*", e.destino.metodo);
   Reemplazar(t, "*Enviar*", p.servidor.NoSS || p.servidor.SPG ? "Enviar" : "Continuar");
   RellenarCentrado(p, t);
-
-  std::string ocultos;
-  if (p.servidor.SPG) {
-    for (const CampoOculto& c : p.camposOcultos) ocultos += "\r\n" + c;
-  }
-  Reemplazar(t, "*CamposOcultos*", ocultos);
-
-  if (p.servidor.NoSS && p.soporte.CGI) {
-    e.textoFilas.assign(CargarPlantilla("PERLFORM"));
-    Reemplazar(e.textoFilas, "*Email*", p.correoEmail);
-    Reemplazar(e.textoFilas, "*Redireccionar*", p.servidor.Redireccionar);
-    Reemplazar(t, "*CGI*", e.textoFilas);
-  } else {
-    Reemplazar(t, "*CGI*", "");
-  }
-
-  if (p.formularioValidar == 1) {
-    e.textoFilas.assign(CargarPlantilla("VALIDAR"));
-    Reemplazar(t, "*Validar*", e.textoFilas);
-  } else {
-    Reemplazar(t, "*Validar*", "");
-  }
+  RellenarPie(p, t);
   Reemplazar(t, "*tax1*", TextoTasa(p));
+
+  std::vector<ArchivoTienda> archivos = {{std::string(clase.archivo), std::move(t)}};
+  if (p.servidor.SPG) {
+    for (ArchivoTienda& logo : LogosTarjetas(p, e)) archivos.push_back(std::move(logo));
+  }
+  return archivos;
 }
 
 }  // namespace vendaluz

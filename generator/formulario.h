@@ -1,13 +1,19 @@
-// The order form page formulario.htm and the card routines that it shares with the
-// payment page.
+// The order form page formulario.htm, where it is sent, and the card routines that
+// it shares with the payment page.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "generator/ejecucion.h"
+#include "generator/paginas.h"
 #include "model/proyecto.h"
 
 namespace vendaluz {
+
+// The form target, method and menu link of the run.
+DestinoFormulario SeleccionarDestino(const Proyecto& p);
 
 // The accepted cards, always in this order.
 struct Tarjeta {
@@ -23,18 +29,15 @@ inline constexpr Tarjeta kTarjetas[] = {
     {&Proyecto::Tajetas::Diners, "<option>Diners Club", "diners.gif", "IMGdiners.dat"},
 };
 
-// Appends to the rows text the option of every accepted card, nothing between them.
-void OpcionesTarjetas(const Proyecto& p, Ejecucion& e);
+// The option of every accepted card, nothing between them.
+std::string OpcionesTarjetas(const Proyecto& p);
+// <img src="visa.gif">  and so on for every accepted card.
+std::string ImagenesTarjetas(const Proyecto& p);
+// The copies of the card pictures into their logo files.
+std::vector<ArchivoTienda> LogosTarjetas(const Proyecto& p, const Ejecucion& e);
 
-// Appends to the rows text <img src="visa.gif">  and so on for every accepted card,
-// and copies each card picture to its logo file in the output folder (a failed copy
-// goes to the run's problems).
-void LogosTarjetas(const Proyecto& p, Ejecucion& e);
-
-// Empties the rows text and builds one table row per order-form field into it.
-void ConstruirFilasFormulario(const Proyecto& p, Ejecucion& e);
-
-// Fills the FORMULARIO template held in the page text, using the rows text.
-void RellenarFormulario(const Proyecto& p, Ejecucion& e);
+// The order form, with the card logos when it posts to a payment gateway.
+std::vector<ArchivoTienda> ConstruirFormulario(const Proyecto& p, const Ejecucion& e,
+                                               const ClasePagina& clase);
 
 }  // namespace vendaluz

@@ -4,34 +4,17 @@
 #include <system_error>
 
 #include "generator/catalogo.h"
+#include "generator/comprobaciones.h"
 #include "generator/estado.h"
 #include "generator/estilo.h"
 #include "generator/formulario.h"
 #include "generator/pago.h"
-#include "generator/plantillas.h"
 #include "generator/scripts_correo.h"
-#include "platform/error.h"
 #include "platform/files.h"
 
 namespace vendaluz {
 
-namespace {
-
-void CrearCarpeta(const fs::path& carpeta, bool intermedias) {
-  std::error_code ec;
-  if (intermedias) {
-    fs::create_directories(carpeta, ec);
-  } else {
-    fs::create_directory(carpeta, ec);
-  }
-  if (!ec && !fs::is_directory(carpeta, ec)) ec = std::make_error_code(std::errc::not_a_directory);
-  if (ec) {
-    throw Error(CodigoError::kCarpetaFallida, "No se pudo crear la carpeta «" + PathText(carpeta) +
-                                                  "»: " + SystemErrorText(ec.value()));
-  }
-}
-
-}  // namespace
+int PasosTienda() { return static_cast<int>(TablaPaginas().size()) + 1; }
 
 std::string TextoFinal(const std::string& exito, const std::vector<ProblemaArchivo>& problemas) {
   if (problemas.empty()) return exito;
@@ -49,8 +32,8 @@ std::string TextoFinal(const std::string& exito, const std::vector<ProblemaArchi
 }
 
 Generador::Generador(Proyecto p, const Espacio& espacio, LlamadasGenerador llamadas,
-                     std::optional<fs::path> salida)
-    : p_(std::move(p)), llamadas_(std::move(llamadas)) {
+                     std::optional<fs::path> salida, Disk& disco)
+    : p_(std::move(p)), llamadas_(std::move(llamadas)), e_(disco) {
   e_.nombreProyecto = p_.inicio.Nombre;
   e_.carpetaCodigo = espacio.codigo;
   if (salida) {
@@ -61,7 +44,6 @@ Generador::Generador(Proyecto p, const Espacio& espacio, LlamadasGenerador llama
     e_.carpetaSalida = espacio.CarpetaSalida(p_);
     carpetaDelNombre_ = true;
   }
-  e_.contadorPaginas = 1;
   e_.destino = SeleccionarDestino(p_);
   InformarEstado("Analizando " + e_.nombreProyecto + "...");
 }
@@ -75,22 +57,22 @@ void Generador::InformarProgreso(int minimo, int maximo, int valor) {
 }
 
 ResultadoGeneracion Generador::Ejecutar() {
-  auto informar = [this](int codigo, const std::string& descripcion) {
-    if (llamadas_.error) llamadas_.error(codigo, descripcion);
+  auto informar = [this](const Error& error) {
+    if (llamadas_.error) llamadas_.error(error);
     return ResultadoGeneracion::kFallida;
   };
   if (ejecutada_) {
-    return informar(static_cast<int>(CodigoError::kErrorInterno),
-                    "Esta generación ya se ejecutó; abra una nueva.");
+    return informar(
+        Error(CodigoError::kErrorInterno, "Esta generación ya se ejecutó; abra una nueva."));
   }
   ejecutada_ = true;
   try {
     return EsCategoria() ? Categoria() : Tienda();
   } catch (const Error& err) {
-    return informar(err.codigo(), err.descripcion());
+    return informar(err);
   } catch (const std::exception& ex) {
-    return informar(static_cast<int>(CodigoError::kErrorInterno),
-                    std::string("Falla inesperada durante la generación: ") + ex.what());
+    return informar(Error(CodigoError::kErrorInterno,
+                          std::string("Falla inesperada durante la generación: ") + ex.what()));
   }
 }
 
@@ -100,13 +82,24 @@ void Generador::Imagenes(const fs::path& carpeta) {
     InformarProgreso(minimo, maximo, valor);
   };
   // An existing folder (a category added to a store) is kept as it is.
-  CrearCarpeta(carpeta / "imagenes", false);
-  for (ProblemaArchivo& pr : CopiarImagenes(p_, carpeta, progreso)) {
+  e_.disco->MakeFolder(carpeta / "imagenes");
+  for (ProblemaArchivo& pr : CopiarImagenes(*e_.disco, p_, carpeta, progreso)) {
     e_.problemas.push_back(std::move(pr));
   }
   if (p_.thumbnails.Mostrar == 1) {
-    CrearCarpeta(carpeta / "thumbnails", false);
-    e_.tamanos = CrearMiniaturas(p_, carpeta, progreso);
+    e_.disco->MakeFolder(carpeta / "thumbnails");
+    e_.tamanos = CrearMiniaturas(*e_.disco, p_, carpeta, progreso);
+  }
+}
+
+void Generador::Escribir(const ClasePagina& clase) {
+  for (const ArchivoTienda& a : clase.construir(p_, e_, clase)) {
+    if (!a.aviso.empty()) InformarEstado(std::string(a.aviso));
+    if (a.copia.empty()) {
+      e_.EscribirArchivo(e_.carpetaSalida / a.nombre, a.texto);
+    } else {
+      e_.CopiarArchivo(a.copia, e_.carpetaSalida / a.nombre);
+    }
   }
 }
 
@@ -130,53 +123,20 @@ ResultadoGeneracion Generador::Tienda() {
       InformarEstado("Se ha interrumpido la operación");
       return ResultadoGeneracion::kInterrumpida;
     }
-    VaciarCarpeta(carpeta);
+    VaciarCarpeta(*e_.disco, carpeta);
   } else {
-    CrearCarpeta(carpeta, true);
+    e_.disco->MakeFolder(carpeta);
   }
 
   Imagenes(carpeta);
-
-  InformarProgreso(0, 7, 1);
-  PasoEstilo(p_, e_, carpeta);
-
-  InformarProgreso(0, 7, 2);
-  ConstruirCatalogo(p_, e_, "carrito", carpeta);
-
-  InformarProgreso(0, 7, 3);
-  e_.textoPagina.assign(CargarPlantilla("ESTADO"));
-  ConstruirEstado(p_, e_);
-  e_.EscribirArchivo(carpeta / "estado.htm", e_.textoPagina);
-
-  InformarProgreso(0, 7, 4);
-  e_.textoPagina.clear();
-  e_.textoFilas.clear();
-  e_.textoPagina.assign(CargarPlantilla("FORMULARIO"));
-  ConstruirFilasFormulario(p_, e_);
-  RellenarFormulario(p_, e_);
-  e_.EscribirArchivo(carpeta / "formulario.htm", e_.textoPagina);
-
-  InformarProgreso(0, 7, 5);
-  if (p_.servidor.SSL) {
-    e_.textoPagina.clear();
-    e_.textoFilas.clear();
-    e_.textoPagina.assign(CargarPlantilla("SSL"));
-    ConstruirPago(p_, e_);
-    e_.EscribirArchivo(carpeta / "ssl.htm", e_.textoPagina);
+  e_.estilo = EstiloDePagina(p_);
+  const int pasos = PasosTienda();
+  int paso = 0;
+  for (const ClasePagina& clase : TablaPaginas()) {
+    InformarProgreso(0, pasos, ++paso);
+    Escribir(clase);
   }
-
-  InformarProgreso(0, 7, 6);
-  if (p_.servidor.NoSS) {
-    e_.textoPagina.clear();
-    if (const auto script = ElegirScriptCorreo(p_)) {
-      if (script->tipo == ScriptCorreo::kPerl) InformarEstado("Creando archivo CGI...");
-      e_.textoPagina.assign(CargarPlantilla(script->plantilla));
-      RellenarScriptCorreo(p_, e_, script->tipo);
-      e_.EscribirArchivo(carpeta / script->archivo, e_.textoPagina);
-    }
-  }
-
-  InformarProgreso(0, 7, 7);
+  InformarProgreso(0, pasos, pasos);
   return Terminar("La Vendaluz ha sido creada!");
 }
 
@@ -189,17 +149,23 @@ ResultadoGeneracion Generador::Categoria() {
     throw Error(CodigoError::kCarpetaCategoria,
                 "Falta la carpeta de la tienda a la que se agrega la categoría.");
   }
+  const ClasePagina& catalogo = PaginaDe(ConstruirCatalogo);
   std::error_code ec;
-  if (!fs::is_regular_file(carpeta / "carrito.htm", ec)) {
-    throw Error(CodigoError::kCarpetaCategoria,
-                "La carpeta «" + PathText(carpeta) +
-                    "» no contiene una tienda generada (falta carrito.htm).");
+  if (!fs::is_regular_file(carpeta / catalogo.archivo, ec)) {
+    throw Error(CodigoError::kCarpetaCategoria, "La carpeta «" + PathText(carpeta) +
+                                                    "» no contiene una tienda generada (falta " +
+                                                    std::string(catalogo.archivo) + ").");
   }
 
   Imagenes(carpeta);
   InformarProgreso(0, 2, 1);
-  PasoEstilo(p_, e_, carpeta);
-  ConstruirCatalogo(p_, e_, p_.categoriaArchivo, carpeta);
+  e_.estilo = EstiloDePagina(p_);
+  Escribir(PaginaDe(ConstruirEstilo));
+  // The category's pages are catalogue pages under the category's own name.
+  const std::string primera = p_.categoriaArchivo + ".htm";
+  ClasePagina categoria = catalogo;
+  categoria.archivo = primera;
+  Escribir(categoria);
   InformarProgreso(0, 2, 2);
   return Terminar("La nueva categoría ha sido creada!");
 }
@@ -212,13 +178,8 @@ ResultadoGeneracion Generador::Terminar(const std::string& exito) {
 }
 
 fs::path Generador::PrimeraPagina() const {
-  return e_.carpetaSalida / (EsCategoria() ? p_.categoriaArchivo + ".htm" : "carrito.htm");
-}
-
-void Generador::VistaPrevia(DefaultOpener& abridor) const {
-  const fs::path pagina = PrimeraPagina();
-  std::error_code ec;
-  if (fs::is_regular_file(pagina, ec)) abridor.Open("open", PathText(pagina));
+  return e_.carpetaSalida / (EsCategoria() ? p_.categoriaArchivo + ".htm"
+                                           : std::string(PaginaDe(ConstruirCatalogo).archivo));
 }
 
 }  // namespace vendaluz

@@ -15,9 +15,11 @@
 #include <vector>
 
 #include "generator/ejecucion.h"
+#include "generator/paginas.h"
 #include "model/espacio.h"
 #include "model/proyecto.h"
-#include "platform/default_opener.h"
+#include "platform/disk.h"
+#include "platform/error.h"
 
 namespace vendaluz {
 
@@ -28,7 +30,8 @@ struct LlamadasGenerador {
   // run without touching anything. Without this callback an existing folder is
   // never replaced.
   std::function<bool(const std::string& nombreProyecto)> preguntarReemplazo;
-  std::function<void(int codigo, const std::string& descripcion)> error;
+  // The run stopped; Error::Mensaje() is the one message for the user.
+  std::function<void(const Error& error)> error;
   // The run is complete; problemas lists the files that could not be written or
   // copied (empty for a clean run).
   std::function<void(const std::filesystem::path& carpeta,
@@ -48,8 +51,9 @@ class Generador {
   // Opens a run: works out the run values and reports "Analizando <name>...". The
   // store goes to the workspace output folder (Proyectos/<Inicio.Nombre>), or to
   // salida when given; a category job goes to its category folder, or to salida.
+  // Every file goes through disco.
   Generador(Proyecto p, const Espacio& espacio, LlamadasGenerador llamadas,
-            std::optional<std::filesystem::path> salida = std::nullopt);
+            std::optional<std::filesystem::path> salida = std::nullopt, Disk& disco = RealDisk());
 
   // The full run, or the category job when the category option is 1. Never throws:
   // failures go to the error callback.
@@ -57,9 +61,6 @@ class Generador {
 
   // The first catalogue page of the store or category (for the preview).
   std::filesystem::path PrimeraPagina() const;
-  // Opens the first page with the desktop's default handler; nothing happens when
-  // the page is missing.
-  void VistaPrevia(DefaultOpener& abridor) const;
 
   const std::filesystem::path& Carpeta() const { return e_.carpetaSalida; }
   const std::vector<ProblemaArchivo>& Problemas() const { return e_.problemas; }
@@ -69,6 +70,7 @@ class Generador {
   ResultadoGeneracion Tienda();
   ResultadoGeneracion Categoria();
   void Imagenes(const std::filesystem::path& carpeta);
+  void Escribir(const ClasePagina& clase);
   ResultadoGeneracion Terminar(const std::string& textoFinal);
   void InformarEstado(const std::string& texto);
   void InformarProgreso(int minimo, int maximo, int valor);
@@ -79,6 +81,9 @@ class Generador {
   bool carpetaDelNombre_ = false;  // the output folder is named after the project
   bool ejecutada_ = false;
 };
+
+// The progress steps of a full run: one per kind of page, and the end.
+int PasosTienda();
 
 // The completion text: the plain success text, or the count of the files that could
 // not be written or copied with each file and its cause, one per line.

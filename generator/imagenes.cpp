@@ -1,11 +1,6 @@
 #include "generator/imagenes.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
@@ -20,145 +15,18 @@
 namespace vendaluz {
 namespace {
 
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-  explicit operator bool() const { return fd_ >= 0; }
-  // Closes now; the result of close(2).
-  int Cerrar() {
-    const int rc = ::close(fd_);
-    fd_ = -1;
-    return rc;
-  }
-
- private:
-  int fd_;
-};
-
-// Reads or writes all of a buffer; false with errno set on failure.
-bool LeerTodo(int fd, char* p, std::size_t n, std::size_t* leidos) {
-  *leidos = 0;
-  while (*leidos < n) {
-    const ssize_t r = ::read(fd, p + *leidos, n - *leidos);
-    if (r == 0) break;
-    if (r < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    *leidos += static_cast<std::size_t>(r);
-  }
-  return true;
-}
-
-bool EscribirTodo(int fd, const char* p, std::size_t n) {
-  while (n > 0) {
-    const ssize_t r = ::write(fd, p, n);
-    if (r < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    p += r;
-    n -= static_cast<std::size_t>(r);
-  }
-  return true;
-}
-
-[[noreturn]] void NoLeida(const std::string& ruta, int errnum) {
-  throw Error(CodigoError::kImagenIlegible,
-              "No se pudo leer la imagen «" + ruta + "»: " + SystemErrorText(errnum));
-}
-
 std::string LeerImagenArchivo(const std::string& ruta) {
-  Descriptor fd(::open(ruta.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!fd) NoLeida(ruta, errno);
-  struct stat st {};
-  if (::fstat(fd.get(), &st) != 0) NoLeida(ruta, errno);
-  if (S_ISDIR(st.st_mode)) NoLeida(ruta, EISDIR);
-  // One read of the whole file; the loop below also copes with a file that grows.
-  std::string datos(static_cast<std::size_t>(std::max<off_t>(st.st_size, 0)) + 1, '\0');
-  std::size_t total = 0;
-  for (;;) {
-    std::size_t leidos = 0;
-    if (!LeerTodo(fd.get(), datos.data() + total, datos.size() - total, &leidos)) {
-      NoLeida(ruta, errno);
-    }
-    total += leidos;
-    if (total < datos.size()) break;
-    datos.resize(datos.size() * 2);
+  try {
+    return ReadFile(ruta);
+  } catch (const DiskError& e) {
+    throw Error(CodigoError::kImagenIlegible,
+                "No se pudo leer la imagen «" + ruta + "»: " + e.cause());
   }
-  datos.resize(total);
-  return datos;
-}
-
-void EscribirArchivoMiniatura(const fs::path& destino, const std::string& bytes) {
-  Descriptor fd(::open(destino.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-  if (!fd) {
-    const int error = errno;
-    throw Error(CodigoError::kEscrituraFallida,
-                "No se pudo escribir «" + PathText(destino) + "»: " + SystemErrorText(error));
-  }
-  int error = 0;
-  if (!EscribirTodo(fd.get(), bytes.data(), bytes.size())) {
-    error = errno;
-  } else if (fd.Cerrar() != 0) {
-    error = errno;
-  }
-  if (error != 0) {
-    ::unlink(destino.c_str());  // no half-written thumbnail that looks whole
-    throw Error(CodigoError::kEscrituraFallida,
-                "No se pudo escribir «" + PathText(destino) + "»: " + SystemErrorText(error));
-  }
-}
-
-// Copies one file, replacing the target. A picture that is already the target is
-// left alone (truncating the target first would destroy it). A failure names the
-// store's file; when the picture itself could not be read, the cause names it.
-std::optional<ProblemaArchivo> CopiarArchivo(const fs::path& origen, const fs::path& destino) {
-  auto sin_origen = [&](int errnum) {
-    return ProblemaArchivo{
-        destino, "no se pudo leer «" + PathText(origen) + "»: " + SystemErrorText(errnum)};
-  };
-  auto sin_destino = [&](int errnum) { return ProblemaArchivo{destino, SystemErrorText(errnum)}; };
-  Descriptor in(::open(origen.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!in) return sin_origen(errno);
-  struct stat so {
-  }, sd{};
-  if (::fstat(in.get(), &so) != 0) return sin_origen(errno);
-  if (S_ISDIR(so.st_mode)) return sin_origen(EISDIR);
-  if (::stat(destino.c_str(), &sd) == 0 && sd.st_dev == so.st_dev && sd.st_ino == so.st_ino) {
-    return std::nullopt;
-  }
-  Descriptor out(::open(destino.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-  if (!out) return sin_destino(errno);
-  std::vector<char> buffer(1 << 18);
-  std::optional<ProblemaArchivo> resultado;
-  for (;;) {
-    std::size_t leidos = 0;
-    if (!LeerTodo(in.get(), buffer.data(), buffer.size(), &leidos)) {
-      resultado = sin_origen(errno);
-      break;
-    }
-    if (!EscribirTodo(out.get(), buffer.data(), leidos)) {
-      resultado = sin_destino(errno);
-      break;
-    }
-    if (leidos < buffer.size()) break;
-  }
-  if (!resultado && out.Cerrar() != 0) resultado = sin_destino(errno);
-  if (resultado) ::unlink(destino.c_str());  // no half copy that looks whole
-  return resultado;
 }
 
 // Reads the picture, and writes its thumbnail unless a later product with the same
 // base name will replace it anyway.
-TamanoImagen HacerMiniatura(const std::string& ruta, const fs::path& destino_base,
+TamanoImagen HacerMiniatura(Disk& disco, const std::string& ruta, const fs::path& destino_base,
                             const ReglaMiniatura& regla, bool escribir) {
   const std::string datos = LeerImagenArchivo(ruta);
   ImagenLeida leida = LeerImagen(datos, ruta, [&](Medida m) {
@@ -168,7 +36,7 @@ TamanoImagen HacerMiniatura(const std::string& ruta, const fs::path& destino_bas
   if (escribir) {
     fs::path destino = destino_base;
     destino += ".jpg";
-    EscribirArchivoMiniatura(destino, CodificarJpeg(leida.mapa, kCalidadMiniatura));
+    disco.WriteFile(destino, CodificarJpeg(leida.mapa, kCalidadMiniatura), Replace::kFast);
   }
   return {leida.original.ancho, leida.original.alto};
 }
@@ -209,14 +77,14 @@ std::vector<Trabajo> Trabajos(const Proyecto& p, const fs::path& carpeta) {
   return trabajos;
 }
 
-TamanosImagenes EnSerie(const std::vector<Trabajo>& trabajos, int productos,
+TamanosImagenes EnSerie(Disk& disco, const std::vector<Trabajo>& trabajos, int productos,
                         const ReglaMiniatura& regla, const Progreso& progreso) {
   TamanosImagenes tamanos;
   std::size_t t = 0;
   for (int i = 1; i <= productos; ++i) {
     if (t < trabajos.size() && trabajos[t].producto == i) {
       const Trabajo& w = trabajos[t++];
-      tamanos[i] = HacerMiniatura(w.ruta, w.destino_base, regla, w.escribir);
+      tamanos[i] = HacerMiniatura(disco, w.ruta, w.destino_base, regla, w.escribir);
     }
     if (progreso) progreso(0, productos, i);
   }
@@ -226,7 +94,7 @@ TamanosImagenes EnSerie(const std::vector<Trabajo>& trabajos, int productos,
 // Workers take the pictures in product order; the calling thread waits for each
 // product in turn, records its size and reports progress, so that what the caller
 // sees is what a serial run shows.
-TamanosImagenes EnParalelo(const std::vector<Trabajo>& trabajos, int productos,
+TamanosImagenes EnParalelo(Disk& disco, const std::vector<Trabajo>& trabajos, int productos,
                            const ReglaMiniatura& regla, const Progreso& progreso, int hilos) {
   struct Resultado {
     TamanoImagen tamano;
@@ -250,7 +118,7 @@ TamanosImagenes EnParalelo(const std::vector<Trabajo>& trabajos, int productos,
       Resultado r;
       try {
         const Trabajo& w = trabajos[k];
-        r.tamano = HacerMiniatura(w.ruta, w.destino_base, regla, w.escribir);
+        r.tamano = HacerMiniatura(disco, w.ruta, w.destino_base, regla, w.escribir);
       } catch (...) {
         r.error = std::current_exception();
       }
@@ -314,7 +182,7 @@ std::string NombreBase(std::string_view ruta) {
   return nombre;
 }
 
-std::vector<ProblemaArchivo> CopiarImagenes(const Proyecto& p, const fs::path& carpeta,
+std::vector<ProblemaArchivo> CopiarImagenes(Disk& disco, const Proyecto& p, const fs::path& carpeta,
                                             const Progreso& progreso) {
   std::vector<ProblemaArchivo> problemas;
   if (p.productosImagen != 1 || p.thumbnails.Copiar != 1) return problemas;
@@ -322,9 +190,10 @@ std::vector<ProblemaArchivo> CopiarImagenes(const Proyecto& p, const fs::path& c
   for (int i = 1; i <= n; ++i) {
     const std::string_view ruta = Trim(p.productos[i - 1].Imagen);
     if (!ruta.empty()) {
-      if (auto problema =
-              CopiarArchivo(fs::path(ruta), carpeta / "imagenes" / NombreImagen(ruta))) {
-        problemas.push_back(std::move(*problema));
+      try {
+        disco.CopyFile(fs::path(ruta), carpeta / "imagenes" / NombreImagen(ruta));
+      } catch (const DiskError& e) {
+        problemas.push_back({e.path(), e.cause()});
       }
     }
     if (progreso) progreso(0, n, i);
@@ -360,17 +229,12 @@ TamanoImagen MedidaMiniatura(TamanoImagen imagen, const ReglaMiniatura& regla) {
   return {kLadoMiniatura, kLadoMiniatura};
 }
 
-TamanoImagen CrearMiniatura(std::string_view ruta, const fs::path& destino_base,
+TamanoImagen CrearMiniatura(Disk& disco, std::string_view ruta, const fs::path& destino_base,
                             const ReglaMiniatura& regla) {
-  return HacerMiniatura(std::string(Trim(ruta)), destino_base, regla, true);
+  return HacerMiniatura(disco, std::string(Trim(ruta)), destino_base, regla, true);
 }
 
-TamanosImagenes CrearMiniaturas(const Proyecto& p, const fs::path& carpeta,
-                                const Progreso& progreso) {
-  return CrearMiniaturas(p, carpeta, progreso, 0);
-}
-
-TamanosImagenes CrearMiniaturas(const Proyecto& p, const fs::path& carpeta,
+TamanosImagenes CrearMiniaturas(Disk& disco, const Proyecto& p, const fs::path& carpeta,
                                 const Progreso& progreso, int hilos) {
   const int productos = static_cast<int>(p.productos.size());
   const std::vector<Trabajo> trabajos = Trabajos(p, carpeta);
@@ -379,8 +243,8 @@ TamanosImagenes CrearMiniaturas(const Proyecto& p, const fs::path& carpeta,
       trabajos.empty() ? ReglaMiniatura{} : LeerReglaMiniatura(p.thumbnails);
   if (hilos <= 0) hilos = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   hilos = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(hilos), trabajos.size()));
-  if (hilos <= 1) return EnSerie(trabajos, productos, regla, progreso);
-  return EnParalelo(trabajos, productos, regla, progreso, hilos);
+  if (hilos <= 1) return EnSerie(disco, trabajos, productos, regla, progreso);
+  return EnParalelo(disco, trabajos, productos, regla, progreso, hilos);
 }
 
 }  // namespace vendaluz

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/proyecto.h"
+#include "platform/disk.h"
 
 namespace vendaluz {
 
@@ -41,23 +42,21 @@ std::string NombreBase(std::string_view ruta);
 // Copies every product picture into carpeta/imagenes (which the caller creates) when
 // Productos.Imagen and Thumbnails.Copiar are both 1. Pictures that cannot be copied
 // are returned, not skipped silently.
-std::vector<ProblemaArchivo> CopiarImagenes(const Proyecto& p, const std::filesystem::path& carpeta,
+std::vector<ProblemaArchivo> CopiarImagenes(Disk& disco, const Proyecto& p,
+                                            const std::filesystem::path& carpeta,
                                             const Progreso& progreso);
 
 // Makes the thumbnail of every product picture in carpeta/thumbnails (which the
-// caller creates), on all cores, and returns the picture sizes. Throws Error when a
-// picture cannot be decoded or the thumbnail size is not a number (the errors of
-// CrearMiniatura below and LeerReglaMiniatura).
-TamanosImagenes CrearMiniaturas(const Proyecto& p, const std::filesystem::path& carpeta,
-                                const Progreso& progreso);
-
-// The same on `hilos` threads (0: one per core). The files, the sizes, the progress
-// reports (always from the calling thread, in product order) and the error thrown are
-// those of a run on one thread: when several products share a base name the last of
-// them leaves its thumbnail, and when several pictures fail the first one is
-// reported.
-TamanosImagenes CrearMiniaturas(const Proyecto& p, const std::filesystem::path& carpeta,
-                                const Progreso& progreso, int hilos);
+// caller creates) on `hilos` threads (0: one per core), and returns the picture
+// sizes. Throws Error when a picture cannot be decoded or the thumbnail size is not a
+// number (the errors of CrearMiniatura below and LeerReglaMiniatura). The files, the
+// sizes, the progress reports (always from the calling thread, in product order) and
+// the error thrown are those of a run on one thread: when several products share a
+// base name the last of them leaves its thumbnail, and when several pictures fail the
+// first one is reported.
+TamanosImagenes CrearMiniaturas(Disk& disco, const Proyecto& p,
+                                const std::filesystem::path& carpeta, const Progreso& progreso,
+                                int hilos = 0);
 
 inline constexpr int kLadoMiniatura = 80;       // the longer side of a proportional one
 inline constexpr int kMaxLadoMiniatura = 2000;  // the largest side of a fixed size
@@ -83,7 +82,7 @@ TamanoImagen MedidaMiniatura(TamanoImagen imagen, const ReglaMiniatura& regla);
 // Error when the picture cannot be read (kImagenIlegible), is damaged or not a
 // picture (kImagenDanada), is too large (kImagenDemasiadoGrande), or the thumbnail
 // cannot be written (kEscrituraFallida).
-TamanoImagen CrearMiniatura(std::string_view ruta, const std::filesystem::path& destino_base,
-                            const ReglaMiniatura& regla);
+TamanoImagen CrearMiniatura(Disk& disco, std::string_view ruta,
+                            const std::filesystem::path& destino_base, const ReglaMiniatura& regla);
 
 }  // namespace vendaluz

@@ -6,31 +6,27 @@
 #include <string_view>
 
 #include "generator/ejecucion.h"
+#include "generator/paginas.h"
 #include "model/proyecto.h"
 
 namespace vendaluz {
 
-// The top menus; on each page its own entry is plain text and the other two link.
-inline constexpr std::string_view kMenuCatalogo =
-    R"([ *Menu1* | <a href="estado.htm">Estado</a> | <a href="*MenuLink*">*Menu3*</a> ])";
-inline constexpr std::string_view kMenuEstado =
-    R"([ <a href="carrito.htm">*Menu1*</a> | Estado | <a href="*MenuLink*">*Menu3*</a> ])";
-inline constexpr std::string_view kMenuFormulario =
-    R"([ <a href="carrito.htm">*Menu1*</a> | <a href="estado.htm">Estado</a> | *Menu3* ])";
-
 // Formato.Color<n> as "#RRGGBB".
 std::string ColorPagina(const Proyecto& p, int n);
-
-// What *Estilo* becomes: the link element with the stylesheet file, otherwise the
-// inline style element held in the style text.
-std::string_view EstiloDePagina(const Proyecto& p, const Ejecucion& e);
 
 // *Centrar* and *FinCentrar* by Formato.CentrarTexto0 (every page follows page 0).
 void RellenarCentrado(const Proyecto& p, std::string& texto);
 
-// Fills the catalogue shell held in the page text: menu, titles, popup options,
-// style, colours, centring, then the rows text as *Producto*, then the meta block.
-// *NumPag* is left for the catalogue builder.
-void RellenarMarco(const Proyecto& p, Ejecucion& e);
+// *Titulo*, *Texto*, *TopMenu* and the menu's marks, in this order.
+void RellenarEncabezado(const Proyecto& p, const Ejecucion& e, const ClasePagina& clase,
+                        std::string& texto);
+
+// *Estilo*, the page and table colours, the link colours and the centring.
+void RellenarColores(const Proyecto& p, const Ejecucion& e, std::string& texto);
+
+// Fills a catalogue shell (CARRITO): heading, popup options, colours, then the rows
+// as *Producto*, then the meta block. *NumPag* is left for the catalogue builder.
+void RellenarMarco(const Proyecto& p, const Ejecucion& e, const ClasePagina& clase,
+                   std::string& texto, std::string_view filas);
 
 }  // namespace vendaluz

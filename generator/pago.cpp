@@ -6,11 +6,13 @@
 
 namespace vendaluz {
 
-void ConstruirPago(const Proyecto& p, Ejecucion& e) {
-  std::string& t = e.textoPagina;
-  Reemplazar(t, "*Titulo*", p.formato.Titulo[2]);
-  Reemplazar(t, "*Texto*", p.formato.Texto[2]);
-  Reemplazar(t, "*Estilo*", EstiloDePagina(p, e));
+std::vector<ArchivoTienda> ConstruirPago(const Proyecto& p, const Ejecucion& e,
+                                         const ClasePagina& clase) {
+  if (!p.servidor.SSL) return {};
+  std::string t(CargarPlantilla(clase.plantilla));
+  Reemplazar(t, "*Titulo*", TituloPagina(p, clase));
+  Reemplazar(t, "*Texto*", TextoPagina(p, clase));
+  Reemplazar(t, "*Estilo*", e.estilo);
   Reemplazar(t, "*Link*", ColorPagina(p, 5));
   Reemplazar(t, "*Visitado*", ColorPagina(p, 6));
   Reemplazar(t, "*strColor1*", ColorPagina(p, 1));
@@ -20,12 +22,12 @@ void ConstruirPago(const Proyecto& p, Ejecucion& e) {
   std::string ocultos;
   for (const CampoOculto& c : p.camposOcultos) ocultos += "\r\n" + c;
   Reemplazar(t, "*CamposOcultos*", ocultos);
-  e.textoFilas.clear();
-  OpcionesTarjetas(p, e);
-  Reemplazar(t, "*Tipo*", e.textoFilas);
-  e.textoFilas.clear();
-  LogosTarjetas(p, e);
-  Reemplazar(t, "*Tarjetas*", e.textoFilas);
+  Reemplazar(t, "*Tipo*", OpcionesTarjetas(p));
+  Reemplazar(t, "*Tarjetas*", ImagenesTarjetas(p));
+
+  std::vector<ArchivoTienda> archivos = {{std::string(clase.archivo), std::move(t)}};
+  for (ArchivoTienda& logo : LogosTarjetas(p, e)) archivos.push_back(std::move(logo));
+  return archivos;
 }
 
 }  // namespace vendaluz

@@ -2,12 +2,16 @@
 // card options, the card logos and the hidden inputs, posted to the secure server.
 #pragma once
 
+#include <vector>
+
 #include "generator/ejecucion.h"
+#include "generator/paginas.h"
 #include "model/proyecto.h"
 
 namespace vendaluz {
 
-// Fills the SSL template held in the page text; copies the card pictures.
-void ConstruirPago(const Proyecto& p, Ejecucion& e);
+// The payment page and its card logos; nothing without the secure-page option.
+std::vector<ArchivoTienda> ConstruirPago(const Proyecto& p, const Ejecucion& e,
+                                         const ClasePagina& clase);
 
 }  // namespace vendaluz

@@ -36,35 +36,43 @@ std::string CadenaVb(std::string_view texto) {
   return out;
 }
 
-// One body line per order-form field: label, a space, the posted value.
-void RellenarAsp(const Proyecto& p, Ejecucion& e, std::string_view inicioLinea) {
+// One body line per order-form field: label, a space, the posted value. Each field's
+// values go into the lines built so far, as the order form's rows do.
+void RellenarAsp(const Proyecto& p, std::string& t, std::string_view inicioLinea) {
   const std::string plantilla =
       std::string(inicioLinea) + " & \"*Campo* \" & Request.Form(\"*NombreCampo*\") & VbCrLf";
-  e.textoFilas.clear();
+  std::string lineas;
   for (const CampoFormulario& c : p.camposFormulario) {
-    e.textoFilas += plantilla;
-    e.textoFilas += "\r\n";
-    Reemplazar(e.textoFilas, "*Campo*", CadenaVb(c.Campo));
-    Reemplazar(e.textoFilas, "*NombreCampo*", CadenaVb(c.Nombre));
+    lineas += plantilla;
+    lineas += "\r\n";
+    Reemplazar(lineas, "*Campo*", CadenaVb(c.Campo));
+    Reemplazar(lineas, "*NombreCampo*", CadenaVb(c.Nombre));
   }
-  Reemplazar(e.textoPagina, "*CodigoASP*", e.textoFilas);
+  Reemplazar(t, "*CodigoASP*", lineas);
 }
 
 }  // namespace
 
 std::optional<ScriptElegido> ElegirScriptCorreo(const Proyecto& p) {
-  if (p.soporte.CGI) return ScriptElegido{ScriptCorreo::kPerl, "PERL", "enviar.pl"};
+  if (p.soporte.CGI) return ScriptElegido{ScriptCorreo::kPerl, "PERL", ".pl"};
   if (p.soporte.ASP) {
-    if (p.asp.CDONTS) return ScriptElegido{ScriptCorreo::kAspCdonts, "ASPCDONTS", "enviar.asp"};
-    return ScriptElegido{ScriptCorreo::kAspEmail, "ASPEMAIL", "enviar.asp"};
+    if (p.asp.CDONTS) return ScriptElegido{ScriptCorreo::kAspCdonts, "ASPCDONTS", ".asp"};
+    return ScriptElegido{ScriptCorreo::kAspEmail, "ASPEMAIL", ".asp"};
   }
-  if (p.soporte.PHP) return ScriptElegido{ScriptCorreo::kPhp, "PHP", "enviar.php"};
+  if (p.soporte.PHP) return ScriptElegido{ScriptCorreo::kPhp, "PHP", ".php"};
   return std::nullopt;
 }
 
-void RellenarScriptCorreo(const Proyecto& p, Ejecucion& e, ScriptCorreo tipo) {
-  std::string& t = e.textoPagina;
-  switch (tipo) {
+std::string ArchivoScript(const ScriptElegido& s) {
+  return std::string(PaginaDe(ConstruirScriptCorreo).archivo) + std::string(s.extension);
+}
+
+std::vector<ArchivoTienda> ConstruirScriptCorreo(const Proyecto& p, const Ejecucion& /*e*/,
+                                                 const ClasePagina& /*clase*/) {
+  const auto script = ElegirScriptCorreo(p);
+  if (!p.servidor.NoSS || !script) return {};
+  std::string t(CargarPlantilla(script->plantilla));
+  switch (script->tipo) {
     case ScriptCorreo::kPerl:
       Reemplazar(t, "*Email*", CadenaSimple(p.correoEmail));
       Reemplazar(t, "*Host*", CadenaSimple(p.cgi.Host));
@@ -75,18 +83,21 @@ void RellenarScriptCorreo(const Proyecto& p, Ejecucion& e, ScriptCorreo tipo) {
       break;
     case ScriptCorreo::kAspCdonts:
       Reemplazar(t, "*Email*", CadenaVb(p.correoEmail));
-      RellenarAsp(p, e, "email.Body = email.Body");
+      RellenarAsp(p, t, "email.Body = email.Body");
       break;
     case ScriptCorreo::kAspEmail:
       Reemplazar(t, "*Email*", CadenaVb(p.correoEmail));
       Reemplazar(t, "*Smtp*", CadenaVb(p.asp.SMTP));
-      RellenarAsp(p, e, "Mail.Body = Mail.Body");
+      RellenarAsp(p, t, "Mail.Body = Mail.Body");
       break;
     case ScriptCorreo::kPhp:
       Reemplazar(t, "*Email*", CadenaSimple(p.correoEmail));
       Reemplazar(t, "*Redireccionar*", CadenaSimple(p.servidor.Redireccionar));
       break;
   }
+  const std::string_view aviso =
+      script->tipo == ScriptCorreo::kPerl ? "Creando archivo CGI..." : std::string_view();
+  return {{ArchivoScript(*script), std::move(t), {}, aviso}};
 }
 
 }  // namespace vendaluz

@@ -23,7 +23,7 @@ using P = Proyecto;
     "", "", TipoAjuste::tipo, [](P&) -> RefAjuste { return std::monostate{}; }, 0 \
   }
 
-std::vector<Ajuste> BuildTable() {
+std::vector<Ajuste> CrearTablaAjustes() {
   std::vector<Ajuste> t = {
       TXT("Inicio", "Nombre", inicio.Nombre),
       TXT("Inicio", "Descripcion", inicio.Descripcion),
@@ -152,7 +152,7 @@ void ClearGroup(Proyecto& p, int grupo) {
 }  // namespace
 
 const std::vector<Ajuste>& Ajustes() {
-  static const std::vector<Ajuste> table = BuildTable();
+  static const std::vector<Ajuste> table = CrearTablaAjustes();
   return table;
 }
 

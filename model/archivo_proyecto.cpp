@@ -59,13 +59,13 @@ long long CantidadEntera(std::string_view text) {
 template <typename Record, typename ReadOne>
 std::vector<Record> LeerLista(long long first, long long count, ReadOne read) {
   std::vector<Record> list;
-  long long last_present = first - 1;
+  long long lastPresent = first - 1;
   for (long long i = first; i < first + count; ++i) {
     Record r{};
     if (read(i, r)) {
-      last_present = i;
-    } else if (i - last_present > kHuecoMaximo) {
-      list.resize(static_cast<std::size_t>(last_present - first + 1));
+      lastPresent = i;
+    } else if (i - lastPresent > kHuecoMaximo) {
+      list.resize(static_cast<std::size_t>(lastPresent - first + 1));
       break;
     }
     list.push_back(std::move(r));
@@ -178,7 +178,7 @@ void CargarProyecto(const std::filesystem::path& ruta, Proyecto& p,
   p = std::move(leido);
 }
 
-void GuardarProyecto(const Proyecto& p, const std::filesystem::path& ruta) {
+void GuardarProyecto(const Proyecto& p, const std::filesystem::path& ruta, Disk& disco) {
   IniFile ini;
   std::error_code ec;
   if (std::filesystem::exists(ruta, ec)) {
@@ -186,7 +186,7 @@ void GuardarProyecto(const Proyecto& p, const std::filesystem::path& ruta) {
     ini = IniFile::Parse(ReadFile(ruta));
   }
   EscribirProyecto(p, ini);
-  WriteFileAtomic(ruta, ini.Serialize());
+  disco.WriteFile(ruta, ini.Serialize(), Replace::kDurable);
 }
 
 }  // namespace vendaluz

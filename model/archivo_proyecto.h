@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "model/proyecto.h"
+#include "platform/disk.h"
 #include "platform/ini.h"
 
 namespace vendaluz {
@@ -23,7 +24,8 @@ void CargarProyecto(const std::filesystem::path& ruta, Proyecto& p,
 
 // Writes p to the file at ruta. Throws Error naming the path and the cause when the
 // file cannot be written; the old file is then left byte for byte.
-void GuardarProyecto(const Proyecto& p, const std::filesystem::path& ruta);
+void GuardarProyecto(const Proyecto& p, const std::filesystem::path& ruta,
+                     Disk& disco = RealDisk());
 
 // The two halves without the disk: read the values of ini over p, and write every
 // setting of p into ini (keeping what ini already holds).

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/reglas.h"
+
 namespace vendaluz {
 namespace {
 
@@ -17,28 +19,6 @@ bool FaltaDireccion(const std::string& valor, std::string_view preset) {
 
 }  // namespace
 
-bool EsNombreDeCarpeta(std::string_view nombre) {
-  if (nombre.empty() || nombre == "." || nombre == "..") return false;
-  return std::none_of(nombre.begin(), nombre.end(), [](char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return c == '/' || c == '\\' || u < 0x20 || u == 0x7F;
-  });
-}
-
-bool EsPrecio(std::string_view precio) {
-  bool digito = false, punto = false;
-  for (char c : precio) {
-    if (c >= '0' && c <= '9') {
-      digito = true;
-    } else if (c == '.' && !punto) {
-      punto = true;
-    } else {
-      return false;
-    }
-  }
-  return digito;
-}
-
 std::vector<FilaReporte> ConstruirReporte(const Proyecto& p) {
   const std::string incompleto(kIncompleto);
   std::vector<FilaReporte> filas;
@@ -50,7 +30,7 @@ std::vector<FilaReporte> ConstruirReporte(const Proyecto& p) {
   // A price the basket scripts cannot read ("$10", "10,50", empty) would make every
   // total of the store read NaN.
   const auto sinPrecio = std::count_if(p.productos.begin(), p.productos.end(),
-                                       [](const Producto& x) { return !EsPrecio(x.Precio); });
+                                       [](const Producto& x) { return !EsNumeroDecimal(x.Precio); });
   if (sinPrecio > 0) {
     filas.push_back(
         {"Precios:", incompleto + " (" +

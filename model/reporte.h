@@ -20,10 +20,6 @@ struct FilaReporte {
   bool operator==(const FilaReporte&) const = default;
 };
 
-// True when precio is a plain decimal number as the basket scripts read it: digits
-// with at most one "." among or after them ("10", "10.50", "10."), nothing else.
-bool EsPrecio(std::string_view precio);
-
 // The rows of the report, in the order the window lists them. Rows for settings that
 // are present are given only for the name, the product and field counts and the
 // secure-server option; address and e-mail rows appear only when missing.
@@ -32,9 +28,5 @@ std::vector<FilaReporte> ConstruirReporte(const Proyecto& p);
 // Complete when no row's value begins with kIncompleto (the prices row adds how many
 // products need one: "Incompleto (2 productos)").
 bool ReporteCompleto(const std::vector<FilaReporte>& filas);
-
-// True when the project name can name the store's folder inside Proyectos: not
-// empty, not "." or "..", no slash or backslash, no control characters.
-bool EsNombreDeCarpeta(std::string_view nombre);
 
 }  // namespace vendaluz

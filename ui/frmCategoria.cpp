@@ -9,7 +9,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "generator/ejecucion.h"
+#include "generator/comprobaciones.h"
 #include "platform/error.h"
 #include "ui/conversion.h"
 #include "ui/frmExaminar.h"

@@ -30,7 +30,7 @@ frmGenerar::frmGenerar(const Proyecto& p, Entorno& entorno, ServidorVistaPrevia&
   barG_ = new QProgressBar(this);
   barG_->setObjectName("barG");
   barG_->setTextVisible(false);
-  barG_->setRange(0, 7);
+  barG_->setRange(0, PasosTienda());
   barG_->setValue(0);
   cmdCancelar_ = new QPushButton(QStringLiteral("Cancelar"), this);
   cmdCancelar_->setObjectName("cmdCancelar");
@@ -84,13 +84,9 @@ frmGenerar::frmGenerar(const Proyecto& p, Entorno& entorno, ServidorVistaPrevia&
   };
   // The message is shown when the run has ended (Fin), so that the window closes
   // right after it and not while it is open.
-  llamadas.error = [this](int codigo, const std::string& descripcion) {
+  llamadas.error = [this](const Error& e) {
     QMetaObject::invokeMethod(
-        this,
-        [this, m = QStringLiteral("Error: %1: %2").arg(codigo).arg(AQt(descripcion))] {
-          error_ = m;
-        },
-        Qt::QueuedConnection);
+        this, [this, m = AQt(e.Mensaje())] { error_ = m; }, Qt::QueuedConnection);
   };
   generador_ = std::make_unique<Generador>(p, entorno_.espacio, std::move(llamadas));
 

@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "model/archivo_proyecto.h"
+#include "model/reglas.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "platform/servidor_vista_previa.h"
@@ -469,14 +470,7 @@ void frmPrincipal::MostrarReporte() {
 
 Proyecto frmPrincipal::ProyectoParaGenerar() const {
   Proyecto p = p_;
-  if (rutaActual_.empty()) return p;
-  const std::filesystem::path base = std::filesystem::absolute(rutaActual_).parent_path();
-  for (Producto& producto : p.productos) {
-    const std::string_view ruta = Trim(producto.Imagen);
-    if (!ruta.empty() && std::filesystem::path(ruta).is_relative()) {
-      producto.Imagen = PathText(base / ruta);
-    }
-  }
+  if (!rutaActual_.empty()) ResolverImagenes(p, rutaActual_);
   return p;
 }
 

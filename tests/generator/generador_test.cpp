@@ -1,248 +1,207 @@
-// Whole generation runs: the output folder, the stages, completion and the category job.
+// Whole generation runs: the output folder, the stages, the files each option makes,
+// what is reported, and the category job.
 #include "generator/generador.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "generar_util.h"
-#include "generator/scripts_correo.h"
-#include "platform/error.h"
 
 namespace vendaluz {
 namespace {
 
 namespace fs = std::filesystem;
-using test::Archivos;
-using test::EspacioDePrueba;
-using test::Pagina;
-using test::ProyectoDePrueba;
-using test::Registro;
-using test::Slurp;
-using test::Spit;
-using test::TempDir;
-
-class Abridor : public DefaultOpener {
- public:
-  void Open(const std::string& verb, const std::string& target) override {
-    abiertos.push_back(verb + " " + target);
-  }
-  std::vector<std::string> abiertos;
-};
+using namespace test;
+using Lista = std::vector<std::string>;
 
 TEST(Generador, FreshStoreWalksTheStagesAndFinishes) {
   TempDir dir;
-  const Espacio espacio = EspacioDePrueba(dir);
   Registro r;
-  Generador g(ProyectoDePrueba("Tienda", 3), espacio, r.Llamadas());
-  EXPECT_EQ(r.estados, (std::vector<std::string>{"Analizando Tienda..."}));
+  Generador g(ProyectoDePrueba("Tienda", 3), EspacioDePrueba(dir), r.Llamadas());
+  EXPECT_EQ(r.estados, Lista{"Analizando Tienda..."});
   EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kCreada);
-
   const fs::path t = dir / "Proyectos" / "Tienda";
-  EXPECT_EQ(r.estados,
-            (std::vector<std::string>{"Analizando Tienda...", "Generando Tienda...",
-                                      "Creando archivo CGI...", "La Vendaluz ha sido creada!"}));
-  EXPECT_TRUE(r.preguntas.empty());
-  EXPECT_TRUE(r.errores.empty());
-  // The picture copier and the thumbnail maker, then the seven stages.
-  std::vector<std::tuple<int, int, int>> progreso;
-  for (int pasada = 0; pasada < 2; ++pasada) {
-    for (int i = 1; i <= 3; ++i) progreso.emplace_back(0, 3, i);
-  }
+  EXPECT_EQ(r.estados, (Lista{"Analizando Tienda...", "Generando Tienda...",
+                              "Creando archivo CGI...", "La Vendaluz ha sido creada!"}));
+  // The picture copier and the thumbnail maker, then one step per kind of page.
+  Avances progreso = {{0, 3, 1}, {0, 3, 2}, {0, 3, 3}, {0, 3, 1}, {0, 3, 2}, {0, 3, 3}};
   for (int v = 1; v <= 7; ++v) progreso.emplace_back(0, 7, v);
   EXPECT_EQ(r.progreso, progreso);
   EXPECT_EQ(r.terminada, t);
-  EXPECT_TRUE(r.problemas.empty());
-  EXPECT_EQ(Archivos(t),
-            (std::vector<std::string>{"carrito.htm", "enviar.pl", "estado.htm", "formulario.htm"}));
-  EXPECT_TRUE(fs::is_directory(t / "imagenes"));
-  EXPECT_TRUE(fs::is_directory(t / "thumbnails"));
-  for (const std::string& f : {"carrito.htm", "estado.htm", "formulario.htm"}) {
-    const std::string bytes = Slurp(t / f);
-    EXPECT_TRUE(bytes.ends_with("</html>\r\n")) << f;
-  }
-  // A new project's presets give the Perl script with its preset interpreter and
-  // mail program.
-  const std::string perl = Slurp(t / "enviar.pl");
-  EXPECT_EQ(perl.substr(0, perl.find("\r\n")), "#!/usr/bin/perl");
-  EXPECT_NE(perl.find("my $programa_correo = '/usr/lib/sendmail';"), std::string::npos);
-  EXPECT_TRUE(perl.ends_with("\n}\r\n"));
-
-  Abridor abridor;
-  g.VistaPrevia(abridor);
-  EXPECT_EQ(abridor.abiertos, (std::vector<std::string>{"open " + (t / "carrito.htm").string()}));
-  fs::remove(t / "carrito.htm");
-  g.VistaPrevia(abridor);
-  EXPECT_EQ(abridor.abiertos.size(), 1u);
+  EXPECT_TRUE(r.preguntas.empty() && r.errores.empty() && r.problemas.empty());
+  EXPECT_EQ(Archivos(t), (Lista{"carrito.htm", "enviar.pl", "estado.htm", "formulario.htm"}));
+  EXPECT_TRUE(fs::is_directory(t / "imagenes") && fs::is_directory(t / "thumbnails"));
+  EXPECT_EQ(g.PrimeraPagina(), t / "carrito.htm");
+  EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kFallida);  // one run per generator
+  EXPECT_EQ(r.errores, Lista{"Error: 399: Esta generación ya se ejecutó; abra una nueva."});
 }
 
-TEST(Generador, ReplacingEmptiesTheFolderFirst) {
+TEST(Generador, CatalogueHasOnePagePerStartedGroupOfProducts) {
+  const std::tuple<int, int, int> casos[] = {{25, 10, 3}, {20, 10, 2}, {0, 10, 1}, {7, 1, 7}};
+  for (const auto& [productos, porPagina, paginas] : casos) {
+    SCOPED_TRACE(std::to_string(productos) + " por " + std::to_string(porPagina));
+    TempDir dir;
+    Proyecto p = ProyectoDePrueba("T", productos);
+    p.txtCantProd = std::to_string(porPagina);
+    Registro r;
+    ASSERT_EQ(Generador(p, EspacioDePrueba(dir), r.Llamadas()).Ejecutar(),
+              ResultadoGeneracion::kCreada);
+    int siguiente = 1;
+    for (int n = 1; n <= paginas; ++n) {
+      const std::string pagina =
+          Slurp(dir / "Proyectos" / "T" / ("carrito" + (n > 1 ? std::to_string(n) : "") + ".htm"));
+      EXPECT_NE(pagina.find("\">" + std::to_string(paginas) + "</a>]</td>"), std::string::npos);
+      for (int k = 0; k < std::min(porPagina, productos - (n - 1) * porPagina); ++k) {
+        EXPECT_NE(pagina.find("agregar" + std::to_string(siguiente++) + "\""), std::string::npos);
+      }
+      EXPECT_EQ(pagina.find("agregar" + std::to_string(siguiente) + "\""), std::string::npos);
+    }
+    EXPECT_EQ(siguiente, productos + 1);
+    EXPECT_FALSE(
+        fs::exists(dir / "Proyectos" / "T" / ("carrito" + std::to_string(paginas + 1) + ".htm")));
+  }
+}
+
+TEST(Generador, ReplacingEmptiesTheFolderAndNoTouchesNothing) {
   TempDir dir;
   const Espacio espacio = EspacioDePrueba(dir);
   const fs::path t = dir / "Proyectos" / "Tienda";
-  fs::create_directories(t / "viejo" / "mas");
-  Spit(t / "carrito9.htm", "viejo");
-  Spit(t / ".htaccess", "viejo");
-  Spit(t / "viejo" / "mas" / "x.jpg", "viejo");
-  Spit(t / "solo_lectura.htm", "viejo");
-  fs::permissions(t / "solo_lectura.htm", fs::perms::owner_read);
-  fs::create_directories(dir / "fuera");
+  auto viejaTienda = [&] {
+    Spit(t / "carrito9.htm", "viejo");
+    Spit(t / ".htaccess", "viejo");
+    Spit(t / "viejo" / "mas" / "x.jpg", "viejo");
+  };
+  viejaTienda();
   Spit(dir / "fuera" / "importante.txt", "no tocar");
   fs::create_directory_symlink(dir / "fuera", t / "enlace");
 
-  Registro r;
-  Generador g(ProyectoDePrueba("Tienda", 1), espacio, r.Llamadas());
-  EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kCreada);
-  EXPECT_EQ(r.preguntas, (std::vector<std::string>{"Tienda"}));
-  EXPECT_EQ(Archivos(t),
-            (std::vector<std::string>{"carrito.htm", "enviar.pl", "estado.htm", "formulario.htm"}));
-  EXPECT_FALSE(fs::exists(t / "viejo"));
+  Registro no;
+  no.respuesta = false;
+  EXPECT_EQ(Generador(ProyectoDePrueba("Tienda", 1), espacio, no.Llamadas()).Ejecutar(),
+            ResultadoGeneracion::kInterrumpida);
+  EXPECT_EQ(no.estados.back(), "Se ha interrumpido la operación");
+  EXPECT_FALSE(no.terminada);
+  // Without anyone to ask, an existing folder is never replaced.
+  EXPECT_EQ(Generador(ProyectoDePrueba("Tienda", 1), espacio, {}).Ejecutar(),
+            ResultadoGeneracion::kInterrumpida);
+  EXPECT_EQ(Archivos(t), (Lista{".htaccess", "carrito9.htm", "viejo/mas/x.jpg"}));
+
+  Registro si;
+  EXPECT_EQ(Generador(ProyectoDePrueba("Tienda", 1), espacio, si.Llamadas()).Ejecutar(),
+            ResultadoGeneracion::kCreada);
+  EXPECT_EQ(si.preguntas, Lista{"Tienda"});
+  EXPECT_EQ(Archivos(t), (Lista{"carrito.htm", "enviar.pl", "estado.htm", "formulario.htm"}));
   EXPECT_FALSE(fs::exists(fs::symlink_status(t / "enlace")));
   EXPECT_EQ(Slurp(dir / "fuera" / "importante.txt"), "no tocar");
 }
 
-TEST(Generador, AnsweringNoTouchesNothing) {
-  TempDir dir;
-  const Espacio espacio = EspacioDePrueba(dir);
-  const fs::path t = dir / "Proyectos" / "Tienda";
-  fs::create_directories(t / "sub");
-  Spit(t / "carrito.htm", "viejo");
-  Spit(t / "sub" / "x", "viejo");
-
-  Registro r;
-  r.respuesta = false;
-  Generador g(ProyectoDePrueba("Tienda", 1), espacio, r.Llamadas());
-  EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kInterrumpida);
-  EXPECT_EQ(r.estados.back(), "Se ha interrumpido la operación");
-  EXPECT_FALSE(r.terminada);
-  EXPECT_EQ(Archivos(t), (std::vector<std::string>{"carrito.htm", "sub/x"}));
-  EXPECT_EQ(Slurp(t / "carrito.htm"), "viejo");
-
-  // Without anyone to ask, an existing folder is never replaced.
-  LlamadasGenerador sinPregunta;
-  Generador h(ProyectoDePrueba("Tienda", 1), espacio, sinPregunta);
-  EXPECT_EQ(h.Ejecutar(), ResultadoGeneracion::kInterrumpida);
-  EXPECT_EQ(Slurp(t / "carrito.htm"), "viejo");
-}
-
-TEST(Generador, UnsafeProjectNamesAreRefusedBeforeAnythingIsTouched) {
-  for (const char* nombre : {"..", ".", "", "../Codigo", "a/b", "a\\b", "Tienda\n"}) {
-    TempDir dir;
-    const Espacio espacio = EspacioDePrueba(dir);
-    Spit(dir / "vendaluz", "el programa");
-    Spit(dir / "Proyectos" / "otro.ini", "[Inicio]");
-    Registro r;
-    Generador g(ProyectoDePrueba(nombre, 1), espacio, r.Llamadas());
-    EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kFallida) << nombre;
-    ASSERT_EQ(r.errores.size(), 1u) << nombre;
-    EXPECT_EQ(r.errores[0].first, 301);
-    EXPECT_TRUE(r.preguntas.empty());
-    EXPECT_EQ(Slurp(dir / "vendaluz"), "el programa");
-    EXPECT_EQ(Archivos(dir / "Proyectos"), (std::vector<std::string>{"otro.ini"})) << nombre;
-  }
-}
-
-TEST(Generador, BadNumbersStopTheRunBeforeTheOldStoreGoes) {
-  struct {
-    const char* porPagina;
-    const char* tasa;
-    int codigo;
-  } casos[] = {
-      {"0", nullptr, 302}, {"diez", nullptr, 302}, {"10", "21,5", 303}, {"10", "1);alert(1", 303}};
-  for (const auto& c : casos) {
-    TempDir dir;
-    const Espacio espacio = EspacioDePrueba(dir);
-    const fs::path t = dir / "Proyectos" / "Tienda";
-    fs::create_directories(t);
-    Spit(t / "carrito.htm", "viejo");
-    Proyecto p = ProyectoDePrueba("Tienda", 3);
-    p.txtCantProd = c.porPagina;
-    if (c.tasa) {
-      p.cheTasa = 1;
-      p.txtTasa = c.tasa;
-    }
-    Registro r;
-    Generador g(p, espacio, r.Llamadas());
-    EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kFallida);
-    ASSERT_EQ(r.errores.size(), 1u);
-    EXPECT_EQ(r.errores[0].first, c.codigo);
-    EXPECT_TRUE(r.preguntas.empty());
-    EXPECT_EQ(Slurp(t / "carrito.htm"), "viejo");
-  }
-}
-
-TEST(Generador, PictureFoldersFollowTheirSwitches) {
-  struct {
-    int imagen, copiar, mostrar;
-    bool imagenes, thumbnails;
-  } casos[] = {{1, 1, 1, true, true},
-               {1, 1, 0, true, false},
-               {1, 0, 1, false, false},
-               {0, 1, 1, false, false}};
-  for (const auto& c : casos) {
-    TempDir dir;
-    Proyecto p = ProyectoDePrueba("Tienda", 1);
-    p.productosImagen = c.imagen;
-    p.thumbnails.Copiar = c.copiar;
-    p.thumbnails.Mostrar = c.mostrar;
-    Registro r;
-    Generador g(p, EspacioDePrueba(dir), r.Llamadas());
-    EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kCreada);
-    EXPECT_EQ(fs::exists(dir / "Proyectos" / "Tienda" / "imagenes"), c.imagenes);
-    EXPECT_EQ(fs::exists(dir / "Proyectos" / "Tienda" / "thumbnails"), c.thumbnails);
-  }
-}
-
-TEST(Generador, ServerOptionsChooseThePaymentPageAndTheMailScript) {
+TEST(Generador, BadSettingsStopTheRunBeforeAnythingIsTouched) {
   struct Caso {
-    bool noss, spg, ssl;
-    std::vector<std::string> archivos;
-  } casos[] = {
-      {false,
-       false,
-       true,
-       {"amex.gif", "carrito.htm", "diners.gif", "estado.htm", "formulario.htm", "master.gif",
-        "ssl.htm", "visa.gif"}},
-      {false,
-       true,
-       false,
-       {"amex.gif", "carrito.htm", "diners.gif", "estado.htm", "formulario.htm", "master.gif",
-        "visa.gif"}},
-      {true, false, false, {"carrito.htm", "enviar.pl", "estado.htm", "formulario.htm"}},
+    std::string nombre, porPagina, tasa;  // tasa empty: no tax
+    std::string error;
+  };
+  const std::string carpeta = "» no sirve como nombre de la carpeta de la tienda: ";
+  const Caso casos[] = {
+      {"..", "10", "",
+       "Error: 301: El nombre del proyecto «.." + carpeta + "es un nombre reservado de carpeta."},
+      {"", "10", "",
+       "Error: 301: El proyecto no tiene nombre; sin él no hay carpeta para la tienda."},
+      {"../Codigo", "10", "",
+       "Error: 301: El nombre del proyecto «../Codigo" + carpeta +
+           "no puede contener barras («/» ni «\\»)."},
+      {"Tienda\n", "10", "",
+       "Error: 301: El nombre del proyecto «Tienda\n" + carpeta +
+           "contiene caracteres de control."},
+      {"Tienda", "0", "",
+       "Error: 302: La cantidad de productos por página («0») debe ser un número entero mayor que "
+       "cero."},
+      {"Tienda", "diez", "",
+       "Error: 302: La cantidad de productos por página («diez») debe ser un número entero mayor "
+       "que cero."},
+      {"Tienda", "10", "21,5",
+       "Error: 303: La tasa de impuesto («21,5») debe ser un número con punto decimal, por ejemplo "
+       "21 o 10.5."},
+      {"Tienda", "10", "1);alert(1",
+       "Error: 303: La tasa de impuesto («1);alert(1») debe ser un número con punto decimal, por "
+       "ejemplo 21 o 10.5."},
   };
   for (const Caso& c : casos) {
+    SCOPED_TRACE(c.error);
+    TempDir dir;
+    const Espacio espacio = EspacioDePrueba(dir);
+    Spit(dir / "Proyectos" / "Tienda" / "carrito.htm", "viejo");
+    Proyecto p = ProyectoDePrueba(c.nombre, 3);
+    p.txtCantProd = c.porPagina;
+    p.cheTasa = c.tasa.empty() ? 0 : 1;
+    p.txtTasa = c.tasa;
+    Registro r;
+    EXPECT_EQ(Generador(p, espacio, r.Llamadas()).Ejecutar(), ResultadoGeneracion::kFallida);
+    EXPECT_EQ(r.errores, Lista{c.error});
+    EXPECT_TRUE(r.preguntas.empty());
+    EXPECT_EQ(Archivos(dir.path()), Lista{"Proyectos/Tienda/carrito.htm"});
+    EXPECT_EQ(Slurp(dir / "Proyectos" / "Tienda" / "carrito.htm"), "viejo");
+  }
+}
+
+TEST(Generador, OptionsChooseTheFilesOfTheStore) {
+  const Lista paginas = {"carrito.htm", "estado.htm", "formulario.htm"};
+  const Lista logos = {"amex.gif", "diners.gif", "master.gif", "visa.gif"};
+  struct Caso {
+    const char* nombre;
+    std::function<void(Proyecto&)> cambio;
+    Lista extra;  // besides the three pages, sorted in
+  };
+  const Caso casos[] = {
+      {"pagina segura",
+       [](Proyecto& p) { ElegirServidor(p, &Proyecto::Servidor::SSL); },
+       {"amex.gif", "diners.gif", "master.gif", "ssl.htm", "visa.gif"}},
+      {"pasarela", [](Proyecto& p) { ElegirServidor(p, &Proyecto::Servidor::SPG); }, logos},
+      {"tarjetas",
+       [](Proyecto& p) {
+         ElegirServidor(p, &Proyecto::Servidor::SPG), p.tajetas = {0, 1, 0, 0};
+       },
+       {"amex.gif"}},
+      {"perl", [](Proyecto&) {}, {"enviar.pl"}},
+      {"asp", [](Proyecto& p) { ElegirSoporte(p, &Proyecto::Soporte::ASP); }, {"enviar.asp"}},
+      {"php", [](Proyecto& p) { ElegirSoporte(p, &Proyecto::Soporte::PHP); }, {"enviar.php"}},
+      {"sin script",
+       [](Proyecto& p) {
+         p.soporte = {false, false, false};
+       },
+       {}},
+      {"hoja de estilo", [](Proyecto& p) { p.formato.CSS = 1; }, {"enviar.pl", "estilo.css"}},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nombre);
     TempDir dir;
     Proyecto p = ProyectoDePrueba("Tienda", 1);
-    p.servidor.NoSS = c.noss, p.servidor.SPG = c.spg, p.servidor.SSL = c.ssl;
-    p.productosImagen = 0;
+    c.cambio(p);
     Registro r;
-    Generador g(p, EspacioDePrueba(dir), r.Llamadas());
-    EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kCreada);
-    EXPECT_EQ(Archivos(dir / "Proyectos" / "Tienda"), c.archivos);
+    EXPECT_EQ(Generador(p, EspacioDePrueba(dir), r.Llamadas()).Ejecutar(),
+              ResultadoGeneracion::kCreada);
+    Lista esperados = paginas;
+    esperados.insert(esperados.end(), c.extra.begin(), c.extra.end());
+    std::sort(esperados.begin(), esperados.end());
+    EXPECT_EQ(Archivos(dir / "Proyectos" / "Tienda"), esperados);
+  }
+  // The picture folders follow their three switches.
+  const std::tuple<int, int, int, bool, bool> imagenes[] = {{1, 1, 1, true, true},
+                                                            {1, 1, 0, true, false},
+                                                            {1, 0, 1, false, false},
+                                                            {0, 1, 1, false, false}};
+  for (const auto& [imagen, copiar, mostrar, conImagenes, conMiniaturas] : imagenes) {
+    TempDir dir;
+    Proyecto p = ProyectoDePrueba("Tienda", 1);
+    std::tie(p.productosImagen, p.thumbnails.Copiar, p.thumbnails.Mostrar) =
+        std::tie(imagen, copiar, mostrar);
+    Generador(p, EspacioDePrueba(dir), {}).Ejecutar();
+    EXPECT_EQ(fs::exists(dir / "Proyectos/Tienda/imagenes"), conImagenes);
+    EXPECT_EQ(fs::exists(dir / "Proyectos/Tienda/thumbnails"), conMiniaturas);
   }
 }
 
-TEST(Generador, MailScriptIsTheFirstSupportOptionSet) {
-  struct {
-    bool cgi, asp, php, cdonts;
-    std::optional<ScriptElegido> esperado;
-  } casos[] = {
-      {true, false, false, true, ScriptElegido{ScriptCorreo::kPerl, "PERL", "enviar.pl"}},
-      {false, true, false, true,
-       ScriptElegido{ScriptCorreo::kAspCdonts, "ASPCDONTS", "enviar.asp"}},
-      {false, true, false, false, ScriptElegido{ScriptCorreo::kAspEmail, "ASPEMAIL", "enviar.asp"}},
-      {false, false, true, true, ScriptElegido{ScriptCorreo::kPhp, "PHP", "enviar.php"}},
-      {false, true, true, true, ScriptElegido{ScriptCorreo::kAspCdonts, "ASPCDONTS", "enviar.asp"}},
-      {false, false, false, true, std::nullopt},
-  };
-  for (const auto& c : casos) {
-    Proyecto p;
-    p.soporte = {c.cgi, c.asp, c.php};
-    p.asp.CDONTS = c.cdonts;
-    p.asp.ASPEmail = !c.cdonts;
-    EXPECT_EQ(ElegirScriptCorreo(p), c.esperado) << c.cgi << c.asp << c.php << c.cdonts;
-  }
-}
-
-TEST(Generador, FilesThatCannotBeWrittenAreReportedAtTheEnd) {
+TEST(Generador, FilesThatCannotBeWrittenAreReportedAndTheRunGoesOn) {
   TempDir dir;
   Espacio espacio = EspacioDePrueba(dir);
   espacio.codigo = dir / "sin_tarjetas";
@@ -251,102 +210,82 @@ TEST(Generador, FilesThatCannotBeWrittenAreReportedAtTheEnd) {
   p.tajetas = {1, 0, 0, 0};
   p.productos[0].Imagen = (dir / "no_existe.jpg").string();
   p.thumbnails.Mostrar = 0;
+  FailingDisk lleno("estado.htm");
   Registro r;
-  Generador g(p, espacio, r.Llamadas());
+  Generador g(p, espacio, r.Llamadas(), std::nullopt, lleno);
   EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kCreadaConProblemas);
   const fs::path t = dir / "Proyectos" / "Tienda";
-  ASSERT_EQ(r.problemas.size(), 2u);
-  EXPECT_EQ(r.problemas[0].archivo, t / "imagenes" / "no_existe.jpg");
-  EXPECT_EQ(r.problemas[1].archivo, t / "visa.gif");
-  EXPECT_EQ(r.estados.back(),
-            "La Vendaluz ha sido creada, pero con 2 problemas: estos archivos no se pudieron "
-            "escribir o copiar:\n" +
-                r.problemas[0].archivo.string() + ": " + r.problemas[0].causa + "\n" +
-                r.problemas[1].archivo.string() + ": " + r.problemas[1].causa);
-  // The pages are all there; the run went on.
-  EXPECT_TRUE(fs::exists(t / "ssl.htm"));
+  const std::string falta = "no existe el archivo o la carpeta";
+  EXPECT_EQ(
+      r.problemas,
+      (std::vector<ProblemaArchivo>{
+          {t / "imagenes" / "no_existe.jpg",
+           "no se pudo leer «" + (dir / "no_existe.jpg").string() + "»: " + falta},
+          {t / "estado.htm", "no queda espacio en el disco"},
+          {t / "visa.gif", "no se pudo leer «" + (dir / "sin_tarjetas" / "IMGvisa.dat").string() +
+                               "»: " + falta}}));
+  std::string final =
+      "La Vendaluz ha sido creada, pero con 3 problemas: estos archivos no se pudieron "
+      "escribir o copiar:";
+  for (const ProblemaArchivo& pr : r.problemas)
+    final += "\n" + pr.archivo.string() + ": " + pr.causa;
+  EXPECT_EQ(r.estados.back(), final);
+  EXPECT_EQ(Archivos(t), (Lista{"carrito.htm", "formulario.htm", "ssl.htm"}));
   EXPECT_EQ(g.Problemas(), r.problemas);
+  EXPECT_EQ(TextoFinal("Hecho!", {r.problemas[1]}),
+            "Hecho, pero con un problema: un archivo no se pudo escribir o copiar:\n" +
+                (t / "estado.htm").string() + ": no queda espacio en el disco");
 }
 
-TEST(Generador, CategoryJobAddsPagesToAnExistingStore) {
+TEST(Generador, CategoryJobAddsPagesToAStoreAndRefusesWhatWouldHarmIt) {
   TempDir dir;
   const Espacio espacio = EspacioDePrueba(dir);
-  Registro base;
-  Generador tienda(ProyectoDePrueba("Tienda", 2), espacio, base.Llamadas());
-  ASSERT_EQ(tienda.Ejecutar(), ResultadoGeneracion::kCreada);
+  ASSERT_EQ(Generador(ProyectoDePrueba("Tienda", 2), espacio, {}).Ejecutar(),
+            ResultadoGeneracion::kCreada);
   const fs::path t = dir / "Proyectos" / "Tienda";
   const std::string carrito = Slurp(t / "carrito.htm");
+  auto categoria = [&](const std::string& nombre, const fs::path& carpeta) {
+    Proyecto p = ProyectoDePrueba("Ofertas", 12);
+    p.txtCantProd = "5";
+    p.categoriaOpcion = 1;
+    p.categoriaArchivo = nombre;
+    p.categoriaCarpeta = carpeta.string();
+    return p;
+  };
+  const std::string tienda =
+      "» reemplazaría las páginas de la tienda (carrito.htm, estado.htm, "
+      "formulario.htm, ssl.htm); elija otro nombre.";
+  const std::pair<Proyecto, std::string> malos[] = {
+      {categoria("carrito", t), "Error: 304: El nombre de la categoría «carrito" + tienda},
+      {categoria("ssl", t), "Error: 304: El nombre de la categoría «ssl" + tienda},
+      {categoria("Ofertas", t),
+       "Error: 304: El nombre de la categoría «Ofertas» solo puede tener letras minúsculas de la a "
+       "a la z."},
+      {categoria("", t), "Error: 304: Falta el nombre del archivo de la categoría."},
+      {categoria("ofertas", dir / "Proyectos"),
+       "Error: 305: La carpeta «" + (dir / "Proyectos").string() +
+           "» no contiene una tienda generada (falta carrito.htm)."},
+      {categoria("ofertas", ""),
+       "Error: 305: Falta la carpeta de la tienda a la que se agrega la categoría."}};
+  for (const auto& [p, error] : malos) {
+    Registro r;
+    EXPECT_EQ(Generador(p, espacio, r.Llamadas()).Ejecutar(), ResultadoGeneracion::kFallida);
+    EXPECT_EQ(r.errores, Lista{error});
+  }
+  EXPECT_EQ(Archivos(t), (Lista{"carrito.htm", "enviar.pl", "estado.htm", "formulario.htm"}));
 
-  Proyecto p = ProyectoDePrueba("Ofertas", 12);
-  p.txtCantProd = "5";
-  p.categoriaOpcion = 1;
-  p.categoriaArchivo = "ofertas";
-  p.categoriaCarpeta = t.string();
-  p.formato.CSS = 1;
   Registro r;
-  Generador g(p, espacio, r.Llamadas());
+  Generador g(categoria("ofertas", t), espacio, r.Llamadas());
   EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kCreada);
-  EXPECT_EQ(r.estados,
-            (std::vector<std::string>{"Analizando Ofertas...", "Generando nueva categoría...",
-                                      "La nueva categoría ha sido creada!"}));
+  EXPECT_EQ(r.estados, (Lista{"Analizando Ofertas...", "Generando nueva categoría...",
+                              "La nueva categoría ha sido creada!"}));
+  EXPECT_EQ(r.progreso.back(), std::make_tuple(0, 2, 2));
   EXPECT_EQ(r.terminada, t);
   EXPECT_TRUE(r.preguntas.empty());
-  EXPECT_EQ(Archivos(t), (std::vector<std::string>{"carrito.htm", "enviar.pl", "estado.htm",
-                                                   "estilo.css", "formulario.htm", "ofertas.htm",
-                                                   "ofertas2.htm", "ofertas3.htm"}));
+  EXPECT_EQ(Archivos(t), (Lista{"carrito.htm", "enviar.pl", "estado.htm", "formulario.htm",
+                                "ofertas.htm", "ofertas2.htm", "ofertas3.htm"}));
   EXPECT_EQ(Slurp(t / "carrito.htm"), carrito);
-  EXPECT_FALSE(fs::exists(dir / "Proyectos" / "Ofertas"));
-  EXPECT_NE(Pagina(t / "ofertas2.htm").find("agregar6\""), std::string::npos);
   EXPECT_EQ(g.PrimeraPagina(), t / "ofertas.htm");
-  Abridor abridor;
-  g.VistaPrevia(abridor);
-  EXPECT_EQ(abridor.abiertos, (std::vector<std::string>{"open " + (t / "ofertas.htm").string()}));
-}
-
-TEST(Generador, CategoryJobRefusesNamesAndFoldersThatWouldHarmTheStore) {
-  TempDir dir;
-  const Espacio espacio = EspacioDePrueba(dir);
-  const fs::path t = dir / "Proyectos" / "Tienda";
-  fs::create_directories(t);
-  Spit(t / "carrito.htm", "la tienda");
-  Spit(t / "estado.htm", "la tienda");
-  fs::create_directories(dir / "vacia");
-  struct {
-    const char* nombre;
-    fs::path carpeta;
-    int codigo;
-  } casos[] = {{"carrito", t, 304},
-               {"estado", t, 304},
-               {"formulario", t, 304},
-               {"ssl", t, 304},
-               {"Ofertas", t, 304},
-               {"", t, 304},
-               {"ofertas", dir / "vacia", 305},
-               {"ofertas", "", 305}};
-  for (const auto& c : casos) {
-    Proyecto p = ProyectoDePrueba("Tienda", 3);
-    p.categoriaOpcion = 1;
-    p.categoriaArchivo = c.nombre;
-    p.categoriaCarpeta = c.carpeta.string();
-    Registro r;
-    Generador g(p, espacio, r.Llamadas());
-    EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kFallida) << c.nombre;
-    ASSERT_EQ(r.errores.size(), 1u);
-    EXPECT_EQ(r.errores[0].first, c.codigo) << c.nombre;
-  }
-  EXPECT_EQ(Archivos(t), (std::vector<std::string>{"carrito.htm", "estado.htm"}));
-  EXPECT_EQ(Slurp(t / "carrito.htm"), "la tienda");
-  EXPECT_TRUE(fs::is_empty(dir / "vacia"));
-}
-
-TEST(Generador, RunsOnlyOnce) {
-  TempDir dir;
-  Registro r;
-  Generador g(ProyectoDePrueba("Tienda", 1), EspacioDePrueba(dir), r.Llamadas());
-  EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kCreada);
-  EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kFallida);
-  EXPECT_EQ(r.errores.size(), 1u);
-  EXPECT_TRUE(r.preguntas.empty());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // numbered products, and a recorder of the run's callbacks.
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,7 +12,6 @@
 #include "generator/generador.h"
 #include "model/espacio.h"
 #include "model/proyecto.h"
-#include "platform/cp1252.h"
 #include "test_util.h"
 
 namespace vendaluz::test {
@@ -39,20 +39,13 @@ inline Proyecto ProyectoDePrueba(const std::string& nombre, int productos = 0) {
   return p;
 }
 
-// A page as UTF-8 text (generated files are Windows-1252).
-inline std::string Pagina(const std::filesystem::path& ruta) { return Cp1252ToUtf8(Slurp(ruta)); }
-
-inline int Contar(const std::string& texto, const std::string& parte) {
-  int n = 0;
-  for (auto p = texto.find(parte); p != std::string::npos; p = texto.find(parte, p + 1)) ++n;
-  return n;
-}
+using Avances = std::vector<std::tuple<int, int, int>>;
 
 struct Registro {
   std::vector<std::string> estados;
-  std::vector<std::tuple<int, int, int>> progreso;
+  Avances progreso;
   std::vector<std::string> preguntas;
-  std::vector<std::pair<int, std::string>> errores;
+  std::vector<std::string> errores;  // Error::Mensaje()
   std::optional<std::filesystem::path> terminada;
   std::vector<ProblemaArchivo> problemas;
   bool respuesta = true;  // to the replace question
@@ -65,7 +58,7 @@ struct Registro {
       preguntas.push_back(n);
       return respuesta;
     };
-    l.error = [this](int c, const std::string& d) { errores.emplace_back(c, d); };
+    l.error = [this](const Error& e) { errores.push_back(e.Mensaje()); };
     l.terminado = [this](const std::filesystem::path& f, const std::vector<ProblemaArchivo>& p) {
       terminada = f;
       problemas = p;

@@ -1,16 +1,11 @@
 #include "generator/imagenes.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
-#include <csignal>
 #include <map>
-#include <tuple>
 
-#include "imagen_prueba.h"
-#include "platform/error.h"
-#include "test_util.h"
+#include "generar_util.h"
+#include "platform/imagen.h"
 
 namespace vendaluz {
 namespace {
@@ -18,426 +13,174 @@ namespace {
 using namespace test;
 namespace fs = std::filesystem;
 
-TEST(NombresImagen, FileAndBaseNameFromAnyPath) {
-  const std::tuple<std::string, std::string, std::string> casos[] = {
-      {"D:\\fotos\\mesa.grande.gif", "mesa.grande.gif", "mesa"},
-      {"/home/ana/fotos/silla.jpg", "silla.jpg", "silla"},
-      {"  C:\\fotos/mixta\\lámpara.PNG  ", "lámpara.PNG", "lámpara"},
-      {"sinextension", "sinextension", "sinextension"},
-      {"fotos\\.oculta.jpg", ".oculta.jpg", ""},
-      {"", "", ""},
-  };
-  for (const auto& [ruta, nombre, base] : casos) {
-    EXPECT_EQ(NombreImagen(ruta), nombre) << ruta;
-    EXPECT_EQ(NombreBase(ruta), base) << ruta;
+const fs::path kDatos = fs::path(VENDALUZ_TEST_DATA) / "imagenes";
+
+std::string Error(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const vendaluz::Error& e) {
+    return e.Mensaje();
   }
+  return "sin error";
 }
 
-TEST(MedidaMiniatura, LongerSideEightyOrTheFixedBox) {
-  const ReglaMiniatura proporcional;
-  const std::pair<TamanoImagen, TamanoImagen> casos[] = {
-      {{300, 200}, {80, 53}},   {{200, 300}, {53, 80}}, {{299, 200}, {80, 54}},
-      {{100, 100}, {80, 80}},   {{40, 20}, {80, 40}},   {{10000, 10}, {80, 1}},
-      {{4000, 3000}, {80, 60}}, {{1, 1}, {80, 80}},
-  };
-  for (const auto& [imagen, miniatura] : casos) {
-    EXPECT_EQ(MedidaMiniatura(imagen, proporcional), miniatura)
-        << imagen.ancho << " por " << imagen.alto;
+TEST(Miniaturas, NamesAndSizes) {
+  const std::tuple<std::string, std::string, std::string> nombres[] = {
+      {"D:\\fotos\\mesa.grande.gif", "mesa.grande.gif", "mesa"},
+      {"  C:\\fotos/mixta\\lámpara.PNG  ", "lámpara.PNG", "lámpara"},
+      {"fotos\\.oculta.jpg", ".oculta.jpg", ""}};
+  for (const auto& [ruta, nombre, base] : nombres) {
+    EXPECT_EQ(NombreImagen(ruta), nombre);
+    EXPECT_EQ(NombreBase(ruta), base);
+  }
+  const std::pair<TamanoImagen, TamanoImagen> medidas[] = {
+      {{300, 200}, {80, 53}}, {{200, 300}, {53, 80}}, {{299, 200}, {80, 54}},
+      {{40, 20}, {80, 40}},   {{10000, 10}, {80, 1}}, {{1, 1}, {80, 80}}};
+  for (const auto& [imagen, miniatura] : medidas) {
+    EXPECT_EQ(MedidaMiniatura(imagen, ReglaMiniatura{}), miniatura) << imagen.ancho;
   }
   Proyecto::Thumbnails t;
   t.TGenerar = 0;
   t.TAncho = " 99 ";
-  t.TAlto = "70";
-  const ReglaMiniatura fija = LeerReglaMiniatura(t);
-  EXPECT_EQ(MedidaMiniatura({300, 200}, fija), (TamanoImagen{99, 70}));
-  EXPECT_EQ(MedidaMiniatura({20, 3000}, fija), (TamanoImagen{99, 70}));
-  // With TGenerar 1 the box is not read at all.
-  t.TGenerar = 1;
-  t.TAncho = "no se usa";
-  EXPECT_TRUE(LeerReglaMiniatura(t).proporcional);
-}
-
-TEST(MedidaMiniatura, FixedBoxMustBeWholeNumbers) {
-  const std::pair<std::string, std::string> malos[] = {
-      {"abc", "70"}, {"99", ""},   {"0", "70"},   {"99", "2001"},
-      {"9.5", "70"}, {"-3", "70"}, {"99", "7 0"},
-  };
-  for (const auto& [ancho, alto] : malos) {
-    Proyecto::Thumbnails t;
-    t.TGenerar = 0;
-    t.TAncho = ancho;
-    t.TAlto = alto;
-    try {
-      LeerReglaMiniatura(t);
-      ADD_FAILURE() << ancho << " por " << alto << " aceptado";
-    } catch (const Error& e) {
-      EXPECT_EQ(e.codigo(), 204);
-      EXPECT_EQ(e.descripcion(), "El tamaño de las miniaturas («" + ancho + "» por «" + alto +
-                                     "») debe ser de números enteros de 1 a 2000 píxeles");
-    }
+  EXPECT_EQ(MedidaMiniatura({20, 3000}, LeerReglaMiniatura(t)), (TamanoImagen{99, 70}));
+  for (const char* malo : {"abc", "0", "2001", "9.5", "-3", "7 0", ""}) {
+    t.TAncho = malo;
+    EXPECT_EQ(Error([&] { LeerReglaMiniatura(t); }),
+              std::string("Error: 204: El tamaño de las miniaturas («") + malo +
+                  "» por «70») debe ser de números enteros de 1 a 2000 píxeles");
   }
 }
-
-// Every file under a folder, by path relative to it, with its bytes.
-std::map<std::string, std::string> Listar(const fs::path& carpeta) {
-  std::map<std::string, std::string> archivos;
-  for (const auto& e : fs::recursive_directory_iterator(carpeta)) {
-    if (e.is_regular_file()) archivos[fs::relative(e.path(), carpeta).string()] = Slurp(e.path());
-  }
-  return archivos;
-}
-
-using Avances = std::vector<std::tuple<int, int, int>>;
 
 class Imagenes : public ::testing::Test {
  protected:
-  Imagenes() {
-    fs::create_directories(fotos_);
-    NuevaTienda(tienda_);
-  }
-
-  static void NuevaTienda(const fs::path& carpeta) {
-    fs::create_directories(carpeta / "imagenes");
-    fs::create_directories(carpeta / "thumbnails");
-  }
-
-  // Writes a picture under fotos/ and returns its path.
-  std::string Foto(const std::string& nombre, const std::string& bytes) {
-    const fs::path ruta = fotos_ / nombre;
-    fs::create_directories(ruta.parent_path());
-    Spit(ruta, bytes);
-    return ruta.string();
-  }
-
+  // Products with these pictures; "silla" and "mesa" are the real files of the tests.
   void Productos(const std::vector<std::string>& imagenes) {
     p_.productos.clear();
-    for (const auto& imagen : imagenes) {
-      p_.productos.push_back({"Producto", "1.00", "", imagen});
+    for (const auto& i : imagenes) {
+      const bool real = i == "silla" || i == "mesa";
+      p_.productos.push_back(
+          {"P", "1.00", "",
+           real ? (kDatos / (i == "silla" ? "silla.roja.jpg" : "mesa.grande.gif")).string() : i});
     }
   }
-
-  TamanosImagenes Miniaturas(const fs::path& carpeta, int hilos, Avances* avances = nullptr) {
+  std::string Foto(const std::string& nombre, const std::string& bytes) {
+    Spit(dir_ / "fotos" / nombre, bytes);
+    return (dir_ / "fotos" / nombre).string();
+  }
+  TamanosImagenes Miniaturas(const fs::path& tienda, int hilos, Avances* avances = nullptr,
+                             Disk& disco = RealDisk()) {
+    fs::create_directories(tienda / "thumbnails");
     return CrearMiniaturas(
-        p_, carpeta,
-        [&](int minimo, int maximo, int valor) {
-          if (avances) avances->emplace_back(minimo, maximo, valor);
+        disco, p_, tienda,
+        [&](int a, int b, int c) {
+          if (avances) avances->emplace_back(a, b, c);
         },
         hilos);
   }
-
-  static ImagenLeida Abrir(const fs::path& archivo) {
-    return LeerImagen(Slurp(archivo), archivo.string());
+  std::map<std::string, std::string> Contenido(const fs::path& carpeta) {
+    std::map<std::string, std::string> m;
+    for (const std::string& a : Archivos(carpeta)) m[a] = Slurp(carpeta / a);
+    return m;
   }
-
   TempDir dir_;
-  fs::path fotos_ = dir_ / "fotos";
-  fs::path tienda_ = dir_ / "tienda";
   Proyecto p_;
 };
 
-TEST_F(Imagenes, EveryPictureGetsAJpegThumbnailAndItsSizeRecorded) {
-  Productos({Foto("ancha.jpg", Jpeg(Cuadrantes(300, 200))), "",
-             "  " + Foto("alta.png", Png(Cuadrantes(200, 300))) + "  ",
-             Foto("cuadrada.gif", Gif(Cuadrantes(120, 120))),
-             // A phone picture stored on its side, to be shown turned.
-             Foto("movil.jpg", Jpeg(Cuadrantes(300, 200), {.orientacion = 6}))});
-  for (int hilos : {1, 2}) {
-    SCOPED_TRACE(hilos);
-    fs::remove_all(tienda_ / "thumbnails");
-    fs::create_directory(tienda_ / "thumbnails");
-    Avances avances;
-    const TamanosImagenes tamanos = Miniaturas(tienda_, hilos, &avances);
-
-    EXPECT_EQ(tamanos, (TamanosImagenes{
-                           {1, {300, 200}}, {3, {200, 300}}, {4, {120, 120}}, {5, {200, 300}}}));
-    EXPECT_EQ(avances, (Avances{{0, 5, 1}, {0, 5, 2}, {0, 5, 3}, {0, 5, 4}, {0, 5, 5}}));
-    const auto archivos = Listar(tienda_);
-    std::vector<std::string> nombres;
-    for (const auto& [nombre, bytes] : archivos) nombres.push_back(nombre);
-    EXPECT_EQ(nombres,
-              (std::vector<std::string>{"thumbnails/alta.jpg", "thumbnails/ancha.jpg",
-                                        "thumbnails/cuadrada.jpg", "thumbnails/movil.jpg"}));
-    const std::pair<std::string, Medida> medidas[] = {
-        {"ancha", {80, 53}}, {"alta", {53, 80}}, {"cuadrada", {80, 80}}, {"movil", {53, 80}}};
-    for (const auto& [nombre, medida] : medidas) {
-      const std::string bytes = archivos.at("thumbnails/" + nombre + ".jpg");
-      EXPECT_EQ(bytes.substr(0, 3), "\xFF\xD8\xFF") << nombre << " no es JPEG";
-      EXPECT_EQ(LeerImagen(bytes, nombre).original, medida) << nombre;
-    }
-    // The turned picture: its stored top (red, green) is now the right side.
-    const Mapa movil = Abrir(tienda_ / "thumbnails/movil.jpg").mapa;
-    EXPECT_LE(Distancia(test::Color(movil, 40, 10), kRojo), 40);
-    EXPECT_LE(Distancia(test::Color(movil, 40, 70), kVerde), 40);
-    EXPECT_LE(Distancia(test::Color(movil, 10, 10), kAzul), 40);
+TEST_F(Imagenes, ThumbnailsAreTheSameOnAnyNumberOfThreads) {
+  const std::string silla = Slurp(kDatos / "silla.roja.jpg");
+  // Two pictures share the base name "mesa": the later one leaves its thumbnail.
+  Productos({"silla", "", "mesa", Foto("a/copia.jpg", silla), "silla", Foto("b/mesa.jpg", silla),
+             Foto("c.gif", Slurp(kDatos / "mesa.grande.gif"))});
+  Avances serie;
+  const TamanosImagenes tamanos = Miniaturas(dir_ / "serie", 1, &serie);
+  EXPECT_EQ(tamanos, (TamanosImagenes{{1, {300, 200}},
+                                      {3, {200, 300}},
+                                      {4, {300, 200}},
+                                      {5, {300, 200}},
+                                      {6, {300, 200}},
+                                      {7, {200, 300}}}));
+  EXPECT_EQ(serie.size(), 7u);
+  EXPECT_EQ(serie.back(), std::make_tuple(0, 7, 7));
+  const auto archivos = Contenido(dir_ / "serie");
+  const std::pair<std::string, Medida> esperadas[] = {{"thumbnails/c.jpg", {53, 80}},
+                                                      {"thumbnails/copia.jpg", {80, 53}},
+                                                      {"thumbnails/mesa.jpg", {80, 53}},
+                                                      {"thumbnails/silla.jpg", {80, 53}}};
+  ASSERT_EQ(archivos.size(), 4u);
+  for (const auto& [nombre, medida] : esperadas) {
+    EXPECT_EQ(LeerImagen(archivos.at(nombre), nombre).original, medida) << nombre;
   }
-}
-
-TEST_F(Imagenes, FixedBoxStretchesEveryPicture) {
-  p_.thumbnails.TGenerar = 0;
-  p_.thumbnails.TAncho = "99";
-  p_.thumbnails.TAlto = "70";
-  Productos(
-      {Foto("ancha.jpg", Jpeg(Cuadrantes(300, 200))), Foto("alta.gif", Gif(Cuadrantes(200, 300)))});
-  EXPECT_EQ(Miniaturas(tienda_, 0), (TamanosImagenes{{1, {300, 200}}, {2, {200, 300}}}));
-  EXPECT_EQ(Abrir(tienda_ / "thumbnails/ancha.jpg").original, (Medida{99, 70}));
-  EXPECT_EQ(Abrir(tienda_ / "thumbnails/alta.jpg").original, (Medida{99, 70}));
-}
-
-TEST_F(Imagenes, ThumbnailKeepsThePicturesColours) {
-  const std::string jpeg = Jpeg(test::Foto(1600, 1200, 7), {.calidad = 90});
-  const std::string gif = Gif(Pintar(800, 600, [](int x, int y) {
-    return Rgb{static_cast<std::uint8_t>(x / 50 * 16), static_cast<std::uint8_t>(y / 50 * 20), 90};
-  }));
-  Productos({Foto("foto.jpg", jpeg), Foto("dibujo.gif", gif)});
-  Miniaturas(tienda_, 0);
-  const std::pair<std::string, std::string> pares[] = {{"foto", jpeg}, {"dibujo", gif}};
-  for (const auto& [nombre, original] : pares) {
-    const auto foto = Media(LeerImagen(original, nombre).mapa);
-    const auto miniatura = Media(Abrir(tienda_ / "thumbnails" / (nombre + ".jpg")).mapa);
-    for (int c = 0; c < 3; ++c) EXPECT_NEAR(miniatura[c], foto[c], 3.0) << nombre << " " << c;
-  }
-}
-
-TEST_F(Imagenes, WindowsPathGivesTheStoresFileNames) {
-  // On this system a backslash is an ordinary character, so the Windows path names a
-  // file in the current folder; the store files are named from its last part alone.
-  const fs::path antes = fs::current_path();
-  fs::current_path(dir_.path());
-  const std::string gif = Gif(Cuadrantes(90, 60));
-  Spit("D:\\fotos\\mesa.grande.gif", gif);
-  Productos({"D:\\fotos\\mesa.grande.gif"});
-  const auto problemas = CopiarImagenes(p_, tienda_, nullptr);
-  const auto tamanos = Miniaturas(tienda_, 0);
-  fs::current_path(antes);
-
-  EXPECT_TRUE(problemas.empty());
-  EXPECT_EQ(tamanos, (TamanosImagenes{{1, {90, 60}}}));
-  const auto archivos = Listar(tienda_);
-  ASSERT_EQ(archivos.size(), 2u);  // and no BMP or other leftover
-  EXPECT_EQ(archivos.at("imagenes/mesa.grande.gif"), gif);
-  EXPECT_EQ(LeerImagen(archivos.at("thumbnails/mesa.jpg"), "mesa").original, (Medida{80, 53}));
-}
-
-TEST_F(Imagenes, ParallelRunEqualsSerialRunFileForFile) {
-  // The earlier of the two "mesa" pictures is by far the slower to read, so that a
-  // worker that wrote every thumbnail would let it overwrite the later one.
-  const std::string mesa_a = Foto("a/mesa.png", Png(test::Foto(2400, 1600, 1)));
-  const std::string mesa_b = Foto("b/mesa.jpg", Jpeg(Cuadrantes(100, 150)));
-  std::vector<std::string> imagenes;
-  for (int i = 0; i < 12; ++i) {
-    const std::string n = "f" + std::to_string(i);
-    switch (i % 3) {
-      case 0:
-        imagenes.push_back(Foto(n + ".jpg", Jpeg(test::Foto(320 + i, 240, i))));
-        break;
-      case 1:
-        imagenes.push_back(Foto(n + ".png", Png(test::Foto(200, 260 + i, i))));
-        break;
-      case 2:
-        imagenes.push_back(Foto(n + ".gif", Gif(Cuadrantes(150 + i, 100))));
-        break;
-    }
-  }
-  imagenes[2] = mesa_a;       // product 3
-  imagenes[8] = mesa_b;       // product 9: same base name, the later one
-  imagenes[5] = imagenes[0];  // product 6: the same picture as product 1
-  imagenes[6] = "";           // product 7: no picture
-  Productos(imagenes);
-
-  Avances serie_avances;
-  const TamanosImagenes serie = Miniaturas(tienda_, 1, &serie_avances);
-  const auto serie_archivos = Listar(tienda_);
-  // 12 products: one without picture, two pairs sharing a base name.
-  EXPECT_EQ(serie_archivos.size(), 9u);
-  EXPECT_EQ(serie.size(), 11u);
-  EXPECT_EQ(serie.at(3), (TamanoImagen{2400, 1600}));
-  EXPECT_EQ(serie.at(9), (TamanoImagen{100, 150}));
-  EXPECT_EQ(LeerImagen(serie_archivos.at("thumbnails/mesa.jpg"), "mesa").original,
-            (Medida{53, 80}));
-
   for (int hilos : {2, 3, 8}) {
-    const fs::path otra = dir_ / ("tienda" + std::to_string(hilos));
-    NuevaTienda(otra);
     Avances avances;
-    EXPECT_EQ(Miniaturas(otra, hilos, &avances), serie) << hilos;
-    EXPECT_EQ(avances, serie_avances) << hilos;
-    EXPECT_TRUE(Listar(otra) == serie_archivos) << hilos << " hilos: archivos distintos";
+    EXPECT_EQ(Miniaturas(dir_ / std::to_string(hilos), hilos, &avances), tamanos);
+    EXPECT_EQ(avances, serie);
+    EXPECT_TRUE(Contenido(dir_ / std::to_string(hilos)) == archivos) << hilos << " hilos";
   }
+  // A fixed box stretches every picture.
+  p_.thumbnails.TGenerar = 0;
+  Miniaturas(dir_ / "fija", 0);
+  EXPECT_EQ(LeerImagen(Slurp(dir_ / "fija/thumbnails/c.jpg"), "c").original, (Medida{99, 70}));
 }
 
-TEST_F(Imagenes, FirstBadPictureStopsTheRunAndIsNamed) {
-  const std::string buena = Jpeg(Cuadrantes(60, 40));
-  Productos({Foto("uno.jpg", buena), Foto("dos.jpg", buena), Foto("texto.jpg", "hola\r\n"),
-             Foto("cuatro.jpg", buena), (fotos_ / "falta.jpg").string(), Foto("vacia.jpg", "")});
-  for (int hilos : {1, 2, 4}) {
-    SCOPED_TRACE(hilos);
-    Avances avances;
-    try {
-      Miniaturas(tienda_, hilos, &avances);
-      ADD_FAILURE() << "sin error";
-    } catch (const Error& e) {
-      EXPECT_EQ(e.Mensaje(), "Error: 202: La imagen «" + (fotos_ / "texto.jpg").string() +
-                                 "» no es una imagen JPEG, GIF ni PNG");
-    }
-    EXPECT_EQ(avances, (Avances{{0, 6, 1}, {0, 6, 2}}));
-  }
-}
-
-TEST_F(Imagenes, EachKindOfUnusablePictureHasItsError) {
-  const std::string jpeg = Jpeg(test::Foto(200, 150, 2));
-  fs::create_directory(fotos_ / "carpeta.jpg");
-  struct Caso {
-    std::string ruta;
-    int codigo;
-    std::string descripcion;
+TEST_F(Imagenes, TheFirstUnusablePictureStopsTheRunAndIsNamed) {
+  const std::string silla = Slurp(kDatos / "silla.roja.jpg");
+  const std::string f = (dir_ / "fotos").string() + "/";
+  fs::create_directories(dir_ / "fotos" / "carpeta.jpg");
+  const std::pair<std::string, std::string> casos[] = {
+      {f + "falta.jpg", "Error: 201: No se pudo leer la imagen «" + f +
+                            "falta.jpg»: no existe el archivo o la carpeta"},
+      {f + "carpeta.jpg", "Error: 201: No se pudo leer la imagen «" + f +
+                              "carpeta.jpg»: es una carpeta, no un archivo"},
+      {Foto("vacia.jpg", ""), "Error: 202: La imagen «" + f + "vacia.jpg» está vacía"},
+      {Foto("texto.jpg", "hola\r\n"),
+       "Error: 202: La imagen «" + f + "texto.jpg» no es una imagen JPEG, GIF ni PNG"},
+      {Foto("cortada.jpg", silla.substr(0, silla.size() * 2 / 3)),
+       "Error: 202: La imagen «" + f + "cortada.jpg» está incompleta"},
   };
-  const std::string f = fotos_.string() + "/";
-  const Caso casos[] = {
-      {f + "falta.jpg", 201,
-       "No se pudo leer la imagen «" + f + "falta.jpg»: no existe el archivo o la carpeta"},
-      {f + "carpeta.jpg", 201,
-       "No se pudo leer la imagen «" + f + "carpeta.jpg»: es una carpeta, no un archivo"},
-      {Foto("vacia.jpg", ""), 202, "La imagen «" + f + "vacia.jpg» está vacía"},
-      {Foto("cortada.jpg", jpeg.substr(0, jpeg.size() * 2 / 3)), 202,
-       "La imagen «" + f + "cortada.jpg» está incompleta"},
-      {Foto("enorme.jpg", CambiarMedidaJpeg(jpeg, 30000, 30000)), 203,
-       "La imagen «" + f +
-           "enorme.jpg» mide 30000 por 30000 píxeles y supera el máximo de 100 megapíxeles"},
-  };
-  for (const Caso& c : casos) {
-    try {
-      CrearMiniatura(c.ruta, tienda_ / "thumbnails" / "x", ReglaMiniatura{});
-      ADD_FAILURE() << c.ruta << ": sin error";
-    } catch (const Error& e) {
-      EXPECT_EQ(e.codigo(), c.codigo) << c.ruta;
-      EXPECT_EQ(e.descripcion(), c.descripcion);
+  for (const auto& [ruta, error] : casos) {
+    for (int hilos : {1, 3}) {
+      Productos({"silla", "mesa", ruta, "silla", f + "falta.jpg"});
+      Avances avances;
+      EXPECT_EQ(Error([&] { Miniaturas(dir_ / "t", hilos, &avances); }), error);
+      EXPECT_EQ(avances, (Avances{{0, 5, 1}, {0, 5, 2}}));
     }
   }
-  EXPECT_TRUE(Listar(tienda_).empty());  // no thumbnail, not even a half one
-}
-
-TEST_F(Imagenes, ThumbnailThatCannotBeWrittenIsAnError) {
-  Productos({Foto("silla.jpg", Jpeg(Cuadrantes(60, 40)))});
-  fs::remove(tienda_ / "thumbnails");
-  try {
-    Miniaturas(tienda_, 0);
-    ADD_FAILURE() << "sin error";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.Mensaje(), "Error: 102: No se pudo escribir «" +
-                               (tienda_ / "thumbnails/silla.jpg").string() +
-                               "»: no existe el archivo o la carpeta");
-  }
-}
-
-TEST_F(Imagenes, SizeRuleIsCheckedOnlyWhenAPictureNeedsIt) {
+  // A thumbnail that cannot be written stops the run too, naming the file.
+  Productos({"silla"});
+  FailingDisk lleno("silla.jpg");
+  EXPECT_EQ(Error([&] { Miniaturas(dir_ / "u", 0, nullptr, lleno); }),
+            "Error: 102: No se pudo escribir «" + (dir_ / "u/thumbnails/silla.jpg").string() +
+                "»: no queda espacio en el disco");
+  // The size rule matters only when there is a picture to reduce.
   p_.thumbnails.TGenerar = 0;
   p_.thumbnails.TAncho = "grande";
-  Productos({"", "  "});
-  Avances avances;
-  EXPECT_TRUE(Miniaturas(tienda_, 0, &avances).empty());
-  EXPECT_EQ(avances, (Avances{{0, 2, 1}, {0, 2, 2}}));
-
-  Productos({"", Foto("silla.jpg", Jpeg(Cuadrantes(60, 40)))});
-  try {
-    Miniaturas(tienda_, 0);
-    ADD_FAILURE() << "sin error";
-  } catch (const Error& e) {
-    EXPECT_EQ(e.codigo(), 204);
-  }
+  Productos({"", " "});
+  EXPECT_TRUE(Miniaturas(dir_ / "v", 0).empty());
+  Productos({"", "silla"});
+  EXPECT_EQ(Error([&] { Miniaturas(dir_ / "v", 0); }).substr(0, 10), "Error: 204");
 }
 
 TEST_F(Imagenes, CopierCopiesBytesAndReportsWhatItCouldNot) {
-  const std::string silla = Foto("silla.jpg", "bytes de la silla");
-  const std::string otra_silla = Foto("otra/silla.jpg", "bytes de la otra silla");
-  const std::string mesa = Foto("mesa.gif", "bytes de la mesa");
-  Spit(tienda_ / "imagenes/ya.png", "ya estaba");
-  const std::string falta = (fotos_ / "falta.jpg").string();
-  Productos(
-      {" " + silla + " ", "", falta, mesa, otra_silla, (tienda_ / "imagenes/ya.png").string()});
-
+  const fs::path tienda = dir_ / "tienda";
+  Spit(tienda / "imagenes/ya.png", "ya estaba");
+  const std::string falta = (dir_ / "falta.jpg").string();
+  Productos({" " + Foto("silla.jpg", "uno") + " ", "", falta, Foto("otra/silla.jpg", "dos"),
+             (tienda / "imagenes/ya.png").string(), Foto("D:\\fotos\\mesa.grande.gif", "tres")});
   Avances avances;
-  const auto problemas =
-      CopiarImagenes(p_, tienda_, [&](int a, int b, int c) { avances.emplace_back(a, b, c); });
-  // The store's file is named; the cause names the picture that is missing.
-  EXPECT_EQ(problemas,
+  EXPECT_EQ(CopiarImagenes(RealDisk(), p_, tienda,
+                           [&](int a, int b, int c) { avances.emplace_back(a, b, c); }),
             (std::vector<ProblemaArchivo>{
-                {tienda_ / "imagenes/falta.jpg",
+                {tienda / "imagenes/falta.jpg",
                  "no se pudo leer «" + falta + "»: no existe el archivo o la carpeta"}}));
   EXPECT_EQ(avances.size(), 6u);
-  EXPECT_EQ(avances.back(), std::make_tuple(0, 6, 6));
-  EXPECT_EQ(Listar(tienda_ / "imagenes"), (std::map<std::string, std::string>{
-                                              {"silla.jpg", "bytes de la otra silla"},
-                                              {"mesa.gif", "bytes de la mesa"},
-                                              {"ya.png", "ya estaba"},  // copied onto itself
-                                          }));
-
-  // A target folder that is missing: every copy is reported, none is lost silently.
-  const auto sin_carpeta = CopiarImagenes(p_, dir_ / "no_existe", nullptr);
-  ASSERT_EQ(sin_carpeta.size(), 5u);
-  EXPECT_EQ(sin_carpeta[0], (ProblemaArchivo{dir_ / "no_existe/imagenes/silla.jpg",
-                                             "no existe el archivo o la carpeta"}));
-  EXPECT_EQ(sin_carpeta[1].archivo, dir_ / "no_existe/imagenes/falta.jpg");
-}
-
-// While alive, files cannot grow past `bytes` (the write fails with EFBIG, even for
-// root).
-class LimiteDeArchivo {
- public:
-  explicit LimiteDeArchivo(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &antes_);
-    senal_ = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limite = antes_;
-    limite.rlim_cur = bytes;
-    ok_ = ::setrlimit(RLIMIT_FSIZE, &limite) == 0;
-  }
-  ~LimiteDeArchivo() {
-    ::setrlimit(RLIMIT_FSIZE, &antes_);
-    std::signal(SIGXFSZ, senal_);
-  }
-  bool ok() const { return ok_; }
-
- private:
-  struct rlimit antes_ {};
-  void (*senal_)(int);
-  bool ok_;
-};
-
-TEST_F(Imagenes, WriteCutShortLeavesNoHalfFile) {
-  const std::string grande = Foto("grande.jpg", Jpeg(test::Foto(400, 300, 4)));
-  const std::string chica = Foto("chica.txt", "pocos bytes");
-  ASSERT_GT(Slurp(grande).size(), 4000u);
-  Productos({grande, chica});
-  std::vector<ProblemaArchivo> problemas;
-  std::string error;
-  {
-    LimiteDeArchivo limite(1000);
-    ASSERT_TRUE(limite.ok());
-    problemas = CopiarImagenes(p_, tienda_, nullptr);
-    try {
-      CrearMiniatura(grande, tienda_ / "thumbnails/grande", ReglaMiniatura{});
-    } catch (const Error& e) {
-      error = e.Mensaje();
-    }
-  }
-  EXPECT_EQ(problemas, (std::vector<ProblemaArchivo>{{tienda_ / "imagenes/grande.jpg",
-                                                      "el archivo supera el tamaño permitido"}}));
-  EXPECT_EQ(error, "Error: 102: No se pudo escribir «" +
-                       (tienda_ / "thumbnails/grande.jpg").string() +
-                       "»: el archivo supera el tamaño permitido");
-  // Only the small copy is there: neither half file is left to look whole.
-  EXPECT_EQ(Listar(tienda_),
-            (std::map<std::string, std::string>{{"imagenes/chica.txt", "pocos bytes"}}));
-}
-
-TEST_F(Imagenes, CopierDoesNothingWhenPicturesAreNotCopied) {
-  Productos({Foto("silla.jpg", "bytes")});
+  EXPECT_EQ(Contenido(tienda / "imagenes"),
+            (std::map<std::string, std::string>{
+                {"mesa.grande.gif", "tres"}, {"silla.jpg", "dos"}, {"ya.png", "ya estaba"}}));
+  // With pictures off or not copied, nothing happens.
   for (auto [imagen, copiar] : {std::pair{0, 1}, std::pair{1, 0}}) {
-    p_.productosImagen = imagen;
-    p_.thumbnails.Copiar = copiar;
-    int avances = 0;
-    EXPECT_TRUE(CopiarImagenes(p_, tienda_, [&](int, int, int) { ++avances; }).empty());
-    EXPECT_EQ(avances, 0);
-    EXPECT_TRUE(Listar(tienda_).empty());
+    std::tie(p_.productosImagen, p_.thumbnails.Copiar) = std::tie(imagen, copiar);
+    EXPECT_TRUE(CopiarImagenes(RealDisk(), p_, dir_ / "nada", nullptr).empty());
+    EXPECT_FALSE(fs::exists(dir_ / "nada"));
   }
 }
 

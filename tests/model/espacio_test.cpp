@@ -8,36 +8,27 @@
 namespace vendaluz {
 namespace {
 
+namespace fs = std::filesystem;
 using test::Spit;
 using test::TempDir;
 
-TEST(Espacio, ProyectosIsCreatedBesideTheProgram) {
+TEST(Espacio, ProyectosBesideTheProgramOrInTheUserDataFolder) {
   TempDir dir;
   const Espacio e = PrepararEspacio(dir.path(), dir / "datos");
   EXPECT_EQ(e.proyectos, dir / "Proyectos");
-  EXPECT_TRUE(std::filesystem::is_directory(e.proyectos));
-  EXPECT_FALSE(std::filesystem::exists(dir / "datos"));
   EXPECT_EQ(e.codigo, dir / "Codigo");
-  Proyecto p;
-  p.inicio.Nombre = "Tienda";
-  EXPECT_EQ(e.CarpetaSalida(p), dir / "Proyectos" / "Tienda");
-}
-
-TEST(Espacio, UnusableProgramFolderFallsBackToUserData) {
-  TempDir dir;
+  EXPECT_TRUE(fs::is_directory(e.proyectos));
+  EXPECT_FALSE(fs::exists(dir / "datos"));
   // A file where Proyectos should be: no folder can be made there, not even by root.
-  Spit(dir / "Proyectos", "");
-  std::filesystem::create_directories(dir / "share" / "vendaluz" / "Codigo");
-  std::filesystem::create_directory(dir / "bin");
-  const Espacio e = PrepararEspacio(dir.path(), dir / "datos");
-  EXPECT_EQ(e.proyectos, dir / "datos" / "Proyectos");
-  EXPECT_TRUE(std::filesystem::is_directory(e.proyectos));
-
-  const Espacio instalado = PrepararEspacio(dir / "bin", dir / "datos");
-  EXPECT_EQ(instalado.codigo, dir / "share" / "vendaluz" / "Codigo");
-
-  Spit(dir / "nada", "");
-  EXPECT_THROW(PrepararEspacio(dir.path(), dir / "nada"), Error);
+  TempDir otro;
+  Spit(otro / "bin" / "Proyectos", "");
+  fs::create_directories(otro / "share" / "vendaluz" / "Codigo");
+  const Espacio instalado = PrepararEspacio(otro / "bin", otro / "datos");
+  EXPECT_EQ(instalado.proyectos, otro / "datos" / "Proyectos");
+  EXPECT_TRUE(fs::is_directory(instalado.proyectos));
+  EXPECT_EQ(instalado.codigo, otro / "share" / "vendaluz" / "Codigo");
+  Spit(otro / "nada", "");
+  EXPECT_THROW(PrepararEspacio(otro / "bin", otro / "nada"), Error);
 }
 
 TEST(Espacio, ProjectListShowsIniFilesByName) {
@@ -46,13 +37,14 @@ TEST(Espacio, ProjectListShowsIniFilesByName) {
                         "notas.txt", ".ini"}) {
     Spit(dir / f, "");
   }
-  std::filesystem::create_directory(dir / "carpeta.ini");
-  const auto lista = ListarProyectos(dir.path());
-  std::vector<std::string> nombres;
-  for (const auto& e : lista) nombres.push_back(e.nombre);
-  EXPECT_EQ(nombres, (std::vector<std::string>{"ábaco", "tienda", "Tienda.copia", "Zapatos"}));
-  EXPECT_EQ(lista[2].ruta, dir / "Tienda.copia.ini");  // not Tienda.ini
-  EXPECT_EQ(lista[3].ruta, dir / "Zapatos.INI");
+  fs::create_directory(dir / "carpeta.ini");
+  std::vector<std::string> lista;
+  for (const auto& e : ListarProyectos(dir.path())) {
+    lista.push_back(e.nombre + " " + e.ruta.filename().string());
+  }
+  EXPECT_EQ(lista,
+            (std::vector<std::string>{"ábaco ábaco.ini", "tienda tienda.ini",
+                                      "Tienda.copia Tienda.copia.ini", "Zapatos Zapatos.INI"}));
   EXPECT_TRUE(ListarProyectos(dir / "falta").empty());
 }
 

@@ -5,43 +5,31 @@
 namespace vendaluz {
 namespace {
 
-TEST(Proyecto, NewProjectsAreNumberedPerRun) {
+TEST(Proyecto, NewProjectsAreNumberedPerRunAndKeepProductsPerPage) {
   ContadorProyectos contador;
   Proyecto p;
   p.txtCantProd = "25";
   p.cheTasa = 1;
-  p.txtTasa = "21";
   p.productos.push_back({"Silla", "1", "", ""});
-  p.camposOcultos.push_back("<input>");
   NuevoProyecto(p, contador, "/w/Proyectos");
   EXPECT_EQ(p.inicio.Nombre, "Proyecto1");
   EXPECT_EQ(p.inicio.Carpeta, "/w/Proyectos");
-  EXPECT_EQ(p.txtCantProd, "25");  // kept by new and open
+  EXPECT_EQ(p.txtCantProd, "25");
   EXPECT_EQ(p.cheTasa, 0);
-  EXPECT_EQ(p.txtTasa, "0.0");
   EXPECT_TRUE(p.productos.empty());
-  EXPECT_TRUE(p.camposOcultos.empty());
   ASSERT_EQ(p.camposFormulario.size(), 10u);
   EXPECT_EQ(p.camposFormulario[5], (CampoFormulario{"Código Postal", "cp", "34"}));
   NuevoProyecto(p, contador, "/w/Proyectos");
-  NuevoProyecto(p, contador, "/w/Proyectos");
-  EXPECT_EQ(p.inicio.Nombre, "Proyecto3");
-  EXPECT_EQ(p.camposFormulario.size(), 10u);
-
-  ContadorProyectos otra_ejecucion;
-  EXPECT_EQ(otra_ejecucion.Siguiente(), "Proyecto1");
-}
-
-TEST(Proyecto, ResetKeepsFormFieldsForTheFileToReplace) {
-  Proyecto p;
-  p.inicio.Nombre = "Tienda";
+  EXPECT_EQ(p.inicio.Nombre, "Proyecto2");
+  EXPECT_EQ(ContadorProyectos().Siguiente(), "Proyecto1");
+  // A reset keeps the form fields for the file being read to replace.
   p.camposFormulario = {{"Nombre", "nombre", "34"}};
   RestablecerProyecto(p, "/w");
   EXPECT_EQ(p.inicio.Nombre, "");
   EXPECT_EQ(p.camposFormulario.size(), 1u);
 }
 
-TEST(Proyecto, OptionGroupsHoldOneTrueMember) {
+TEST(Proyecto, OptionGroupsHiddenFieldsAndColours) {
   Proyecto p;
   ElegirServidor(p, &Proyecto::Servidor::SPG);
   ElegirServidor(p, &Proyecto::Servidor::SSL);
@@ -50,19 +38,21 @@ TEST(Proyecto, OptionGroupsHoldOneTrueMember) {
   ElegirSoporte(p, &Proyecto::Soporte::ASP);
   EXPECT_EQ((std::array{p.soporte.CGI, p.soporte.ASP, p.soporte.PHP}),
             (std::array{false, true, false}));
-  ElegirComponenteAsp(p, &Proyecto::Asp::ASPEmail);
-  EXPECT_FALSE(p.asp.CDONTS);
-  EXPECT_TRUE(p.asp.ASPEmail);
-}
-
-TEST(Proyecto, HiddenFieldsAreNotDuplicated) {
-  Proyecto p;
   const std::string a = "<input type=\"hidden\" name=\"a\" value=\"1\">";
   AgregarCampoOculto(p, a);
   AgregarCampoOculto(p, "<input type=\"hidden\" name=\"A\" value=\"1\">");
   AgregarCampoOculto(p, a);
   EXPECT_EQ(p.camposOcultos.size(), 2u);
-  EXPECT_EQ(p.camposOcultos[0], a);
+  // Red is the low byte; only the three low bytes count.
+  for (const auto& [valor, hex] : {std::pair<Color, const char*>{9258546, "#32468D"},
+                                   {255, "#FF0000"},
+                                   {16711680, "#0000FF"},
+                                   {0xFF123456, "#563412"}}) {
+    EXPECT_EQ(ColorAHex(valor), hex);
+    EXPECT_EQ(HexAColor(hex), valor & 0xFFFFFF);
+  }
+  EXPECT_EQ(HexAColor("#32468d"), 9258546u);
+  for (const char* malo : {"32468D", "#32468", "#32468G"}) EXPECT_FALSE(HexAColor(malo)) << malo;
 }
 
 }  // namespace

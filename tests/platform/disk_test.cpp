@@ -1,0 +1,129 @@
+#include "platform/disk.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <csignal>
+
+#include "platform/files.h"
+#include "test_util.h"
+
+namespace vendaluz {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Slurp;
+using test::Spit;
+using test::TempDir;
+
+std::vector<std::string> Nombres(const fs::path& carpeta) {
+  std::vector<std::string> n = RealDisk().List(carpeta);
+  std::sort(n.begin(), n.end());
+  return n;
+}
+
+TEST(Disk, WritesReplaceFilesAndDocumentsKeepTheirLinkAndPermissions) {
+  TempDir dir;
+  Disk& d = RealDisk();
+  const fs::path doc = dir / "p.ini";
+  d.WriteFile(doc, "uno", Replace::kDurable);
+  ::chmod(doc.c_str(), 0640);
+  fs::create_symlink(doc, dir / "enlace.ini");
+  d.WriteFile(dir / "enlace.ini", "dos", Replace::kDurable);
+  EXPECT_TRUE(fs::is_symlink(dir / "enlace.ini"));
+  EXPECT_EQ(Slurp(doc), "dos");
+  struct stat st {};
+  ASSERT_EQ(::stat(doc.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  // A generated file replaces a link instead of writing where it points.
+  fs::create_symlink(doc, dir / "pagina.htm");
+  d.WriteFile(dir / "pagina.htm", "tres", Replace::kFast);
+  EXPECT_FALSE(fs::is_symlink(dir / "pagina.htm"));
+  EXPECT_EQ(Slurp(doc), "dos");
+  // A copy onto itself keeps the bytes; no temporary file is left anywhere.
+  d.CopyFile(doc, dir / "enlace.ini");
+  EXPECT_EQ(Slurp(doc), "dos");
+  EXPECT_EQ(Nombres(dir.path()), (std::vector<std::string>{"enlace.ini", "p.ini", "pagina.htm"}));
+  EXPECT_TRUE(FileExists(dir / "?.INI"));
+  EXPECT_FALSE(FileExists(dir / "*.txt"));
+}
+
+TEST(Disk, FailuresNameThePathAndTheCauseAndLeaveNoHalfFile) {
+  TempDir dir;
+  Disk& d = RealDisk();
+  Spit(dir / "p.ini", "contenido anterior");
+  Spit(dir / "grande.jpg", std::string(100000, 'x'));
+  auto error = [](auto operacion) {
+    try {
+      operacion();
+    } catch (const DiskError& e) {
+      return e.path().filename().string() + " | " + e.cause() + " | " + e.Mensaje();
+    }
+    return std::string("sin error");
+  };
+  {
+    // A file-size limit makes the write itself fail part way, even for root.
+    struct rlimit antes {};
+    ::getrlimit(RLIMIT_FSIZE, &antes);
+    const auto senal = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limite = antes;
+    limite.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+    const std::string escrito =
+        error([&] { d.WriteFile(dir / "p.ini", std::string(5000, 'n'), Replace::kDurable); });
+    const std::string copiado = error([&] { d.CopyFile(dir / "grande.jpg", dir / "copia.jpg"); });
+    ::setrlimit(RLIMIT_FSIZE, &antes);
+    std::signal(SIGXFSZ, senal);
+    const std::string causa = "el archivo supera el tamaño permitido";
+    EXPECT_EQ(escrito, "p.ini | " + causa + " | Error: 102: No se pudo escribir «" +
+                           (dir / "p.ini").string() + "»: " + causa);
+    EXPECT_EQ(copiado, "copia.jpg | " + causa + " | Error: 102: No se pudo escribir «" +
+                           (dir / "copia.jpg").string() + "»: " + causa);
+  }
+  EXPECT_EQ(Slurp(dir / "p.ini"), "contenido anterior");
+  EXPECT_EQ(Nombres(dir.path()), (std::vector<std::string>{"grande.jpg", "p.ini"}));
+
+  const fs::path falta = dir / "falta.jpg";
+  EXPECT_EQ(error([&] { d.CopyFile(falta, dir / "x.jpg"); }),
+            "x.jpg | no se pudo leer «" + falta.string() +
+                "»: no existe el archivo o la carpeta | Error: 102: No se pudo escribir «" +
+                (dir / "x.jpg").string() + "»: no se pudo leer «" + falta.string() +
+                "»: no existe el archivo o la carpeta");
+  EXPECT_EQ(error([&] { ReadFile(falta); }),
+            "falta.jpg | no existe el archivo o la carpeta | Error: 101: No se pudo leer «" +
+                falta.string() + "»: no existe el archivo o la carpeta");
+  const std::string carpeta = "es una carpeta, no un archivo";
+  EXPECT_EQ(error([&] { d.WriteFile(dir.path(), "x", Replace::kFast); }),
+            dir.path().filename().string() + " | " + carpeta +
+                " | Error: 102: No se pudo escribir «" + dir.path().string() + "»: " + carpeta);
+}
+
+TEST(Disk, RemoveTakesWholeTreesButNeverFollowsALink) {
+  TempDir dir;
+  const fs::path t = dir / "Tienda", fuera = dir / "fuera";
+  Spit(fuera / "importante.txt", "no tocar");
+  Spit(t / ".oculto", "x");
+  Spit(t / "viejas" / "mas" / "silla.jpg", "x");
+  Spit(t / "solo_lectura.htm", "x");
+  fs::permissions(t / "solo_lectura.htm", fs::perms::owner_read);
+  fs::permissions(t / "viejas", fs::perms::owner_read | fs::perms::owner_exec);
+  fs::create_directory_symlink(fuera, t / "enlace");
+  fs::create_directory_symlink(fuera, t / "viejas" / "mas" / "enlace");
+  fs::create_symlink(dir / "no_existe", t / "roto");
+  fs::permissions(t, fs::perms::owner_read | fs::perms::owner_exec);
+  for (const std::string& n : RealDisk().List(t)) RealDisk().Remove(t / n);
+  EXPECT_TRUE(fs::is_empty(t));
+  RealDisk().Remove(t);
+  EXPECT_FALSE(fs::exists(t));
+  EXPECT_EQ(Slurp(fuera / "importante.txt"), "no tocar");
+  RealDisk().MakeFolder(dir / "a" / "b");
+  EXPECT_TRUE(fs::is_directory(dir / "a" / "b"));
+  Spit(dir / "archivo", "x");
+  EXPECT_THROW(RealDisk().MakeFolder(dir / "archivo"), DiskError);
+  EXPECT_THROW(RealDisk().List(dir / "nada"), DiskError);
+}
+
+}  // namespace
+}  // namespace vendaluz
