@@ -5,11 +5,8 @@
 
 #include "generator/catalogo.h"
 #include "generator/comprobaciones.h"
-#include "generator/estado.h"
 #include "generator/estilo.h"
 #include "generator/formulario.h"
-#include "generator/pago.h"
-#include "generator/scripts_correo.h"
 #include "platform/files.h"
 
 namespace vendaluz {
