@@ -8,7 +8,7 @@
 #include <map>
 #include <tuple>
 
-#include "imagen_prueba.h"
+#include "image_testing.h"
 #include "platform/error.h"
 #include "test_util.h"
 
@@ -125,8 +125,8 @@ class Imagenes : public ::testing::Test {
         hilos);
   }
 
-  static ImagenLeida Abrir(const fs::path& archivo) {
-    return LeerImagen(Slurp(archivo), archivo.string());
+  static DecodedImage Abrir(const fs::path& archivo) {
+    return ReadImage(Slurp(archivo), archivo.string());
   }
 
   TempDir dir_;
@@ -136,11 +136,11 @@ class Imagenes : public ::testing::Test {
 };
 
 TEST_F(Imagenes, EveryPictureGetsAJpegThumbnailAndItsSizeRecorded) {
-  Productos({Foto("ancha.jpg", Jpeg(Cuadrantes(300, 200))), "",
-             "  " + Foto("alta.png", Png(Cuadrantes(200, 300))) + "  ",
-             Foto("cuadrada.gif", Gif(Cuadrantes(120, 120))),
+  Productos({Foto("ancha.jpg", Jpeg(Quadrants(300, 200))), "",
+             "  " + Foto("alta.png", Png(Quadrants(200, 300))) + "  ",
+             Foto("cuadrada.gif", Gif(Quadrants(120, 120))),
              // A phone picture stored on its side, to be shown turned.
-             Foto("movil.jpg", Jpeg(Cuadrantes(300, 200), {.orientacion = 6}))});
+             Foto("movil.jpg", Jpeg(Quadrants(300, 200), {.orientation = 6}))});
   for (int hilos : {1, 2}) {
     SCOPED_TRACE(hilos);
     fs::remove_all(tienda_ / "thumbnails");
@@ -157,18 +157,18 @@ TEST_F(Imagenes, EveryPictureGetsAJpegThumbnailAndItsSizeRecorded) {
     EXPECT_EQ(nombres,
               (std::vector<std::string>{"thumbnails/alta.jpg", "thumbnails/ancha.jpg",
                                         "thumbnails/cuadrada.jpg", "thumbnails/movil.jpg"}));
-    const std::pair<std::string, Medida> medidas[] = {
+    const std::pair<std::string, Size> medidas[] = {
         {"ancha", {80, 53}}, {"alta", {53, 80}}, {"cuadrada", {80, 80}}, {"movil", {53, 80}}};
     for (const auto& [nombre, medida] : medidas) {
       const std::string bytes = archivos.at("thumbnails/" + nombre + ".jpg");
       EXPECT_EQ(bytes.substr(0, 3), "\xFF\xD8\xFF") << nombre << " no es JPEG";
-      EXPECT_EQ(LeerImagen(bytes, nombre).original, medida) << nombre;
+      EXPECT_EQ(ReadImage(bytes, nombre).original, medida) << nombre;
     }
     // The turned picture: its stored top (red, green) is now the right side.
-    const Mapa movil = Abrir(tienda_ / "thumbnails/movil.jpg").mapa;
-    EXPECT_LE(Distancia(test::Color(movil, 40, 10), kRojo), 40);
-    EXPECT_LE(Distancia(test::Color(movil, 40, 70), kVerde), 40);
-    EXPECT_LE(Distancia(test::Color(movil, 10, 10), kAzul), 40);
+    const Bitmap movil = Abrir(tienda_ / "thumbnails/movil.jpg").bitmap;
+    EXPECT_LE(Distance(test::ColorAt(movil, 40, 10), kRed), 40);
+    EXPECT_LE(Distance(test::ColorAt(movil, 40, 70), kGreen), 40);
+    EXPECT_LE(Distance(test::ColorAt(movil, 10, 10), kBlue), 40);
   }
 }
 
@@ -177,23 +177,23 @@ TEST_F(Imagenes, FixedBoxStretchesEveryPicture) {
   p_.thumbnails.TAncho = "99";
   p_.thumbnails.TAlto = "70";
   Productos(
-      {Foto("ancha.jpg", Jpeg(Cuadrantes(300, 200))), Foto("alta.gif", Gif(Cuadrantes(200, 300)))});
+      {Foto("ancha.jpg", Jpeg(Quadrants(300, 200))), Foto("alta.gif", Gif(Quadrants(200, 300)))});
   EXPECT_EQ(Miniaturas(tienda_, 0), (TamanosImagenes{{1, {300, 200}}, {2, {200, 300}}}));
-  EXPECT_EQ(Abrir(tienda_ / "thumbnails/ancha.jpg").original, (Medida{99, 70}));
-  EXPECT_EQ(Abrir(tienda_ / "thumbnails/alta.jpg").original, (Medida{99, 70}));
+  EXPECT_EQ(Abrir(tienda_ / "thumbnails/ancha.jpg").original, (Size{99, 70}));
+  EXPECT_EQ(Abrir(tienda_ / "thumbnails/alta.jpg").original, (Size{99, 70}));
 }
 
 TEST_F(Imagenes, ThumbnailKeepsThePicturesColours) {
-  const std::string jpeg = Jpeg(test::Foto(1600, 1200, 7), {.calidad = 90});
-  const std::string gif = Gif(Pintar(800, 600, [](int x, int y) {
+  const std::string jpeg = Jpeg(test::Photo(1600, 1200, 7), {.quality = 90});
+  const std::string gif = Gif(Paint(800, 600, [](int x, int y) {
     return Rgb{static_cast<std::uint8_t>(x / 50 * 16), static_cast<std::uint8_t>(y / 50 * 20), 90};
   }));
   Productos({Foto("foto.jpg", jpeg), Foto("dibujo.gif", gif)});
   Miniaturas(tienda_, 0);
   const std::pair<std::string, std::string> pares[] = {{"foto", jpeg}, {"dibujo", gif}};
   for (const auto& [nombre, original] : pares) {
-    const auto foto = Media(LeerImagen(original, nombre).mapa);
-    const auto miniatura = Media(Abrir(tienda_ / "thumbnails" / (nombre + ".jpg")).mapa);
+    const auto foto = Mean(ReadImage(original, nombre).bitmap);
+    const auto miniatura = Mean(Abrir(tienda_ / "thumbnails" / (nombre + ".jpg")).bitmap);
     for (int c = 0; c < 3; ++c) EXPECT_NEAR(miniatura[c], foto[c], 3.0) << nombre << " " << c;
   }
 }
@@ -203,7 +203,7 @@ TEST_F(Imagenes, WindowsPathGivesTheStoresFileNames) {
   // file in the current folder; the store files are named from its last part alone.
   const fs::path antes = fs::current_path();
   fs::current_path(dir_.path());
-  const std::string gif = Gif(Cuadrantes(90, 60));
+  const std::string gif = Gif(Quadrants(90, 60));
   Spit("D:\\fotos\\mesa.grande.gif", gif);
   Productos({"D:\\fotos\\mesa.grande.gif"});
   const auto problemas = CopiarImagenes(p_, tienda_, nullptr);
@@ -215,26 +215,26 @@ TEST_F(Imagenes, WindowsPathGivesTheStoresFileNames) {
   const auto archivos = Listar(tienda_);
   ASSERT_EQ(archivos.size(), 2u);  // and no BMP or other leftover
   EXPECT_EQ(archivos.at("imagenes/mesa.grande.gif"), gif);
-  EXPECT_EQ(LeerImagen(archivos.at("thumbnails/mesa.jpg"), "mesa").original, (Medida{80, 53}));
+  EXPECT_EQ(ReadImage(archivos.at("thumbnails/mesa.jpg"), "mesa").original, (Size{80, 53}));
 }
 
 TEST_F(Imagenes, ParallelRunEqualsSerialRunFileForFile) {
   // The earlier of the two "mesa" pictures is by far the slower to read, so that a
   // worker that wrote every thumbnail would let it overwrite the later one.
-  const std::string mesa_a = Foto("a/mesa.png", Png(test::Foto(2400, 1600, 1)));
-  const std::string mesa_b = Foto("b/mesa.jpg", Jpeg(Cuadrantes(100, 150)));
+  const std::string mesa_a = Foto("a/mesa.png", Png(test::Photo(2400, 1600, 1)));
+  const std::string mesa_b = Foto("b/mesa.jpg", Jpeg(Quadrants(100, 150)));
   std::vector<std::string> imagenes;
   for (int i = 0; i < 12; ++i) {
     const std::string n = "f" + std::to_string(i);
     switch (i % 3) {
       case 0:
-        imagenes.push_back(Foto(n + ".jpg", Jpeg(test::Foto(320 + i, 240, i))));
+        imagenes.push_back(Foto(n + ".jpg", Jpeg(test::Photo(320 + i, 240, i))));
         break;
       case 1:
-        imagenes.push_back(Foto(n + ".png", Png(test::Foto(200, 260 + i, i))));
+        imagenes.push_back(Foto(n + ".png", Png(test::Photo(200, 260 + i, i))));
         break;
       case 2:
-        imagenes.push_back(Foto(n + ".gif", Gif(Cuadrantes(150 + i, 100))));
+        imagenes.push_back(Foto(n + ".gif", Gif(Quadrants(150 + i, 100))));
         break;
     }
   }
@@ -252,8 +252,7 @@ TEST_F(Imagenes, ParallelRunEqualsSerialRunFileForFile) {
   EXPECT_EQ(serie.size(), 11u);
   EXPECT_EQ(serie.at(3), (TamanoImagen{2400, 1600}));
   EXPECT_EQ(serie.at(9), (TamanoImagen{100, 150}));
-  EXPECT_EQ(LeerImagen(serie_archivos.at("thumbnails/mesa.jpg"), "mesa").original,
-            (Medida{53, 80}));
+  EXPECT_EQ(ReadImage(serie_archivos.at("thumbnails/mesa.jpg"), "mesa").original, (Size{53, 80}));
 
   for (int hilos : {2, 3, 8}) {
     const fs::path otra = dir_ / ("tienda" + std::to_string(hilos));
@@ -266,7 +265,7 @@ TEST_F(Imagenes, ParallelRunEqualsSerialRunFileForFile) {
 }
 
 TEST_F(Imagenes, FirstBadPictureStopsTheRunAndIsNamed) {
-  const std::string buena = Jpeg(Cuadrantes(60, 40));
+  const std::string buena = Jpeg(Quadrants(60, 40));
   Productos({Foto("uno.jpg", buena), Foto("dos.jpg", buena), Foto("texto.jpg", "hola\r\n"),
              Foto("cuatro.jpg", buena), (fotos_ / "falta.jpg").string(), Foto("vacia.jpg", "")});
   for (int hilos : {1, 2, 4}) {
@@ -284,7 +283,7 @@ TEST_F(Imagenes, FirstBadPictureStopsTheRunAndIsNamed) {
 }
 
 TEST_F(Imagenes, EachKindOfUnusablePictureHasItsError) {
-  const std::string jpeg = Jpeg(test::Foto(200, 150, 2));
+  const std::string jpeg = Jpeg(test::Photo(200, 150, 2));
   fs::create_directory(fotos_ / "carpeta.jpg");
   struct Caso {
     std::string ruta;
@@ -300,7 +299,7 @@ TEST_F(Imagenes, EachKindOfUnusablePictureHasItsError) {
       {Foto("vacia.jpg", ""), 202, "La imagen «" + f + "vacia.jpg» está vacía"},
       {Foto("cortada.jpg", jpeg.substr(0, jpeg.size() * 2 / 3)), 202,
        "La imagen «" + f + "cortada.jpg» está incompleta"},
-      {Foto("enorme.jpg", CambiarMedidaJpeg(jpeg, 30000, 30000)), 203,
+      {Foto("enorme.jpg", WithDeclaredSize(jpeg, 30000, 30000)), 203,
        "La imagen «" + f +
            "enorme.jpg» mide 30000 por 30000 píxeles y supera el máximo de 100 megapíxeles"},
   };
@@ -317,7 +316,7 @@ TEST_F(Imagenes, EachKindOfUnusablePictureHasItsError) {
 }
 
 TEST_F(Imagenes, ThumbnailThatCannotBeWrittenIsAnError) {
-  Productos({Foto("silla.jpg", Jpeg(Cuadrantes(60, 40)))});
+  Productos({Foto("silla.jpg", Jpeg(Quadrants(60, 40)))});
   fs::remove(tienda_ / "thumbnails");
   try {
     Miniaturas(tienda_, 0);
@@ -337,7 +336,7 @@ TEST_F(Imagenes, SizeRuleIsCheckedOnlyWhenAPictureNeedsIt) {
   EXPECT_TRUE(Miniaturas(tienda_, 0, &avances).empty());
   EXPECT_EQ(avances, (Avances{{0, 2, 1}, {0, 2, 2}}));
 
-  Productos({"", Foto("silla.jpg", Jpeg(Cuadrantes(60, 40)))});
+  Productos({"", Foto("silla.jpg", Jpeg(Quadrants(60, 40)))});
   try {
     Miniaturas(tienda_, 0);
     ADD_FAILURE() << "sin error";
@@ -403,7 +402,7 @@ class LimiteDeArchivo {
 };
 
 TEST_F(Imagenes, WriteCutShortLeavesNoHalfFile) {
-  const std::string grande = Foto("grande.jpg", Jpeg(test::Foto(400, 300, 4)));
+  const std::string grande = Foto("grande.jpg", Jpeg(test::Photo(400, 300, 4)));
   const std::string chica = Foto("chica.txt", "pocos bytes");
   ASSERT_GT(Slurp(grande).size(), 4000u);
   Productos({grande, chica});

@@ -1,4 +1,4 @@
-#include "imagen_prueba.h"
+#include "image_testing.h"
 
 #include <gif_lib.h>
 #include <png.h>
@@ -15,13 +15,13 @@
 
 namespace vendaluz::test {
 
-Mapa Pintar(int ancho, int alto, const std::function<Rgb(int, int)>& color) {
-  Mapa m;
-  m.ancho = ancho;
-  m.alto = alto;
-  m.rgb.reserve(static_cast<std::size_t>(ancho) * alto * 3);
-  for (int y = 0; y < alto; ++y) {
-    for (int x = 0; x < ancho; ++x) {
+Bitmap Paint(int width, int height, const std::function<Rgb(int, int)>& color) {
+  Bitmap m;
+  m.width = width;
+  m.height = height;
+  m.rgb.reserve(static_cast<std::size_t>(width) * height * 3);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
       const Rgb c = color(x, y);
       m.rgb.insert(m.rgb.end(), c.begin(), c.end());
     }
@@ -29,17 +29,17 @@ Mapa Pintar(int ancho, int alto, const std::function<Rgb(int, int)>& color) {
   return m;
 }
 
-Mapa Cuadrantes(int ancho, int alto) {
-  return Pintar(ancho, alto, [&](int x, int y) {
-    const bool derecha = x >= ancho / 2, abajo = y >= alto / 2;
-    return abajo ? (derecha ? kBlanco : kAzul) : (derecha ? kVerde : kRojo);
+Bitmap Quadrants(int width, int height) {
+  return Paint(width, height, [&](int x, int y) {
+    const bool derecha = x >= width / 2, abajo = y >= height / 2;
+    return abajo ? (derecha ? kWhite : kBlue) : (derecha ? kGreen : kRed);
   });
 }
 
-Mapa Foto(int ancho, int alto, int semilla) {
+Bitmap Photo(int width, int height, int semilla) {
   const double a = 0.7 + 0.1 * semilla, b = 1.3 + 0.07 * semilla;
-  return Pintar(ancho, alto, [&](int x, int y) {
-    const double u = static_cast<double>(x) / ancho, v = static_cast<double>(y) / alto;
+  return Paint(width, height, [&](int x, int y) {
+    const double u = static_cast<double>(x) / width, v = static_cast<double>(y) / height;
     auto canal = [](double t) {
       return static_cast<std::uint8_t>(std::lround(127.5 + 120 * std::sin(t)));
     };
@@ -48,20 +48,20 @@ Mapa Foto(int ancho, int alto, int semilla) {
   });
 }
 
-Rgb Color(const Mapa& m, int x, int y) {
+Rgb ColorAt(const Bitmap& m, int x, int y) {
   const std::uint8_t* p = m.Pixel(x, y);
   return {p[0], p[1], p[2]};
 }
 
-std::array<double, 3> Media(const Mapa& m) {
+std::array<double, 3> Mean(const Bitmap& m) {
   std::array<double, 3> s{};
   for (std::size_t i = 0; i < m.rgb.size(); ++i) s[i % 3] += m.rgb[i];
-  const double n = static_cast<double>(m.ancho) * m.alto;
+  const double n = static_cast<double>(m.width) * m.height;
   for (double& c : s) c /= n;
   return s;
 }
 
-int Distancia(const Rgb& a, const Rgb& b) {
+int Distance(const Rgb& a, const Rgb& b) {
   int d = 0;
   for (int i = 0; i < 3; ++i) d = std::max(d, std::abs(a[i] - b[i]));
   return d;
@@ -88,7 +88,7 @@ std::string Exif(int orientacion, bool intel) {
 
 }  // namespace
 
-std::string Jpeg(const Mapa& m, const OpcionesJpeg& o) {
+std::string Jpeg(const Bitmap& m, const JpegOptions& o) {
   jpeg_compress_struct c{};
   jpeg_error_mgr err{};
   c.err = jpeg_std_error(&err);
@@ -96,25 +96,25 @@ std::string Jpeg(const Mapa& m, const OpcionesJpeg& o) {
   unsigned char* buffer = nullptr;
   unsigned long largo = 0;
   jpeg_mem_dest(&c, &buffer, &largo);
-  c.image_width = m.ancho;
-  c.image_height = m.alto;
-  c.input_components = o.gris ? 1 : o.cmyk ? 4 : 3;
-  c.in_color_space = o.gris ? JCS_GRAYSCALE : o.cmyk ? JCS_CMYK : JCS_RGB;
+  c.image_width = m.width;
+  c.image_height = m.height;
+  c.input_components = o.grey ? 1 : o.cmyk ? 4 : 3;
+  c.in_color_space = o.grey ? JCS_GRAYSCALE : o.cmyk ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&c);
-  jpeg_set_quality(&c, o.calidad, TRUE);
-  if (o.progresivo) jpeg_simple_progression(&c);
+  jpeg_set_quality(&c, o.quality, TRUE);
+  if (o.progressive) jpeg_simple_progression(&c);
   jpeg_start_compress(&c, TRUE);
-  if (o.orientacion != 0) {
-    const std::string exif = Exif(o.orientacion, o.intel);
+  if (o.orientation != 0) {
+    const std::string exif = Exif(o.orientation, o.intel);
     jpeg_write_marker(&c, JPEG_APP0 + 1, reinterpret_cast<const JOCTET*>(exif.data()),
                       static_cast<unsigned>(exif.size()));
   }
-  std::vector<JSAMPLE> fila(static_cast<std::size_t>(m.ancho) * c.input_components);
+  std::vector<JSAMPLE> fila(static_cast<std::size_t>(m.width) * c.input_components);
   while (c.next_scanline < c.image_height) {
     const int y = static_cast<int>(c.next_scanline);
-    for (int x = 0; x < m.ancho; ++x) {
+    for (int x = 0; x < m.width; ++x) {
       const std::uint8_t* p = m.Pixel(x, y);
-      if (o.gris) {
+      if (o.grey) {
         fila[x] = static_cast<JSAMPLE>((p[0] + p[1] + p[2]) / 3);
       } else if (o.cmyk) {
         // Key taken out, then stored inverted (255 means no ink).
@@ -138,7 +138,7 @@ std::string Jpeg(const Mapa& m, const OpcionesJpeg& o) {
   return out;
 }
 
-std::string Png(const Mapa& m, const OpcionesPng& o) {
+std::string Png(const Bitmap& m, const PngOptions& o) {
   std::string out;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
@@ -149,22 +149,22 @@ std::string Png(const Mapa& m, const OpcionesPng& o) {
         static_cast<std::string*>(png_get_io_ptr(p))->append(reinterpret_cast<char*>(d), n);
       },
       nullptr);
-  const bool alfa = !o.alfa.empty();
-  const int canales = alfa ? 4 : 3, bytes = o.dieciseis ? 2 : 1;
-  png_set_IHDR(png, info, m.ancho, m.alto, o.dieciseis ? 16 : 8,
+  const bool alfa = !o.alpha.empty();
+  const int canales = alfa ? 4 : 3, bytes = o.sixteen_bits ? 2 : 1;
+  png_set_IHDR(png, info, m.width, m.height, o.sixteen_bits ? 16 : 8,
                alfa ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB,
-               o.entrelazado ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+               o.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
-  std::vector<png_byte> todo(static_cast<std::size_t>(m.ancho) * m.alto * canales * bytes);
-  std::vector<png_bytep> filas(m.alto);
-  for (int y = 0; y < m.alto; ++y) {
-    png_bytep f = todo.data() + static_cast<std::size_t>(y) * m.ancho * canales * bytes;
+  std::vector<png_byte> todo(static_cast<std::size_t>(m.width) * m.height * canales * bytes);
+  std::vector<png_bytep> filas(m.height);
+  for (int y = 0; y < m.height; ++y) {
+    png_bytep f = todo.data() + static_cast<std::size_t>(y) * m.width * canales * bytes;
     filas[y] = f;
-    for (int x = 0; x < m.ancho; ++x) {
+    for (int x = 0; x < m.width; ++x) {
       const std::uint8_t* p = m.Pixel(x, y);
       for (int i = 0; i < canales; ++i) {
-        const std::uint8_t v = i < 3 ? p[i] : o.alfa[static_cast<std::size_t>(y) * m.ancho + x];
+        const std::uint8_t v = i < 3 ? p[i] : o.alpha[static_cast<std::size_t>(y) * m.width + x];
         for (int b = 0; b < bytes; ++b) *f++ = v;  // 16-bit v*257: high and low byte alike
       }
     }
@@ -175,13 +175,13 @@ std::string Png(const Mapa& m, const OpcionesPng& o) {
   return out;
 }
 
-std::string Gif(const Mapa& m, const OpcionesGif& o) {
+std::string Gif(const Bitmap& m, const GifOptions& o) {
   std::map<Rgb, int> indices;
   std::vector<GifColorType> colores;
   std::vector<GifPixelType> pixeles;
-  for (int y = 0; y < m.alto; ++y) {
-    for (int x = 0; x < m.ancho; ++x) {
-      const Rgb c = Color(m, x, y);
+  for (int y = 0; y < m.height; ++y) {
+    for (int x = 0; x < m.width; ++x) {
+      const Rgb c = ColorAt(m, x, y);
       auto [it, nuevo] = indices.emplace(c, static_cast<int>(colores.size()));
       if (nuevo) colores.push_back({c[0], c[1], c[2]});
       pixeles.push_back(static_cast<GifPixelType>(it->second));
@@ -203,27 +203,27 @@ std::string Gif(const Mapa& m, const OpcionesGif& o) {
       },
       &error);
   EGifSetGifVersion(g, true);
-  const int pw = o.pantalla_ancho ? o.pantalla_ancho : m.ancho;
-  const int ph = o.pantalla_alto ? o.pantalla_alto : m.alto;
+  const int pw = o.screen_width ? o.screen_width : m.width;
+  const int ph = o.screen_height ? o.screen_height : m.height;
   EGifPutScreenDesc(g, pw, ph, bits, 0, paleta);
-  if (o.transparente) {
+  if (o.transparent) {
     GraphicsControlBlock gcb{};
-    gcb.TransparentColor = indices.count(o.clave) ? indices.at(o.clave) : -1;
+    gcb.TransparentColor = indices.count(o.key) ? indices.at(o.key) : -1;
     GifByteType ext[4];
     const auto n = EGifGCBToExtension(&gcb, ext);
     EGifPutExtension(g, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(n), ext);
   }
-  EGifPutImageDesc(g, o.izquierda, o.arriba, m.ancho, m.alto, o.entrelazado, nullptr);
-  if (o.entrelazado) {
+  EGifPutImageDesc(g, o.left, o.top, m.width, m.height, o.interlaced, nullptr);
+  if (o.interlaced) {
     static constexpr int kInicio[] = {0, 4, 2, 1}, kPaso[] = {8, 8, 4, 2};
     for (int pasada = 0; pasada < 4; ++pasada) {
-      for (int y = kInicio[pasada]; y < m.alto; y += kPaso[pasada]) {
-        EGifPutLine(g, pixeles.data() + static_cast<std::size_t>(y) * m.ancho, m.ancho);
+      for (int y = kInicio[pasada]; y < m.height; y += kPaso[pasada]) {
+        EGifPutLine(g, pixeles.data() + static_cast<std::size_t>(y) * m.width, m.width);
       }
     }
   } else {
-    for (int y = 0; y < m.alto; ++y) {
-      EGifPutLine(g, pixeles.data() + static_cast<std::size_t>(y) * m.ancho, m.ancho);
+    for (int y = 0; y < m.height; ++y) {
+      EGifPutLine(g, pixeles.data() + static_cast<std::size_t>(y) * m.width, m.width);
     }
   }
   EGifCloseFile(g, &error);
@@ -231,39 +231,27 @@ std::string Gif(const Mapa& m, const OpcionesGif& o) {
   return out;
 }
 
-std::string CambiarMedidaJpeg(std::string jpeg, int ancho, int alto) {
-  // The frame header: FF C0 (or C2), length, precision, height, width.
-  for (std::size_t i = 2; i + 9 < jpeg.size(); ++i) {
-    const auto b = static_cast<unsigned char>(jpeg[i + 1]);
-    if (static_cast<unsigned char>(jpeg[i]) == 0xFF && (b == 0xC0 || b == 0xC2)) {
-      jpeg[i + 5] = static_cast<char>(alto >> 8);
-      jpeg[i + 6] = static_cast<char>(alto & 0xFF);
-      jpeg[i + 7] = static_cast<char>(ancho >> 8);
-      jpeg[i + 8] = static_cast<char>(ancho & 0xFF);
-      return jpeg;
+std::string WithDeclaredSize(std::string file, int width, int height) {
+  auto put = [&](std::size_t at, unsigned v, int bytes, bool big_endian) {
+    for (int i = 0; i < bytes; ++i) {
+      file[at + i] = static_cast<char>(v >> (big_endian ? 8 * (bytes - 1 - i) : 8 * i));
     }
-  }
-  throw std::invalid_argument("sin cabecera de cuadro");
-}
-
-std::string CambiarMedidaPng(std::string png, int ancho, int alto) {
-  // IHDR data starts at 16: width, height (big-endian), ...; its CRC at 29 covers the
-  // chunk type and data, bytes 12 to 28.
-  auto poner = [&](std::size_t at, unsigned long v) {
-    for (int i = 0; i < 4; ++i) png[at + i] = static_cast<char>(v >> (24 - 8 * i));
   };
-  poner(16, static_cast<unsigned long>(ancho));
-  poner(20, static_cast<unsigned long>(alto));
-  poner(29, crc32(0, reinterpret_cast<const Bytef*>(png.data() + 12), 17));
-  return png;
-}
-
-std::string CambiarMedidaGif(std::string gif, int ancho, int alto) {
-  gif[6] = static_cast<char>(ancho & 0xFF);
-  gif[7] = static_cast<char>(ancho >> 8);
-  gif[8] = static_cast<char>(alto & 0xFF);
-  gif[9] = static_cast<char>(alto >> 8);
-  return gif;
+  if (file.compare(0, 3, "GIF") == 0) {  // the logical screen, little-endian
+    put(6, width, 2, false);
+    put(8, height, 2, false);
+  } else if (file.compare(1, 3, "PNG") == 0) {
+    // IHDR data starts at 16; its CRC at 29 covers the chunk type and data, 12 to 28.
+    put(16, width, 4, true);
+    put(20, height, 4, true);
+    put(29, crc32(0, reinterpret_cast<const Bytef*>(file.data() + 12), 17), 4, true);
+  } else {  // JPEG: the frame header FF C0 (or C2), length, precision, height, width
+    std::size_t i = 2;
+    while (!(file[i] == '\xFF' && (file[i + 1] == '\xC0' || file[i + 1] == '\xC2'))) ++i;
+    put(i + 5, height, 2, true);
+    put(i + 7, width, 2, true);
+  }
+  return file;
 }
 
 }  // namespace vendaluz::test

@@ -1,4 +1,4 @@
-#include "platform/servidor_vista_previa.h"
+#include "platform/preview_server.h"
 
 #include <gtest/gtest.h>
 #include <httplib.h>
@@ -29,7 +29,7 @@ Respuesta Pedir(int puerto, const std::string& metodo, const std::string& ruta) 
           r->get_header_value("Cache-Control")};
 }
 
-TEST(ServidorVistaPrevia, ServesTheStoreFolderReadOnly) {
+TEST(PreviewServer, ServesTheStoreFolderReadOnly) {
   TempDir dir;
   const auto tienda = dir / "Proyectos" / "Mi Tienda";
   std::filesystem::create_directories(tienda / "imagenes");
@@ -38,10 +38,10 @@ TEST(ServidorVistaPrevia, ServesTheStoreFolderReadOnly) {
   Spit(tienda / "imagenes" / "silla 1.jpg", "JPEG");
   Spit(dir / "secreto.txt", "fuera de la tienda");
 
-  ServidorVistaPrevia servidor;
-  EXPECT_EQ(servidor.Puerto(), 0);
-  const std::string direccion = servidor.Direccion(tienda, "carrito.htm");
-  const int puerto = servidor.Puerto();
+  PreviewServer servidor;
+  EXPECT_EQ(servidor.Port(), 0);
+  const std::string direccion = servidor.Address(tienda, "carrito.htm");
+  const int puerto = servidor.Port();
   ASSERT_GT(puerto, 0);
   EXPECT_EQ(direccion, "http://127.0.0.1:" + std::to_string(puerto) + "/carrito.htm");
 
@@ -68,43 +68,43 @@ TEST(ServidorVistaPrevia, ServesTheStoreFolderReadOnly) {
   EXPECT_EQ(test::Slurp(tienda / "carrito.htm"), "<html>carrito</html>\r\n");
 
   // The same folder keeps its server; page names are written as URL paths.
-  EXPECT_EQ(servidor.Direccion(tienda, "ofertas ñ.htm"),
+  EXPECT_EQ(servidor.Address(tienda, "ofertas ñ.htm"),
             "http://127.0.0.1:" + std::to_string(puerto) + "/ofertas%20%C3%B1.htm");
-  EXPECT_EQ(servidor.Puerto(), puerto);
+  EXPECT_EQ(servidor.Port(), puerto);
 }
 
-TEST(ServidorVistaPrevia, AnotherFolderReplacesTheServerAndStopEndsIt) {
+TEST(PreviewServer, AnotherFolderReplacesTheServerAndStopEndsIt) {
   TempDir dir;
   std::filesystem::create_directories(dir / "a");
   std::filesystem::create_directories(dir / "b");
   Spit(dir / "a" / "carrito.htm", "A");
   Spit(dir / "b" / "carrito.htm", "B");
 
-  ServidorVistaPrevia servidor;
-  servidor.Direccion(dir / "a", "carrito.htm");
-  const int primero = servidor.Puerto();
-  servidor.Direccion(dir / "b", "carrito.htm");
-  const int segundo = servidor.Puerto();
+  PreviewServer servidor;
+  servidor.Address(dir / "a", "carrito.htm");
+  const int primero = servidor.Port();
+  servidor.Address(dir / "b", "carrito.htm");
+  const int segundo = servidor.Port();
   EXPECT_EQ(Pedir(segundo, "GET", "/carrito.htm").cuerpo, "B");
   if (segundo != primero) {
     EXPECT_EQ(Pedir(primero, "GET", "/carrito.htm").estado, -1);
   }
 
-  servidor.Detener();
-  EXPECT_EQ(servidor.Puerto(), 0);
+  servidor.Stop();
+  EXPECT_EQ(servidor.Port(), 0);
   EXPECT_EQ(Pedir(segundo, "GET", "/carrito.htm").estado, -1);
 
-  EXPECT_THROW(servidor.Direccion(dir / "falta", "carrito.htm"), Error);
-  EXPECT_EQ(servidor.Puerto(), 0);
+  EXPECT_THROW(servidor.Address(dir / "falta", "carrito.htm"), Error);
+  EXPECT_EQ(servidor.Port(), 0);
 }
 
-TEST(ServidorVistaPrevia, StopsRightAfterStartingAndOnDestruction) {
+TEST(PreviewServer, StopsRightAfterStartingAndOnDestruction) {
   TempDir dir;
   int puerto = 0;
   for (int i = 0; i < 20; ++i) {
-    ServidorVistaPrevia servidor;
-    servidor.Direccion(dir.path(), "x.htm");
-    puerto = servidor.Puerto();
+    PreviewServer servidor;
+    servidor.Address(dir.path(), "x.htm");
+    puerto = servidor.Port();
   }
   EXPECT_EQ(Pedir(puerto, "GET", "/x.htm").estado, -1);
 }

@@ -1,4 +1,4 @@
-#include "platform/servidor_vista_previa.h"
+#include "platform/preview_server.h"
 
 #include <httplib.h>
 
@@ -14,10 +14,10 @@ namespace {
 
 // The page name as a URL path segment: unreserved characters as they are, every
 // other byte as %XX.
-std::string Codificar(const std::string& texto) {
+std::string PercentEncode(const std::string& text) {
   static const char* const kHex = "0123456789ABCDEF";
   std::string out;
-  for (unsigned char c : texto) {
+  for (unsigned char c : text) {
     if (std::isalnum(c) || c == '-' || c == '_' || c == '.' || c == '~' || c == '/') {
       out += static_cast<char>(c);
     } else {
@@ -31,43 +31,42 @@ std::string Codificar(const std::string& texto) {
 
 }  // namespace
 
-struct ServidorVistaPrevia::Estado {
-  httplib::Server servidor;
-  std::thread hilo;
-  std::filesystem::path carpeta;
-  int puerto = 0;
+struct PreviewServer::State {
+  httplib::Server server;
+  std::thread thread;
+  std::filesystem::path folder;
+  int port = 0;
 };
 
-ServidorVistaPrevia::ServidorVistaPrevia() = default;
+PreviewServer::PreviewServer() = default;
 
-ServidorVistaPrevia::~ServidorVistaPrevia() { Detener(); }
+PreviewServer::~PreviewServer() { Stop(); }
 
-int ServidorVistaPrevia::Puerto() const { return estado_ ? estado_->puerto : 0; }
+int PreviewServer::Port() const { return state_ ? state_->port : 0; }
 
-void ServidorVistaPrevia::Detener() {
-  if (!estado_) return;
-  estado_->servidor.stop();
-  if (estado_->hilo.joinable()) estado_->hilo.join();
-  estado_.reset();
+void PreviewServer::Stop() {
+  if (!state_) return;
+  state_->server.stop();
+  if (state_->thread.joinable()) state_->thread.join();
+  state_.reset();
 }
 
-std::string ServidorVistaPrevia::Direccion(const std::filesystem::path& carpeta,
-                                           const std::string& pagina) {
+std::string PreviewServer::Address(const std::filesystem::path& folder, const std::string& page) {
   std::error_code ec;
-  const std::filesystem::path raiz = std::filesystem::canonical(carpeta, ec);
-  if (ec || !std::filesystem::is_directory(raiz, ec)) {
+  const std::filesystem::path root = std::filesystem::canonical(folder, ec);
+  if (ec || !std::filesystem::is_directory(root, ec)) {
     throw Error(CodigoError::kLecturaFallida,
-                "No se puede mostrar la tienda: no existe la carpeta «" + PathText(carpeta) + "».");
+                "No se puede mostrar la tienda: no existe la carpeta «" + PathText(folder) + "».");
   }
 
-  if (!estado_ || estado_->carpeta != raiz) {
-    Detener();
-    auto nuevo = std::make_unique<Estado>();
-    nuevo->carpeta = raiz;
-    httplib::Server& s = nuevo->servidor;
+  if (!state_ || state_->folder != root) {
+    Stop();
+    auto state = std::make_unique<State>();
+    state->folder = root;
+    httplib::Server& s = state->server;
     // The mount point answers GET and HEAD only and refuses paths that leave the
     // folder; with no other handler, every other method gets an error status.
-    s.set_mount_point("/", raiz.string());
+    s.set_mount_point("/", root.string());
     s.set_file_extension_and_mimetype_mapping("htm", "text/html");
     s.set_file_extension_and_mimetype_mapping("html", "text/html");
     s.set_file_extension_and_mimetype_mapping("css", "text/css");
@@ -75,17 +74,17 @@ std::string ServidorVistaPrevia::Direccion(const std::filesystem::path& carpeta,
     s.set_post_routing_handler([](const httplib::Request&, httplib::Response& r) {
       r.set_header("Cache-Control", "no-store");
     });
-    nuevo->puerto = s.bind_to_any_port("127.0.0.1");
-    if (nuevo->puerto <= 0) {
+    state->port = s.bind_to_any_port("127.0.0.1");
+    if (state->port <= 0) {
       throw Error(CodigoError::kCarpetaFallida,
                   "No se pudo abrir el servidor de la vista previa en 127.0.0.1.");
     }
-    nuevo->hilo = std::thread([&s] { s.listen_after_bind(); });
+    state->thread = std::thread([&s] { s.listen_after_bind(); });
     // stop() only reaches a server that is already listening, so wait for that.
     while (!s.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    estado_ = std::move(nuevo);
+    state_ = std::move(state);
   }
-  return "http://127.0.0.1:" + std::to_string(estado_->puerto) + "/" + Codificar(pagina);
+  return "http://127.0.0.1:" + std::to_string(state_->port) + "/" + PercentEncode(page);
 }
 
 }  // namespace vendaluz
