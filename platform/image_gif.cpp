@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <optional>
 
 #include "platform/image_formats.h"
 
@@ -35,105 +34,140 @@ struct CloseGif {
   }
 };
 
-}  // namespace
+class GifReader {
+ public:
+  GifReader(std::string_view data, const std::string& name) : input_{data}, name_(name) {}
+  GifReader(const GifReader&) = delete;
+  GifReader& operator=(const GifReader&) = delete;
 
-Bitmap DecodeGif(std::string_view data, const std::string& name, const Prepare& prepare) {
-  MemoryInput input{data};
-  auto fail = [&]() {
-    if (input.short_read) ThrowIncomplete(name);
-    ThrowDamaged(name);
-  };
-  int error = 0;
-  std::unique_ptr<GifFileType, CloseGif> g(DGifOpen(&input, ReadBytes, &error));
-  if (!g) fail();
+  Bitmap Read(const Prepare& prepare) {
+    int error = 0;
+    gif_.reset(DGifOpen(&input_, ReadBytes, &error));
+    if (!gif_) Fail();
+    FindFirstFrame();
+    PlaceFrame();
+    const Size target = prepare({screen_, 1});
+    line_.resize(static_cast<std::size_t>(gif_->Image.Width));
+    if (gif_->Image.Interlace) ReadInterlacedFrame();
 
-  // Up to the first frame, keeping the transparent colour of its control block.
-  int transparent = -1;
-  for (;;) {
-    GifRecordType type;
-    if (DGifGetRecordType(g.get(), &type) == GIF_ERROR) fail();
-    if (type == IMAGE_DESC_RECORD_TYPE) {
-      if (DGifGetImageDesc(g.get()) == GIF_ERROR) fail();
-      break;
+    Resampler resampler(screen_, target);
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(screen_.width) * 3);
+    for (int y = 0; y < screen_.height; ++y) {
+      std::fill(row.begin(), row.end(), 255);
+      if (y >= y0_ && y < y1_) PaintRow(FrameRow(y), row.data());
+      resampler.AddRow(row.data());
     }
-    if (type == TERMINATE_RECORD_TYPE) ThrowDamaged(name);  // no frame at all
-    if (type == EXTENSION_RECORD_TYPE) {
-      int code = 0;
-      GifByteType* block = nullptr;
-      if (DGifGetExtension(g.get(), &code, &block) == GIF_ERROR) fail();
-      if (code == GRAPHICS_EXT_FUNC_CODE && block != nullptr && block[0] >= 4) {
-        GraphicsControlBlock gcb;
-        DGifExtensionToGCB(block[0], block + 1, &gcb);
-        transparent = gcb.TransparentColor;
+    return resampler.Finish();
+  }
+
+ private:
+  [[noreturn]] void Fail() const {
+    if (input_.short_read) ThrowIncomplete(name_);
+    ThrowDamaged(name_);
+  }
+  void Check(int result) const {
+    if (result == GIF_ERROR) Fail();
+  }
+
+  // Skips to the first frame, keeping the transparent colour of its control block.
+  void FindFirstFrame() {
+    for (;;) {
+      GifRecordType type;
+      Check(DGifGetRecordType(gif_.get(), &type));
+      if (type == IMAGE_DESC_RECORD_TYPE) {
+        Check(DGifGetImageDesc(gif_.get()));
+        return;
       }
-      while (block != nullptr) {
-        if (DGifGetExtensionNext(g.get(), &block) == GIF_ERROR) fail();
-      }
+      if (type == TERMINATE_RECORD_TYPE) ThrowDamaged(name_);  // no frame at all
+      if (type == EXTENSION_RECORD_TYPE) ReadExtension();
     }
   }
 
-  const GifImageDesc& frame = g->Image;
-  const ColorMapObject* palette = frame.ColorMap != nullptr ? frame.ColorMap : g->SColorMap;
-  if (palette == nullptr || frame.Width < 1 || frame.Height < 1) ThrowDamaged(name);
-  // Some writers leave the logical screen at 0 by 0; browsers then use the frame.
-  Size screen{g->SWidth, g->SHeight};
-  if (screen.width < 1 || screen.height < 1) {
-    screen = {frame.Left + frame.Width, frame.Top + frame.Height};
+  void ReadExtension() {
+    int code = 0;
+    GifByteType* block = nullptr;
+    Check(DGifGetExtension(gif_.get(), &code, &block));
+    if (code == GRAPHICS_EXT_FUNC_CODE && block != nullptr && block[0] >= 4) {
+      GraphicsControlBlock gcb;
+      DGifExtensionToGCB(block[0], block + 1, &gcb);
+      transparent_ = gcb.TransparentColor;
+    }
+    while (block != nullptr) Check(DGifGetExtensionNext(gif_.get(), &block));
   }
-  const Size target = prepare({screen, 1});
 
-  // The part of the frame that lies on the screen.
-  const int x0 = std::min(frame.Left, screen.width);
-  const int x1 = std::min(frame.Left + frame.Width, screen.width);
-  const int y0 = std::min(frame.Top, screen.height);
-  const int y1 = std::min(frame.Top + frame.Height, screen.height);
-  const int visible = x1 - x0;
+  // The screen, and the part of the frame that lies on it.
+  void PlaceFrame() {
+    const GifImageDesc& frame = gif_->Image;
+    palette_ = frame.ColorMap != nullptr ? frame.ColorMap : gif_->SColorMap;
+    if (palette_ == nullptr || frame.Width < 1 || frame.Height < 1) ThrowDamaged(name_);
+    // Some writers leave the logical screen at 0 by 0; browsers then use the frame.
+    screen_ = {gif_->SWidth, gif_->SHeight};
+    if (screen_.width < 1 || screen_.height < 1) {
+      screen_ = {frame.Left + frame.Width, frame.Top + frame.Height};
+    }
+    x0_ = std::min(frame.Left, screen_.width);
+    x1_ = std::min(frame.Left + frame.Width, screen_.width);
+    y0_ = std::min(frame.Top, screen_.height);
+    y1_ = std::min(frame.Top + frame.Height, screen_.height);
+  }
 
-  std::vector<GifPixelType> line(static_cast<std::size_t>(frame.Width));
   // An interlaced frame arrives out of order; keep its visible rows until all are in.
-  std::vector<GifPixelType> interlaced;
-  if (frame.Interlace) {
-    interlaced.resize(static_cast<std::size_t>(visible) * (y1 - y0));
+  void ReadInterlacedFrame() {
+    const GifImageDesc& frame = gif_->Image;
+    const int visible = x1_ - x0_;
+    interlaced_.resize(static_cast<std::size_t>(visible) * (y1_ - y0_));
     static constexpr int kStart[] = {0, 4, 2, 1}, kStep[] = {8, 8, 4, 2};
     for (int pass = 0; pass < 4; ++pass) {
       for (int fy = kStart[pass]; fy < frame.Height; fy += kStep[pass]) {
-        if (DGifGetLine(g.get(), line.data(), frame.Width) == GIF_ERROR) fail();
-        if (frame.Top + fy < y1 && visible > 0) {
-          std::memcpy(interlaced.data() + static_cast<std::size_t>(fy) * visible, line.data(),
+        Check(DGifGetLine(gif_.get(), line_.data(), frame.Width));
+        if (frame.Top + fy < y1_ && visible > 0) {
+          std::memcpy(interlaced_.data() + static_cast<std::size_t>(fy) * visible, line_.data(),
                       static_cast<std::size_t>(visible));
         }
       }
     }
   }
 
-  Resampler resampler(screen, target);
-  std::vector<std::uint8_t> row(static_cast<std::size_t>(screen.width) * 3);
-  for (int y = 0; y < screen.height; ++y) {
-    std::fill(row.begin(), row.end(), 255);
-    if (y >= y0 && y < y1) {
-      const GifPixelType* indices;
-      if (frame.Interlace) {
-        indices = interlaced.data() + static_cast<std::size_t>(y - y0) * visible;
-      } else {
-        if (DGifGetLine(g.get(), line.data(), frame.Width) == GIF_ERROR) fail();
-        indices = line.data();
-      }
-      for (int x = 0; x < visible; ++x) {
-        const int i = indices[x];
-        if (i == transparent) continue;
-        std::uint8_t* p = row.data() + static_cast<std::size_t>(x0 + x) * 3;
-        if (i < palette->ColorCount) {
-          p[0] = palette->Colors[i].Red;
-          p[1] = palette->Colors[i].Green;
-          p[2] = palette->Colors[i].Blue;
-        } else {  // an index past the palette shows black
-          p[0] = p[1] = p[2] = 0;
-        }
+  // The palette indices of screen row y, one the frame covers.
+  const GifPixelType* FrameRow(int y) {
+    if (gif_->Image.Interlace) {
+      return interlaced_.data() + static_cast<std::size_t>(y - y0_) * (x1_ - x0_);
+    }
+    Check(DGifGetLine(gif_.get(), line_.data(), gif_->Image.Width));
+    return line_.data();
+  }
+
+  // Paints the frame's visible pixels into a screen row; transparent ones leave it.
+  void PaintRow(const GifPixelType* indices, std::uint8_t* row) const {
+    for (int x = 0; x < x1_ - x0_; ++x) {
+      const int i = indices[x];
+      if (i == transparent_) continue;
+      std::uint8_t* p = row + static_cast<std::size_t>(x0_ + x) * 3;
+      if (i < palette_->ColorCount) {
+        p[0] = palette_->Colors[i].Red;
+        p[1] = palette_->Colors[i].Green;
+        p[2] = palette_->Colors[i].Blue;
+      } else {  // an index past the palette shows black
+        p[0] = p[1] = p[2] = 0;
       }
     }
-    resampler.AddRow(row.data());
   }
-  return resampler.Finish();
+
+  MemoryInput input_;
+  const std::string& name_;
+  std::unique_ptr<GifFileType, CloseGif> gif_;
+  int transparent_ = -1;
+  const ColorMapObject* palette_ = nullptr;
+  Size screen_;
+  int x0_ = 0, x1_ = 0, y0_ = 0, y1_ = 0;  // the frame's part on the screen
+  std::vector<GifPixelType> line_, interlaced_;
+};
+
+}  // namespace
+
+Bitmap DecodeGif(std::string_view data, const std::string& name, const Prepare& prepare) {
+  GifReader reader(data, name);
+  return reader.Read(prepare);
 }
 
 }  // namespace vendaluz::image

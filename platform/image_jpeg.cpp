@@ -1,6 +1,7 @@
 // JPEG through libjpeg(-turbo). Its errors arrive through longjmp, so the classes
 // below keep every C++ object that must outlive a jump in their members, and the
 // functions that call setjmp create no objects with destructors after it.
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <optional>
@@ -71,22 +72,34 @@ class JpegReader {
                  static_cast<unsigned long>(data.size()));
     jpeg_save_markers(&cinfo_, JPEG_APP0 + 1, 0xFFFF);
     jpeg_read_header(&cinfo_, TRUE);
+    const Size stored{static_cast<int>(cinfo_.image_width), static_cast<int>(cinfo_.image_height)};
+    Start(prepare({stored, SavedOrientation()}));
+    ReadRows();
+    // No jpeg_finish_decompress: every pixel is in, and a file that lacks only its
+    // end marker shows whole in a browser.
+    return resampler_->Finish();
+  }
 
-    int orientation = 1;
+ private:
+  static constexpr int kMaxRows = 16;
+
+  int SavedOrientation() const {
     for (jpeg_saved_marker_ptr m = cinfo_.marker_list; m != nullptr; m = m->next) {
       if (m->marker == JPEG_APP0 + 1 && m->data_length >= 6) {
-        orientation = ExifOrientation(m->data, m->data_length);
-        break;
+        return ExifOrientation(m->data, m->data_length);
       }
     }
-    const int width = static_cast<int>(cinfo_.image_width);
-    const int height = static_cast<int>(cinfo_.image_height);
-    const Size target = prepare({{width, height}, orientation});
+    return 1;
+  }
 
+  // Starts decoding at the smallest DCT scale whose output still covers the target:
+  // decoding at 1/8 skips most of the inverse transform and all of the colour work
+  // of the rest.
+  void Start(Size target) {
     cmyk_ = cinfo_.jpeg_color_space == JCS_CMYK || cinfo_.jpeg_color_space == JCS_YCCK;
     cinfo_.out_color_space = cmyk_ ? JCS_CMYK : JCS_RGB;
-    // The smallest DCT scale whose output still covers the target: decoding at 1/8
-    // skips most of the inverse transform and all of the colour work of the rest.
+    const int width = static_cast<int>(cinfo_.image_width);
+    const int height = static_cast<int>(cinfo_.image_height);
     unsigned num = 1;
     while (num < 8 && (!Covers(width, num, target.width) || !Covers(height, num, target.height))) {
       ++num;
@@ -95,35 +108,32 @@ class JpegReader {
     cinfo_.scale_denom = 8;
     cinfo_.do_fancy_upsampling = FALSE;
     jpeg_start_decompress(&cinfo_);
+    resampler_.emplace(
+        Size{static_cast<int>(cinfo_.output_width), static_cast<int>(cinfo_.output_height)},
+        target);
+  }
 
-    const int out_width = static_cast<int>(cinfo_.output_width);
-    resampler_.emplace(Size{out_width, static_cast<int>(cinfo_.output_height)}, target);
+  void ReadRows() {
+    const int width = static_cast<int>(cinfo_.output_width);
     const int per_call = std::min(cinfo_.rec_outbuf_height, kMaxRows);
     const std::size_t row_bytes =
-        static_cast<std::size_t>(out_width) * static_cast<std::size_t>(cinfo_.output_components);
+        static_cast<std::size_t>(width) * static_cast<std::size_t>(cinfo_.output_components);
     rows_.resize(row_bytes * per_call);
-    if (cmyk_) rgb_.resize(static_cast<std::size_t>(out_width) * 3);
+    if (cmyk_) rgb_.resize(static_cast<std::size_t>(width) * 3);
     JSAMPROW pointers[kMaxRows];
     for (int i = 0; i < per_call; ++i) pointers[i] = rows_.data() + row_bytes * i;
-
     while (cinfo_.output_scanline < cinfo_.output_height) {
       const auto read = jpeg_read_scanlines(&cinfo_, pointers, per_call);
       for (JDIMENSION i = 0; i < read; ++i) {
         if (cmyk_) {
-          FromCmyk(pointers[i], out_width);
+          FromCmyk(pointers[i], width);
           resampler_->AddRow(rgb_.data());
         } else {
           resampler_->AddRow(pointers[i]);
         }
       }
     }
-    // No jpeg_finish_decompress: every pixel is in, and a file that lacks only its
-    // end marker shows whole in a browser.
-    return resampler_->Finish();
   }
-
- private:
-  static constexpr int kMaxRows = 16;
 
   static bool Covers(int side, unsigned num, int target) {
     return (static_cast<long long>(side) * num + 7) / 8 >= target;
