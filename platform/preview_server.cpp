@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <thread>
@@ -27,6 +28,16 @@ std::string PercentEncode(const std::string& text) {
     }
   }
   return out;
+}
+
+// True when the request path names something inside root once every symbolic link
+// on the way is followed: a link in the store must not lead out of it.
+bool Inside(const std::filesystem::path& root, const std::string& request_path) {
+  std::error_code ec;
+  const std::filesystem::path target = std::filesystem::weakly_canonical(
+      root / std::filesystem::path(request_path).relative_path(), ec);
+  if (ec) return false;
+  return std::mismatch(root.begin(), root.end(), target.begin(), target.end()).first == root.end();
 }
 
 }  // namespace
@@ -64,8 +75,14 @@ std::string PreviewServer::Address(const std::filesystem::path& folder, const st
     auto state = std::make_unique<State>();
     state->folder = root;
     httplib::Server& s = state->server;
-    // The mount point answers GET and HEAD only and refuses paths that leave the
-    // folder; with no other handler, every other method gets an error status.
+    // The mount point answers GET and HEAD only and refuses paths with ".."; with no
+    // other handler, every other method gets an error status. It follows symbolic
+    // links wherever they point, hence the check before it.
+    s.set_pre_routing_handler([root](const httplib::Request& q, httplib::Response& r) {
+      if (Inside(root, q.path)) return httplib::Server::HandlerResponse::Unhandled;
+      r.status = 404;
+      return httplib::Server::HandlerResponse::Handled;
+    });
     s.set_mount_point("/", root.string());
     s.set_file_extension_and_mimetype_mapping("htm", "text/html");
     s.set_file_extension_and_mimetype_mapping("html", "text/html");

@@ -9,104 +9,77 @@
 namespace vendaluz {
 namespace {
 
+namespace fs = std::filesystem;
 using test::Spit;
-using test::TempDir;
 
-struct Respuesta {
-  int estado = -1;  // -1: no connection
-  std::string cuerpo, tipo, cache;
-};
-
-Respuesta Pedir(int puerto, const std::string& metodo, const std::string& ruta) {
-  httplib::Client cliente("127.0.0.1", puerto);
-  cliente.set_connection_timeout(2);
-  httplib::Result r = metodo == "GET"    ? cliente.Get(ruta)
-                      : metodo == "POST" ? cliente.Post(ruta, "a=1", "text/plain")
-                      : metodo == "PUT"  ? cliente.Put(ruta, "x", "text/plain")
-                                         : cliente.Delete(ruta);
-  if (!r) return {};
-  return {r->status, r->body, r->get_header_value("Content-Type"),
-          r->get_header_value("Cache-Control")};
+// The server's answer; empty when no server answered.
+httplib::Result Fetch(int port, const std::string& path, const std::string& method = "GET") {
+  httplib::Client client("127.0.0.1", port);
+  return method == "GET"    ? client.Get(path)
+         : method == "POST" ? client.Post(path, "a=1", "text/plain")
+                            : client.Delete(path);
 }
 
-TEST(PreviewServer, ServesTheStoreFolderReadOnly) {
-  TempDir dir;
-  const auto tienda = dir / "Proyectos" / "Mi Tienda";
-  std::filesystem::create_directories(tienda / "imagenes");
-  Spit(tienda / "carrito.htm", "<html>carrito</html>\r\n");
-  Spit(tienda / "estilo.css", "body{}");
-  Spit(tienda / "imagenes" / "silla 1.jpg", "JPEG");
+TEST(PreviewServer, ServesTheFolderReadOnlyAndNothingOutsideIt) {
+  test::TempDir dir;
+  const fs::path store = dir / "Mi Tienda";
+  fs::create_directories(store / "imagenes");
+  Spit(store / "imagenes" / "mesa ñ.htm", "<html>mesa</html>\r\n");
   Spit(dir / "secreto.txt", "fuera de la tienda");
+  fs::create_symlink(dir / "secreto.txt", store / "enlace.txt");
+  fs::create_directory_symlink(dir.path(), store / "arriba");
 
-  PreviewServer servidor;
-  EXPECT_EQ(servidor.Port(), 0);
-  const std::string direccion = servidor.Address(tienda, "carrito.htm");
-  const int puerto = servidor.Port();
-  ASSERT_GT(puerto, 0);
-  EXPECT_EQ(direccion, "http://127.0.0.1:" + std::to_string(puerto) + "/carrito.htm");
+  PreviewServer server;
+  const std::string address = server.Address(store, "imagenes/mesa ñ.htm");
+  const std::string origin = "http://127.0.0.1:" + std::to_string(server.Port());
+  ASSERT_EQ(address, origin + "/imagenes/mesa%20%C3%B1.htm");
+  const httplib::Result page = Fetch(server.Port(), address.substr(origin.size()));
+  ASSERT_TRUE(page);
+  EXPECT_EQ(page->status, 200);
+  EXPECT_EQ(page->body, "<html>mesa</html>\r\n");
+  EXPECT_EQ(page->get_header_value("Content-Type"), "text/html");
+  EXPECT_EQ(page->get_header_value("Cache-Control"), "no-store");  // new pages after generating
+  // The same folder keeps its server.
+  EXPECT_EQ(server.Address(store, "carrito.htm"), origin + "/carrito.htm");
 
-  const Respuesta pagina = Pedir(puerto, "GET", "/carrito.htm");
-  EXPECT_EQ(pagina.estado, 200);
-  EXPECT_EQ(pagina.cuerpo, "<html>carrito</html>\r\n");
-  EXPECT_EQ(pagina.tipo, "text/html");
-  EXPECT_EQ(pagina.cache, "no-store");
-  EXPECT_EQ(Pedir(puerto, "GET", "/estilo.css").tipo, "text/css");
-  EXPECT_EQ(Pedir(puerto, "GET", "/imagenes/silla%201.jpg").cuerpo, "JPEG");
-
-  // Nothing outside the folder, and nothing but reading.
-  for (const char* fuera :
-       {"/../secreto.txt", "/..%2Fsecreto.txt", "/imagenes/../../secreto.txt", "/no-existe.htm"}) {
-    SCOPED_TRACE(fuera);
-    const Respuesta r = Pedir(puerto, "GET", fuera);
-    EXPECT_GE(r.estado, 400);
-    EXPECT_EQ(r.cuerpo.find("fuera de la tienda"), std::string::npos);
+  for (const char* path : {"/../secreto.txt", "/..%2Fsecreto.txt", "/imagenes/../../secreto.txt",
+                           "/enlace.txt", "/arriba/secreto.txt", "/no-existe.htm"}) {
+    const httplib::Result r = Fetch(server.Port(), path);
+    EXPECT_TRUE(r && r->status >= 400 && r->body.find("fuera") == std::string::npos) << path;
   }
-  for (const char* metodo : {"POST", "PUT", "DELETE"}) {
-    SCOPED_TRACE(metodo);
-    EXPECT_GE(Pedir(puerto, metodo, "/carrito.htm").estado, 400);
+  for (const char* method : {"POST", "DELETE"}) {
+    const httplib::Result r = Fetch(server.Port(), address.substr(origin.size()), method);
+    EXPECT_TRUE(r && r->status >= 400) << method;
   }
-  EXPECT_EQ(test::Slurp(tienda / "carrito.htm"), "<html>carrito</html>\r\n");
-
-  // The same folder keeps its server; page names are written as URL paths.
-  EXPECT_EQ(servidor.Address(tienda, "ofertas ñ.htm"),
-            "http://127.0.0.1:" + std::to_string(puerto) + "/ofertas%20%C3%B1.htm");
-  EXPECT_EQ(servidor.Port(), puerto);
+  EXPECT_EQ(test::Slurp(store / "imagenes" / "mesa ñ.htm"), "<html>mesa</html>\r\n");
 }
 
 TEST(PreviewServer, AnotherFolderReplacesTheServerAndStopEndsIt) {
-  TempDir dir;
-  std::filesystem::create_directories(dir / "a");
-  std::filesystem::create_directories(dir / "b");
-  Spit(dir / "a" / "carrito.htm", "A");
-  Spit(dir / "b" / "carrito.htm", "B");
-
-  PreviewServer servidor;
-  servidor.Address(dir / "a", "carrito.htm");
-  const int primero = servidor.Port();
-  servidor.Address(dir / "b", "carrito.htm");
-  const int segundo = servidor.Port();
-  EXPECT_EQ(Pedir(segundo, "GET", "/carrito.htm").cuerpo, "B");
-  if (segundo != primero) {
-    EXPECT_EQ(Pedir(primero, "GET", "/carrito.htm").estado, -1);
+  test::TempDir dir;
+  for (const char* name : {"a", "b"}) {
+    fs::create_directories(dir / name);
+    Spit(dir / name / "carrito.htm", name);
   }
-
-  servidor.Stop();
-  EXPECT_EQ(servidor.Port(), 0);
-  EXPECT_EQ(Pedir(segundo, "GET", "/carrito.htm").estado, -1);
-
-  EXPECT_THROW(servidor.Address(dir / "falta", "carrito.htm"), Error);
-  EXPECT_EQ(servidor.Port(), 0);
-}
-
-TEST(PreviewServer, StopsRightAfterStartingAndOnDestruction) {
-  TempDir dir;
-  int puerto = 0;
+  PreviewServer server;
+  server.Address(dir / "a", "carrito.htm");
+  const int first = server.Port();
+  server.Address(dir / "b", "carrito.htm");
+  const httplib::Result answer = Fetch(server.Port(), "/carrito.htm");
+  EXPECT_TRUE(answer && answer->body == "b");
+  EXPECT_TRUE(server.Port() == first || !Fetch(first, "/carrito.htm"));
+  const int second = server.Port();
+  server.Stop();
+  EXPECT_EQ(server.Port(), 0);
+  EXPECT_FALSE(Fetch(second, "/carrito.htm"));
+  EXPECT_THROW(server.Address(dir / "falta", "carrito.htm"), Error);
+  // Stopped right after starting, by the destructor, no server is left behind.
+  int last = 0;
   for (int i = 0; i < 20; ++i) {
-    PreviewServer servidor;
-    servidor.Address(dir.path(), "x.htm");
-    puerto = servidor.Port();
+    PreviewServer quick;
+    quick.Address(dir / "a", "carrito.htm");
+    last = quick.Port();
   }
-  EXPECT_EQ(Pedir(puerto, "GET", "/x.htm").estado, -1);
+  EXPECT_FALSE(Fetch(last, "/carrito.htm"));
 }
 
 }  // namespace
