@@ -4,47 +4,38 @@
 #include <png.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cmath>
-#include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <stdexcept>
 
 #include <jpeglib.h>
 
 namespace vendaluz::test {
 
 Bitmap Paint(int width, int height, const std::function<Rgb(int, int)>& color) {
-  Bitmap m;
-  m.width = width;
-  m.height = height;
-  m.rgb.reserve(static_cast<std::size_t>(width) * height * 3);
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const Rgb c = color(x, y);
-      m.rgb.insert(m.rgb.end(), c.begin(), c.end());
-    }
+  Bitmap m{width, height, {}};
+  for (int i = 0; i < width * height; ++i) {
+    const Rgb c = color(i % width, i / width);
+    m.rgb.insert(m.rgb.end(), c.begin(), c.end());
   }
   return m;
 }
 
-Bitmap Quadrants(int width, int height) {
-  return Paint(width, height, [&](int x, int y) {
-    const bool derecha = x >= width / 2, abajo = y >= height / 2;
-    return abajo ? (derecha ? kWhite : kBlue) : (derecha ? kGreen : kRed);
-  });
+Bitmap Quadrants(int width, int height, const std::array<Rgb, 4>& colors) {
+  return Paint(width, height,
+               [&](int x, int y) { return colors[(y >= height / 2) * 2 + (x >= width / 2)]; });
 }
 
-Bitmap Photo(int width, int height, int semilla) {
-  const double a = 0.7 + 0.1 * semilla, b = 1.3 + 0.07 * semilla;
+Bitmap Photo(int width, int height, int seed) {
+  const double a = 0.7 + 0.1 * seed, b = 1.3 + 0.07 * seed;
   return Paint(width, height, [&](int x, int y) {
     const double u = static_cast<double>(x) / width, v = static_cast<double>(y) / height;
-    auto canal = [](double t) {
+    auto c = [](double t) {
       return static_cast<std::uint8_t>(std::lround(127.5 + 120 * std::sin(t)));
     };
-    return Rgb{canal(6 * a * u + 3 * v), canal(5 * b * v - 2 * u + semilla),
-               canal(4 * (u + v) * a + 7 * u * v)};
+    return Rgb{c(6 * a * u + 3 * v), c(5 * b * v - 2 * u + seed), c(4 * (u + v) * a + 7 * u * v)};
   });
 }
 
@@ -54,202 +45,141 @@ Rgb ColorAt(const Bitmap& m, int x, int y) {
 }
 
 std::array<double, 3> Mean(const Bitmap& m) {
-  std::array<double, 3> s{};
-  for (std::size_t i = 0; i < m.rgb.size(); ++i) s[i % 3] += m.rgb[i];
-  const double n = static_cast<double>(m.width) * m.height;
-  for (double& c : s) c /= n;
-  return s;
+  std::array<double, 3> sum{};
+  for (std::size_t i = 0; i < m.rgb.size(); ++i) sum[i % 3] += m.rgb[i] / (m.rgb.size() / 3.0);
+  return sum;
 }
 
 int Distance(const Rgb& a, const Rgb& b) {
-  int d = 0;
-  for (int i = 0; i < 3; ++i) d = std::max(d, std::abs(a[i] - b[i]));
-  return d;
+  return std::max({std::abs(a[0] - b[0]), std::abs(a[1] - b[1]), std::abs(a[2] - b[2])});
 }
 
-namespace {
-
-std::string Exif(int orientacion, bool intel) {
-  auto u16 = [&](unsigned v) {
-    return intel ? std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)}
-                 : std::string{static_cast<char>(v >> 8), static_cast<char>(v & 0xFF)};
-  };
-  auto u32 = [&](unsigned v) {
-    return intel ? u16(v & 0xFFFF) + u16(v >> 16) : u16(v >> 16) + u16(v & 0xFFFF);
-  };
-  std::string t = std::string("Exif\0\0", 6) + (intel ? "II" : "MM") + u16(42) + u32(8);
-  // IFD0 with a neighbour before the orientation, as cameras write it.
-  t += u16(2);
-  t += u16(0x010F) + u16(2) + u32(4) + "ABC" + std::string(1, '\0');  // maker "ABC"
-  t += u16(0x0112) + u16(3) + u32(1) + u16(static_cast<unsigned>(orientacion)) + u16(0);
-  t += u32(0);
-  return t;
-}
-
-}  // namespace
-
-std::string Jpeg(const Bitmap& m, const JpegOptions& o) {
+std::string Jpeg(const Bitmap& m, const Options& o) {
   jpeg_compress_struct c{};
   jpeg_error_mgr err{};
   c.err = jpeg_std_error(&err);
   jpeg_create_compress(&c);
   unsigned char* buffer = nullptr;
-  unsigned long largo = 0;
-  jpeg_mem_dest(&c, &buffer, &largo);
-  c.image_width = m.width;
-  c.image_height = m.height;
-  c.input_components = o.grey ? 1 : o.cmyk ? 4 : 3;
+  unsigned long size = 0;
+  jpeg_mem_dest(&c, &buffer, &size);
+  c.image_width = m.width, c.image_height = m.height;
+  const int n = c.input_components = o.grey ? 1 : o.cmyk ? 4 : 3;
   c.in_color_space = o.grey ? JCS_GRAYSCALE : o.cmyk ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&c);
   jpeg_set_quality(&c, o.quality, TRUE);
-  if (o.progressive) jpeg_simple_progression(&c);
+  if (o.interlaced) jpeg_simple_progression(&c);
   jpeg_start_compress(&c, TRUE);
-  if (o.orientation != 0) {
-    const std::string exif = Exif(o.orientation, o.intel);
-    jpeg_write_marker(&c, JPEG_APP0 + 1, reinterpret_cast<const JOCTET*>(exif.data()),
-                      static_cast<unsigned>(exif.size()));
+  if (o.orientation != 0) {  // the maker before the orientation, as cameras write EXIF
+    auto u16 = [&](unsigned v) {
+      const char hi = static_cast<char>(v >> 8), lo = static_cast<char>(v & 0xFF);
+      return o.intel ? std::string{lo, hi} : std::string{hi, lo};
+    };
+    auto u32 = [&](unsigned v) { return o.intel ? u16(v) + u16(0) : u16(0) + u16(v); };
+    const std::string exif = std::string("Exif\0\0", 6) + (o.intel ? "II" : "MM") + u16(42) +
+                             u32(8) + u16(2) + u16(0x010F) + u16(2) + u32(4) + "ABC" + '\0' +
+                             u16(0x0112) + u16(3) + u32(1) + u16(o.orientation) + u16(0) + u32(0);
+    jpeg_write_marker(&c, JPEG_APP0 + 1, reinterpret_cast<const JOCTET*>(exif.data()), exif.size());
   }
-  std::vector<JSAMPLE> fila(static_cast<std::size_t>(m.width) * c.input_components);
-  while (c.next_scanline < c.image_height) {
-    const int y = static_cast<int>(c.next_scanline);
-    for (int x = 0; x < m.width; ++x) {
-      const std::uint8_t* p = m.Pixel(x, y);
-      if (o.grey) {
-        fila[x] = static_cast<JSAMPLE>((p[0] + p[1] + p[2]) / 3);
-      } else if (o.cmyk) {
-        // Key taken out, then stored inverted (255 means no ink).
-        const int k = 255 - std::max({p[0], p[1], p[2]});
-        for (int i = 0; i < 3; ++i) {
-          const int tinta = k == 255 ? 0 : (255 - p[i] - k) * 255 / (255 - k);
-          fila[x * 4 + i] = static_cast<JSAMPLE>(255 - tinta);
-        }
-        fila[x * 4 + 3] = static_cast<JSAMPLE>(255 - k);
-      } else {
-        for (int i = 0; i < 3; ++i) fila[x * 3 + i] = p[i];
-      }
+  std::vector<JSAMPLE> samples;
+  for (std::size_t p = 0; p < m.rgb.size(); p += 3) {
+    const std::uint8_t* rgb = &m.rgb[p];
+    const int key = std::max({rgb[0], rgb[1], rgb[2]});  // CMYK stores 255 - black ink
+    for (int i = 0; i < n; ++i) {
+      samples.push_back(n < 4 ? rgb[i] : i == 3 ? key : key ? rgb[i] * 255 / key : 255);
     }
-    JSAMPROW r = fila.data();
-    jpeg_write_scanlines(&c, &r, 1);
+  }
+  for (JSAMPROW row = samples.data(); c.next_scanline < c.image_height; row += m.width * n) {
+    jpeg_write_scanlines(&c, &row, 1);
   }
   jpeg_finish_compress(&c);
-  std::string out(reinterpret_cast<const char*>(buffer), largo);
+  std::string out(reinterpret_cast<const char*>(buffer), size);
   jpeg_destroy_compress(&c);
   std::free(buffer);
   return out;
 }
 
-std::string Png(const Bitmap& m, const PngOptions& o) {
+void AppendPng(png_structp png, png_bytep data, png_size_t size) {
+  static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<char*>(data), size);
+}
+
+std::string Png(const Bitmap& m, const Options& o) {
   std::string out;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
-  if (setjmp(png_jmpbuf(png))) throw std::runtime_error("libpng no escribió la prueba");
-  png_set_write_fn(
-      png, &out,
-      [](png_structp p, png_bytep d, png_size_t n) {
-        static_cast<std::string*>(png_get_io_ptr(p))->append(reinterpret_cast<char*>(d), n);
-      },
-      nullptr);
-  const bool alfa = !o.alpha.empty();
-  const int canales = alfa ? 4 : 3, bytes = o.sixteen_bits ? 2 : 1;
-  png_set_IHDR(png, info, m.width, m.height, o.sixteen_bits ? 16 : 8,
-               alfa ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB,
+  png_set_write_fn(png, &out, AppendPng, nullptr);
+  const int channels = o.alpha.empty() ? 3 : 4, bytes = o.sixteen_bits ? 2 : 1;
+  png_set_IHDR(png, info, m.width, m.height, 8 * bytes,
+               channels == 4 ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB,
                o.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
-  std::vector<png_byte> todo(static_cast<std::size_t>(m.width) * m.height * canales * bytes);
-  std::vector<png_bytep> filas(m.height);
-  for (int y = 0; y < m.height; ++y) {
-    png_bytep f = todo.data() + static_cast<std::size_t>(y) * m.width * canales * bytes;
-    filas[y] = f;
-    for (int x = 0; x < m.width; ++x) {
-      const std::uint8_t* p = m.Pixel(x, y);
-      for (int i = 0; i < canales; ++i) {
-        const std::uint8_t v = i < 3 ? p[i] : o.alpha[static_cast<std::size_t>(y) * m.width + x];
-        for (int b = 0; b < bytes; ++b) *f++ = v;  // 16-bit v*257: high and low byte alike
-      }
-    }
+  std::vector<png_byte> samples;  // 16 bits: v * 257, high and low byte alike
+  for (std::size_t i = 0; i < m.rgb.size() / 3 * channels; ++i) {
+    samples.insert(
+        samples.end(), bytes,
+        i % channels < 3 ? m.rgb[i / channels * 3 + i % channels] : o.alpha[i / channels]);
   }
-  png_write_image(png, filas.data());
+  std::vector<png_bytep> rows;
+  for (int y = 0; y < m.height; ++y) rows.push_back(&samples[y * m.width * channels * bytes]);
+  png_write_image(png, rows.data());
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   return out;
 }
 
-std::string Gif(const Bitmap& m, const GifOptions& o) {
-  std::map<Rgb, int> indices;
-  std::vector<GifColorType> colores;
-  std::vector<GifPixelType> pixeles;
-  for (int y = 0; y < m.height; ++y) {
-    for (int x = 0; x < m.width; ++x) {
-      const Rgb c = ColorAt(m, x, y);
-      auto [it, nuevo] = indices.emplace(c, static_cast<int>(colores.size()));
-      if (nuevo) colores.push_back({c[0], c[1], c[2]});
-      pixeles.push_back(static_cast<GifPixelType>(it->second));
-    }
-  }
-  if (colores.size() > 256) throw std::invalid_argument("más de 256 colores");
-  int bits = 1;
-  while ((1u << bits) < colores.size()) ++bits;
-  colores.resize(1u << bits);
-  ColorMapObject* paleta = GifMakeMapObject(1 << bits, colores.data());
+int AppendGif(GifFileType* gif, const GifByteType* data, int size) {
+  static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(data), size);
+  return size;
+}
 
+std::string Gif(const Bitmap& m, const Options& o) {
+  std::map<Rgb, int> index;
+  std::vector<GifColorType> colors(256);
+  std::vector<GifPixelType> pixels;
+  for (std::size_t p = 0; p < m.rgb.size(); p += 3) {
+    const Rgb c{m.rgb[p], m.rgb[p + 1], m.rgb[p + 2]};
+    const int i = index.emplace(c, static_cast<int>(index.size())).first->second;
+    colors.at(i) = {c[0], c[1], c[2]};  // throws past 256 colours
+    pixels.push_back(static_cast<GifPixelType>(i));
+  }
   std::string out;
   int error = 0;
-  GifFileType* g = EGifOpen(
-      &out,
-      [](GifFileType* f, const GifByteType* d, int n) {
-        static_cast<std::string*>(f->UserData)->append(reinterpret_cast<const char*>(d), n);
-        return n;
-      },
-      &error);
+  GifFileType* g = EGifOpen(&out, AppendGif, &error);
+  ColorMapObject* palette = GifMakeMapObject(256, colors.data());
   EGifSetGifVersion(g, true);
-  const int pw = o.screen_width ? o.screen_width : m.width;
-  const int ph = o.screen_height ? o.screen_height : m.height;
-  EGifPutScreenDesc(g, pw, ph, bits, 0, paleta);
+  EGifPutScreenDesc(g, o.screen_width ? o.screen_width : m.width,
+                    o.screen_height ? o.screen_height : m.height, 8, 0, palette);
   if (o.transparent) {
     GraphicsControlBlock gcb{};
-    gcb.TransparentColor = indices.count(o.key) ? indices.at(o.key) : -1;
+    gcb.TransparentColor = index.at(*o.transparent);
     GifByteType ext[4];
-    const auto n = EGifGCBToExtension(&gcb, ext);
-    EGifPutExtension(g, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(n), ext);
+    EGifPutExtension(g, GRAPHICS_EXT_FUNC_CODE, EGifGCBToExtension(&gcb, ext), ext);
   }
   EGifPutImageDesc(g, o.left, o.top, m.width, m.height, o.interlaced, nullptr);
-  if (o.interlaced) {
-    static constexpr int kInicio[] = {0, 4, 2, 1}, kPaso[] = {8, 8, 4, 2};
-    for (int pasada = 0; pasada < 4; ++pasada) {
-      for (int y = kInicio[pasada]; y < m.height; y += kPaso[pasada]) {
-        EGifPutLine(g, pixeles.data() + static_cast<std::size_t>(y) * m.width, m.width);
-      }
-    }
-  } else {
-    for (int y = 0; y < m.height; ++y) {
-      EGifPutLine(g, pixeles.data() + static_cast<std::size_t>(y) * m.width, m.width);
-    }
+  // Interlaced: every 8th row from 0, every 8th from 4, every 4th from 2, every 2nd from 1.
+  std::vector<int> rows;
+  for (auto [first, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}}) {
+    for (int y = first; y < m.height; y += step) rows.push_back(y);
   }
+  if (!o.interlaced) std::sort(rows.begin(), rows.end());
+  for (int y : rows) EGifPutLine(g, &pixels[y * m.width], m.width);
   EGifCloseFile(g, &error);
-  GifFreeMapObject(paleta);
+  GifFreeMapObject(palette);
   return out;
 }
 
 std::string WithDeclaredSize(std::string file, int width, int height) {
-  auto put = [&](std::size_t at, unsigned v, int bytes, bool big_endian) {
-    for (int i = 0; i < bytes; ++i) {
-      file[at + i] = static_cast<char>(v >> (big_endian ? 8 * (bytes - 1 - i) : 8 * i));
-    }
+  auto put = [&](std::size_t at, unsigned v) {  // two bytes, the most significant first
+    file[at] = static_cast<char>(v >> 8 & 0xFF);
+    file[at + 1] = static_cast<char>(v & 0xFF);
   };
-  if (file.compare(0, 3, "GIF") == 0) {  // the logical screen, little-endian
-    put(6, width, 2, false);
-    put(8, height, 2, false);
-  } else if (file.compare(1, 3, "PNG") == 0) {
-    // IHDR data starts at 16; its CRC at 29 covers the chunk type and data, 12 to 28.
-    put(16, width, 4, true);
-    put(20, height, 4, true);
-    put(29, crc32(0, reinterpret_cast<const Bytef*>(file.data() + 12), 17), 4, true);
+  if (file.compare(1, 3, "PNG") == 0) {  // IHDR's low halves, then its CRC of bytes 12-28
+    put(18, width), put(22, height);
+    const auto crc = crc32(0, reinterpret_cast<const Bytef*>(file.data() + 12), 17);
+    put(29, crc >> 16), put(31, crc);
   } else {  // JPEG: the frame header FF C0 (or C2), length, precision, height, width
-    std::size_t i = 2;
-    while (!(file[i] == '\xFF' && (file[i + 1] == '\xC0' || file[i + 1] == '\xC2'))) ++i;
-    put(i + 5, height, 2, true);
-    put(i + 7, width, 2, true);
+    const std::size_t i = std::min(file.find("\xFF\xC0"), file.find("\xFF\xC2"));
+    put(i + 5, height), put(i + 7, width);
   }
   return file;
 }
