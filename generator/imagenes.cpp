@@ -9,7 +9,7 @@
 
 #include "platform/error.h"
 #include "platform/files.h"
-#include "platform/imagen.h"
+#include "platform/image.h"
 #include "platform/text.h"
 
 namespace vendaluz {
@@ -29,16 +29,16 @@ std::string LeerImagenArchivo(const std::string& ruta) {
 TamanoImagen HacerMiniatura(Disk& disco, const std::string& ruta, const fs::path& destino_base,
                             const ReglaMiniatura& regla, bool escribir) {
   const std::string datos = LeerImagenArchivo(ruta);
-  ImagenLeida leida = LeerImagen(datos, ruta, [&](Medida m) {
-    const TamanoImagen t = MedidaMiniatura({m.ancho, m.alto}, regla);
-    return Medida{t.ancho, t.alto};
+  DecodedImage leida = ReadImage(datos, ruta, [&](Size m) {
+    const TamanoImagen t = MedidaMiniatura({m.width, m.height}, regla);
+    return Size{t.ancho, t.alto};
   });
   if (escribir) {
     fs::path destino = destino_base;
     destino += ".jpg";
-    disco.WriteFile(destino, CodificarJpeg(leida.mapa, kCalidadMiniatura), Replace::kFast);
+    disco.WriteFile(destino, EncodeJpeg(leida.bitmap, kCalidadMiniatura), Replace::kFast);
   }
-  return {leida.original.ancho, leida.original.alto};
+  return {leida.original.width, leida.original.height};
 }
 
 // A whole number from 1 to kMaxLadoMiniatura, blanks around allowed.

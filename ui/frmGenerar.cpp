@@ -14,8 +14,7 @@
 
 namespace vendaluz {
 
-frmGenerar::frmGenerar(const Proyecto& p, Entorno& entorno, ServidorVistaPrevia& servidor,
-                       QWidget* padre)
+frmGenerar::frmGenerar(const Proyecto& p, Entorno& entorno, PreviewServer& servidor, QWidget* padre)
     : QDialog(padre), entorno_(entorno), servidor_(servidor) {
   setObjectName("frmGenerar");
   setWindowTitle(
@@ -154,7 +153,7 @@ void frmGenerar::VistaPrevia() {
   if (!std::filesystem::is_regular_file(pagina, ec)) return;
   try {
     entorno_.abridor.Open("open",
-                          servidor_.Direccion(pagina.parent_path(), pagina.filename().string()));
+                          servidor_.Address(pagina.parent_path(), pagina.filename().string()));
   } catch (const Error& e) {
     entorno_.dialogos.Mensaje(
         this, QStringLiteral("No se pudo abrir la vista previa.\n\n") + AQt(e.descripcion()),

@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "model/proyecto.h"
-#include "platform/servidor_vista_previa.h"
+#include "platform/preview_server.h"
 #include "ui/entorno.h"
 
 class QLabel;
@@ -31,7 +31,7 @@ class frmGenerar : public QDialog {
   static constexpr int kEspera = 1000;  // ms between showing the window and the run
 
   // p is copied: the run reads the project as it is now.
-  frmGenerar(const Proyecto& p, Entorno& entorno, ServidorVistaPrevia& servidor,
+  frmGenerar(const Proyecto& p, Entorno& entorno, PreviewServer& servidor,
              QWidget* padre = nullptr);
   ~frmGenerar() override;
 
@@ -56,7 +56,7 @@ class frmGenerar : public QDialog {
   void VistaPrevia();
 
   Entorno& entorno_;
-  ServidorVistaPrevia& servidor_;
+  PreviewServer& servidor_;
   std::unique_ptr<Generador> generador_;
   std::thread hilo_;
   bool iniciado_ = false;

@@ -15,7 +15,7 @@
 #include "model/reglas.h"
 #include "platform/error.h"
 #include "platform/files.h"
-#include "platform/servidor_vista_previa.h"
+#include "platform/preview_server.h"
 #include "platform/text.h"
 #include "ui/barra_estado.h"
 #include "ui/conversion.h"
@@ -42,7 +42,7 @@ constexpr int kPaginaGenerar = 6;
 }  // namespace
 
 frmPrincipal::frmPrincipal(Entorno& entorno, QWidget* padre)
-    : QMainWindow(padre), entorno_(entorno), servidor_(std::make_unique<ServidorVistaPrevia>()) {
+    : QMainWindow(padre), entorno_(entorno), servidor_(std::make_unique<PreviewServer>()) {
   setObjectName("frmPrincipal");
   setWindowTitle(QStringLiteral("Vendaluz"));
   setWindowIcon(QIcon(LogoVendaluz(64)));

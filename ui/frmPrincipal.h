@@ -21,7 +21,7 @@ class QToolBar;
 namespace vendaluz {
 
 class BarraEstado;
-class ServidorVistaPrevia;
+class PreviewServer;
 class PaginaCarrito;
 class PaginaFormato;
 class PaginaFormulario;
@@ -100,7 +100,7 @@ class frmPrincipal : public QMainWindow {
   void VerBarraEstado(bool visible);
 
   Entorno& entorno_;
-  std::unique_ptr<ServidorVistaPrevia> servidor_;  // the preview, until the program ends
+  std::unique_ptr<PreviewServer> servidor_;  // the preview, until the program ends
   Proyecto p_;
   ContadorProyectos contador_;
   std::filesystem::path rutaActual_;

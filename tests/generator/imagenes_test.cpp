@@ -5,7 +5,7 @@
 #include <map>
 
 #include "generar_util.h"
-#include "platform/imagen.h"
+#include "platform/image.h"
 
 namespace vendaluz {
 namespace {
@@ -102,13 +102,13 @@ TEST_F(Imagenes, ThumbnailsAreTheSameOnAnyNumberOfThreads) {
   EXPECT_EQ(serie.size(), 7u);
   EXPECT_EQ(serie.back(), std::make_tuple(0, 7, 7));
   const auto archivos = Contenido(dir_ / "serie");
-  const std::pair<std::string, Medida> esperadas[] = {{"thumbnails/c.jpg", {53, 80}},
+  const std::pair<std::string, Size> esperadas[] = {{"thumbnails/c.jpg", {53, 80}},
                                                       {"thumbnails/copia.jpg", {80, 53}},
                                                       {"thumbnails/mesa.jpg", {80, 53}},
                                                       {"thumbnails/silla.jpg", {80, 53}}};
   ASSERT_EQ(archivos.size(), 4u);
   for (const auto& [nombre, medida] : esperadas) {
-    EXPECT_EQ(LeerImagen(archivos.at(nombre), nombre).original, medida) << nombre;
+    EXPECT_EQ(ReadImage(archivos.at(nombre), nombre).original, medida) << nombre;
   }
   for (int hilos : {2, 3, 8}) {
     Avances avances;
@@ -119,7 +119,7 @@ TEST_F(Imagenes, ThumbnailsAreTheSameOnAnyNumberOfThreads) {
   // A fixed box stretches every picture.
   p_.thumbnails.TGenerar = 0;
   Miniaturas(dir_ / "fija", 0);
-  EXPECT_EQ(LeerImagen(Slurp(dir_ / "fija/thumbnails/c.jpg"), "c").original, (Medida{99, 70}));
+  EXPECT_EQ(ReadImage(Slurp(dir_ / "fija/thumbnails/c.jpg"), "c").original, (Size{99, 70}));
 }
 
 TEST_F(Imagenes, TheFirstUnusablePictureStopsTheRunAndIsNamed) {

@@ -128,7 +128,7 @@ class PruebaCapturas : public QObject {
     NuevoProyecto(p, c, b.proyectos().string());
     p.inicio.Nombre = "Tienda";
     p.productos = {{"Silla", "25.00", "", ""}};
-    ServidorVistaPrevia servidor;
+    PreviewServer servidor;
     frmGenerar generar(p, b.entorno, servidor);
     generar.show();
     auto* cerrar = generar.findChild<QPushButton*>("cmdCancelar");

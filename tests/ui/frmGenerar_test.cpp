@@ -61,7 +61,7 @@ class PruebaGenerar : public QObject {
  private slots:
   void generarYReemplazar() {
     Banco b;
-    ServidorVistaPrevia servidor;
+    PreviewServer servidor;
     const Proyecto p = Completo("Tienda");
     const auto salida = b.proyectos() / "Tienda";
     {
@@ -146,7 +146,7 @@ class PruebaGenerar : public QObject {
 
   void unErrorSeMuestraYCierraLaVentana() {
     Banco b;
-    ServidorVistaPrevia servidor;
+    PreviewServer servidor;
     Proyecto p = Completo("Tienda");
     p.txtCantProd = "diez";
     frmGenerar g(p, b.entorno, servidor);
@@ -164,7 +164,7 @@ class PruebaGenerar : public QObject {
 
   void vistaPreviaPorElServidorLocal() {
     Banco b;
-    ServidorVistaPrevia servidor;
+    PreviewServer servidor;
     frmGenerar g(Completo("Mi Tienda"), b.entorno, servidor);
     Controles c(g);
     g.show();
@@ -176,7 +176,7 @@ class PruebaGenerar : public QObject {
     QCOMPARE(url.scheme(), QStringLiteral("http"));
     QCOMPARE(url.host(), QStringLiteral("127.0.0.1"));
     QCOMPARE(url.path(), QStringLiteral("/carrito.htm"));
-    QCOMPARE(url.port(), servidor.Puerto());
+    QCOMPARE(url.port(), servidor.Port());
 
     // The browser gets the page the run wrote.
     httplib::Client cliente("127.0.0.1", url.port());

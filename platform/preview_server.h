@@ -11,26 +11,26 @@
 
 namespace vendaluz {
 
-class ServidorVistaPrevia {
+class PreviewServer {
  public:
-  ServidorVistaPrevia();
-  ~ServidorVistaPrevia();
-  ServidorVistaPrevia(const ServidorVistaPrevia&) = delete;
-  ServidorVistaPrevia& operator=(const ServidorVistaPrevia&) = delete;
+  PreviewServer();
+  ~PreviewServer();
+  PreviewServer(const PreviewServer&) = delete;
+  PreviewServer& operator=(const PreviewServer&) = delete;
 
-  // Serves carpeta (stopping the server of a folder served before) and returns the
-  // address of pagina, a file inside it: "http://127.0.0.1:PORT/carrito.htm".
+  // Serves folder (stopping the server of a folder served before) and returns the
+  // address of page, a file inside it: "http://127.0.0.1:PORT/carrito.htm".
   // Serving the same folder again keeps the running server. Throws Error when the
   // folder does not exist or no port can be opened.
-  std::string Direccion(const std::filesystem::path& carpeta, const std::string& pagina);
+  std::string Address(const std::filesystem::path& folder, const std::string& page);
 
   // The port while serving, 0 otherwise.
-  int Puerto() const;
-  void Detener();
+  int Port() const;
+  void Stop();
 
  private:
-  struct Estado;
-  std::unique_ptr<Estado> estado_;
+  struct State;
+  std::unique_ptr<State> state_;
 };
 
 }  // namespace vendaluz
