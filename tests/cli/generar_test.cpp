@@ -144,7 +144,7 @@ TEST_F(Cli, GeneratesWithItsOptionsAndNeverReplacesWithoutAsking) {
 
   if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "sin script(1)";
   Spit(t / "viejo.htm", "viejo");
-  const Resultado no = EnTerminal({ini.string()}, "n\n");
+  const Resultado no = EnTerminal({ini.string()}, "\n");  // Enter: the default, No
   EXPECT_EQ(no.codigo, 4);
   EXPECT_NE(no.salida.find("La carpeta Muebles Ñandú ya existe. ¿Desea reemplazarla? [s/N]"),
             std::string::npos)
