@@ -8,7 +8,7 @@
 #include "model/espacio.h"
 #include "platform/error.h"
 #include "platform/files.h"
-#include "ui/abridor_qt.h"
+#include "ui/abridor.h"
 #include "ui/dialogos.h"
 #include "ui/frmPrincipal.h"
 #include "ui/frmSplash.h"
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  vendaluz::AbridorQt abridor;
+  vendaluz::AbridorEscritorio abridor;
   vendaluz::Entorno entorno{espacio, dialogos, abridor};
   std::unique_ptr<vendaluz::frmPrincipal> principal;
   vendaluz::frmSplash splash([&] {

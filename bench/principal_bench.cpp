@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "model/archivo_proyecto.h"
-#include "platform/default_opener.h"
+#include "ui/abridor.h"
 #include "ui/dialogos.h"
 #include "ui/entorno.h"
 #include "ui/frmPrincipal.h"
@@ -42,9 +42,9 @@ class SinPersona : public Dialogos {
   void Pitido() override {}
 };
 
-class SinAbridor : public DefaultOpener {
+class SinAbridor : public Abridor {
  public:
-  void Open(const std::string&, const std::string&) override {}
+  void Abrir(const std::string&) override {}
 };
 
 double Milisegundos(std::chrono::steady_clock::time_point desde) {

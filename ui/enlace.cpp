@@ -4,7 +4,7 @@
 
 namespace vendaluz {
 
-Enlace::Enlace(const QString& texto, const QString& destino, DefaultOpener& abridor, QWidget* padre)
+Enlace::Enlace(const QString& texto, const QString& destino, Abridor& abridor, QWidget* padre)
     : QLabel(padre), destino_(destino) {
   setText(
       QStringLiteral("<a href=\"%1\">%2</a>").arg(destino.toHtmlEscaped(), texto.toHtmlEscaped()));
@@ -13,7 +13,7 @@ Enlace::Enlace(const QString& texto, const QString& destino, DefaultOpener& abri
   setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
   setCursor(Qt::PointingHandCursor);
   connect(this, &QLabel::linkActivated, this,
-          [this, &abridor] { abridor.Open("open", AStd(destino_)); });
+          [this, &abridor] { abridor.Abrir(AStd(destino_)); });
 }
 
 }  // namespace vendaluz

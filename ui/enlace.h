@@ -4,7 +4,7 @@
 
 #include <QLabel>
 
-#include "platform/default_opener.h"
+#include "ui/abridor.h"
 
 namespace vendaluz {
 
@@ -13,7 +13,7 @@ class Enlace : public QLabel {
 
  public:
   // destino is what is opened ("https://...", "mailto:..."); texto what is shown.
-  Enlace(const QString& texto, const QString& destino, DefaultOpener& abridor,
+  Enlace(const QString& texto, const QString& destino, Abridor& abridor,
          QWidget* padre = nullptr);
   const QString& Destino() const { return destino_; }
 

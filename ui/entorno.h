@@ -4,7 +4,7 @@
 #pragma once
 
 #include "model/espacio.h"
-#include "platform/default_opener.h"
+#include "ui/abridor.h"
 #include "ui/dialogos.h"
 
 namespace vendaluz {
@@ -12,7 +12,7 @@ namespace vendaluz {
 struct Entorno {
   Espacio espacio;
   Dialogos& dialogos;
-  DefaultOpener& abridor;
+  Abridor& abridor;
 };
 
 }  // namespace vendaluz

@@ -16,7 +16,7 @@ constexpr int kAnchoTexto = 330;
 
 }  // namespace
 
-frmAcerca::frmAcerca(DefaultOpener& abridor, QWidget* padre) : QDialog(padre) {
+frmAcerca::frmAcerca(Abridor& abridor, QWidget* padre) : QDialog(padre) {
   setObjectName("frmAcerca");
   setWindowTitle(QStringLiteral("Acerca de Vendaluz v%1.%2")
                      .arg(VENDALUZ_VERSION_MAJOR)

@@ -16,7 +16,7 @@ constexpr int kAnchoTexto = 330;
 
 }  // namespace
 
-frmAyuda::frmAyuda(DefaultOpener& abridor, QWidget* padre) : QDialog(padre) {
+frmAyuda::frmAyuda(Abridor& abridor, QWidget* padre) : QDialog(padre) {
   setObjectName("frmAyuda");
   setWindowTitle(QStringLiteral("Ayuda"));
   setModal(true);

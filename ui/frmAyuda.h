@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "platform/default_opener.h"
+#include "ui/abridor.h"
 
 namespace vendaluz {
 
@@ -11,7 +11,7 @@ class frmAyuda : public QDialog {
   Q_OBJECT
 
  public:
-  explicit frmAyuda(DefaultOpener& abridor, QWidget* padre = nullptr);
+  explicit frmAyuda(Abridor& abridor, QWidget* padre = nullptr);
 };
 
 }  // namespace vendaluz

@@ -152,7 +152,7 @@ void frmGenerar::VistaPrevia() {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(pagina, ec)) return;
   try {
-    entorno_.abridor.Open("open",
+    entorno_.abridor.Abrir(
                           servidor_.Address(pagina.parent_path(), pagina.filename().string()));
   } catch (const Error& e) {
     entorno_.dialogos.Mensaje(

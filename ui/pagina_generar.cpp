@@ -141,7 +141,7 @@ void PaginaGenerar::AbrirGenerado(QListWidgetItem* item) {
   // The file lies in the folder the list shows, which for a new category is not the
   // project's own output folder.
   if (!item || carpetaGenerados_.empty()) return;
-  entorno_.abridor.Open("open", (carpetaGenerados_ / AStd(item->text())).string());
+  entorno_.abridor.Abrir((carpetaGenerados_ / AStd(item->text())).string());
 }
 
 }  // namespace vendaluz

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "model/espacio.h"
-#include "platform/default_opener.h"
+#include "ui/abridor.h"
 #include "ui/conversion.h"
 #include "ui/dialogos.h"
 #include "ui/entorno.h"
@@ -125,12 +125,10 @@ class DialogosPrueba : public Dialogos {
   }
 };
 
-class AbridorPrueba : public DefaultOpener {
+class AbridorPrueba : public Abridor {
  public:
-  std::vector<std::pair<std::string, std::string>> abiertos;  // verb, target
-  void Open(const std::string& verb, const std::string& target) override {
-    abiertos.emplace_back(verb, target);
-  }
+  std::vector<std::string> abiertos;
+  void Abrir(const std::string& destino) override { abiertos.push_back(destino); }
 };
 
 // A program folder of its own (with Proyectos) and the services of one test. The

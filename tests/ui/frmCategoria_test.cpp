@@ -210,7 +210,7 @@ class PruebaCategoria : public QObject {
     auto* lista = w.findChild<QListWidget*>("flbGenerados");
     QCOMPARE(lista->findItems("ofertas2.htm", Qt::MatchExactly).size(), 1);
     QCOMPARE(b.abridor.abiertos.size(), std::size_t{1});
-    QVERIFY(QString::fromStdString(b.abridor.abiertos[0].second).endsWith("/ofertas.htm"));
+    QVERIFY(QString::fromStdString(b.abridor.abiertos[0]).endsWith("/ofertas.htm"));
 
     // A new project turns the option off again.
     b.dialogos.respuestas = {Respuesta::kNo};

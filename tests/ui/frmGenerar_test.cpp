@@ -171,8 +171,7 @@ class PruebaGenerar : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(c.vista->isEnabled(), 20000);
     c.vista->click();
     QCOMPARE(b.abridor.abiertos.size(), std::size_t{1});
-    QCOMPARE(b.abridor.abiertos[0].first, std::string("open"));
-    const QUrl url(QString::fromStdString(b.abridor.abiertos[0].second));
+    const QUrl url(QString::fromStdString(b.abridor.abiertos[0]));
     QCOMPARE(url.scheme(), QStringLiteral("http"));
     QCOMPARE(url.host(), QStringLiteral("127.0.0.1"));
     QCOMPARE(url.path(), QStringLiteral("/carrito.htm"));

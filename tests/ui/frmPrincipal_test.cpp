@@ -516,8 +516,7 @@ class PruebaPrincipal : public QObject {
     lista->setCurrentRow(1);
     QTest::keyClick(lista, Qt::Key_Return);
     QCOMPARE(b.abridor.abiertos.size(), std::size_t{1});
-    QCOMPARE(b.abridor.abiertos[0].first, std::string("open"));
-    QCOMPARE(b.abridor.abiertos[0].second, (carpeta / "estado.htm").string());
+    QCOMPARE(b.abridor.abiertos[0], (carpeta / "estado.htm").string());
 
     // A new project empties the list.
     b.dialogos.respuestas = {Respuesta::kNo};

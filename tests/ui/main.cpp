@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   const std::map<std::string, std::function<QObject*()>> clases = {
       {"frmPrincipal", CrearPruebaPrincipal}, {"frmReporte", CrearPruebaReporte},
       {"frmExaminar", CrearPruebaExaminar},   {"VentanasPequenas", CrearPruebaVentanasPequenas},
-      {"Capturas", CrearPruebaCapturas},      {"frmGenerar", CrearPruebaGenerar},
+      {"frmGenerar", CrearPruebaGenerar},
       {"frmCategoria", CrearPruebaCategoria}, {"Carrito", CrearPruebaCarrito},
       {"Formulario", CrearPruebaFormulario},  {"Servidor", CrearPruebaServidor},
       {"Formato", CrearPruebaFormato},

@@ -8,7 +8,6 @@ QObject* CrearPruebaPrincipal();
 QObject* CrearPruebaReporte();
 QObject* CrearPruebaExaminar();
 QObject* CrearPruebaVentanasPequenas();
-QObject* CrearPruebaCapturas();
 QObject* CrearPruebaGenerar();
 QObject* CrearPruebaCategoria();
 QObject* CrearPruebaCarrito();

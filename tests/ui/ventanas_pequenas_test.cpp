@@ -54,9 +54,8 @@ class PruebaVentanasPequenas : public QObject {
     auto* web = acerca.findChild<Enlace*>("lblWeb");
     emit web->linkActivated(web->Destino());
     QCOMPARE(abridor.abiertos.size(), std::size_t{1});
-    QCOMPARE(abridor.abiertos[0].first, std::string("open"));
-    QVERIFY(abridor.abiertos[0].second.starts_with("https://"));
-    QVERIFY(web->text().contains(QString::fromStdString(abridor.abiertos[0].second)));
+    QVERIFY(abridor.abiertos[0].starts_with("https://"));
+    QVERIFY(web->text().contains(QString::fromStdString(abridor.abiertos[0])));
     auto* cerrar = acerca.findChild<QPushButton*>("cmdCancelar");
     QCOMPARE(cerrar->text(), QStringLiteral("Cerrar"));
     acerca.show();
@@ -74,9 +73,9 @@ class PruebaVentanasPequenas : public QObject {
     emit foro->linkActivated(foro->Destino());
     emit correo->linkActivated(correo->Destino());
     QCOMPARE(abridor.abiertos.size(), std::size_t{2});
-    QVERIFY(abridor.abiertos[0].second.starts_with("https://"));
+    QVERIFY(abridor.abiertos[0].starts_with("https://"));
     // The mail label shows the address; opening it writes a message to it.
-    const QString direccion = QString::fromStdString(abridor.abiertos[1].second);
+    const QString direccion = QString::fromStdString(abridor.abiertos[1]);
     QVERIFY(direccion.startsWith("mailto:"));
     QVERIFY(correo->text().contains(">" + direccion.mid(7) + "<"));
     QCOMPARE(ayuda.findChild<QPushButton*>("cmdCancelar")->text(), QStringLiteral("Cerrar"));

@@ -1,12 +1,12 @@
-#include "ui/abridor_qt.h"
+#include "ui/abridor.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
 namespace vendaluz {
 
-void AbridorQt::Open(const std::string& /*verb*/, const std::string& target) {
-  const QString texto = QString::fromStdString(target);
+void AbridorEscritorio::Abrir(const std::string& destino) {
+  const QString texto = QString::fromStdString(destino);
   const QUrl url(texto);
   // A path such as /home/x/tienda.htm has no scheme; "C:" would look like one, but
   // this program only ever passes absolute Unix paths or full addresses.
