@@ -22,13 +22,7 @@ using test::TempDir;
 
 std::string Citar(const std::string& s) {
   std::string out = "'";
-  for (char c : s) {
-    if (c == '\'') {
-      out += "'\\''";
-    } else {
-      out += c;
-    }
-  }
+  for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return out + "'";
 }
 
@@ -45,34 +39,23 @@ class Cli : public ::testing::Test {
     fs::copy(VENDALUZ_CODIGO_DIR, dir_ / "bin" / "Codigo");
   }
 
-  // Runs the program with standard input from entrada (a file, or /dev/null) and
-  // standard output and error captured; never on a terminal.
-  Resultado Ejecutar(const std::vector<std::string>& args, const std::string& entrada = "") {
-    std::string cmd = "cd " + Citar(dir_.path().string()) + " && " + Citar(programa_.string());
-    for (const std::string& a : args) cmd += " " + Citar(a);
-    if (entrada.empty()) {
-      cmd += " </dev/null";
-    } else {
-      Spit(dir_ / "entrada.txt", entrada);
-      cmd += " <" + Citar((dir_ / "entrada.txt").string());
-    }
-    cmd += " >" + Citar((dir_ / "out.txt").string()) + " 2>" + Citar((dir_ / "err.txt").string());
+  // Runs the program with standard input from entrada (or /dev/null) and its output
+  // captured; on a terminal (through script(1), output and errors together) when asked.
+  Resultado Ejecutar(const std::vector<std::string>& args, const std::string& entrada = "",
+                     bool terminal = false) {
+    std::string programa = Citar(programa_.string());
+    for (const std::string& a : args) programa += " " + Citar(a);
+    Spit(dir_ / "entrada.txt", entrada);
+    const std::string salida = Citar((dir_ / "out.txt").string());
+    const std::string cmd =
+        "cd " + Citar(dir_.path().string()) + " && " +
+        (terminal ? "script -qec " + Citar(programa) + " /dev/null" : programa) + " <" +
+        (entrada.empty() && !terminal ? "/dev/null" : Citar((dir_ / "entrada.txt").string())) +
+        " >" + salida + (terminal ? " 2>&1" : " 2>" + Citar((dir_ / "err.txt").string()));
+    fs::remove(dir_ / "err.txt");
     const int estado = std::system(cmd.c_str());
     return {WIFEXITED(estado) ? WEXITSTATUS(estado) : -1, Slurp(dir_ / "out.txt"),
             Slurp(dir_ / "err.txt")};
-  }
-
-  // Runs the program on a terminal (through script(1)) with respuesta typed in.
-  Resultado EnTerminal(const std::vector<std::string>& args, const std::string& respuesta) {
-    std::string interno = Citar(programa_.string());
-    for (const std::string& a : args) interno += " " + Citar(a);
-    Spit(dir_ / "entrada.txt", respuesta);
-    const std::string cmd = "cd " + Citar(dir_.path().string()) + " && script -qec " +
-                            Citar(interno) + " /dev/null <" +
-                            Citar((dir_ / "entrada.txt").string()) + " >" +
-                            Citar((dir_ / "out.txt").string()) + " 2>&1";
-    const int estado = std::system(cmd.c_str());
-    return {WIFEXITED(estado) ? WEXITSTATUS(estado) : -1, Slurp(dir_ / "out.txt"), ""};
   }
 
   fs::path Proyecto(const vendaluz::Proyecto& p, const std::string& archivo = "tienda.ini") {
@@ -144,13 +127,13 @@ TEST_F(Cli, GeneratesWithItsOptionsAndNeverReplacesWithoutAsking) {
 
   if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "sin script(1)";
   Spit(t / "viejo.htm", "viejo");
-  const Resultado no = EnTerminal({ini.string()}, "\n");  // Enter: the default, No
+  const Resultado no = Ejecutar({ini.string()}, "\n", true);  // Enter: the default, No
   EXPECT_EQ(no.codigo, 4);
   EXPECT_NE(no.salida.find("La carpeta Muebles Ñandú ya existe. ¿Desea reemplazarla? [s/N]"),
             std::string::npos)
       << no.salida;
   EXPECT_EQ(Slurp(t / "viejo.htm"), "viejo");
-  const Resultado si = EnTerminal({ini.string()}, "s\n");
+  const Resultado si = Ejecutar({ini.string()}, "s\n", true);
   EXPECT_EQ(si.codigo, 0) << si.salida;
   EXPECT_NE(si.salida.find("La Vendaluz ha sido creada!"), std::string::npos);
   EXPECT_FALSE(fs::exists(t / "viejo.htm"));
