@@ -1,20 +1,18 @@
 // Helpers of the window tests: scripted answers for every box and dialog, a
-// recording opener, a temporary program folder, and a way to act on a modal window
-// once it is open.
+// recording opener, a temporary program folder, a way to act on a modal window once
+// it is open, and short ways to find, fill and press controls.
 #pragma once
 
-#include <QApplication>
-#include <QDir>
-#include <QTemporaryDir>
-#include <QTimer>
+#include <QTest>
+#include <QtWidgets>
 #include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "model/archivo_proyecto.h"
 #include "model/espacio.h"
 #include "ui/abridor.h"
 #include "ui/conversion.h"
@@ -46,9 +44,8 @@ class DialogosPrueba : public Dialogos {
   int sinRespuesta = 0;
 
   int Contar(const QString& tipo) const {
-    int n = 0;
-    for (const auto& l : llamadas) n += l.tipo == tipo;
-    return n;
+    return int(std::count_if(llamadas.begin(), llamadas.end(),
+                             [&](const Llamada& l) { return l.tipo == tipo; }));
   }
   const Llamada* Ultima(const QString& tipo) const {
     for (auto it = llamadas.rbegin(); it != llamadas.rend(); ++it) {
@@ -58,37 +55,27 @@ class DialogosPrueba : public Dialogos {
   }
 
   void Mensaje(QWidget*, const QString& texto, Icono icono, const QString& titulo) override {
-    Llamada& l = Registrar("mensaje", titulo);
-    l.texto = texto;
-    l.icono = icono;
+    Registrar("mensaje", titulo, texto).icono = icono;
   }
   Respuesta Preguntar(QWidget*, const QString& texto, Botones botones, Icono icono,
                       const QString& titulo) override {
-    Llamada& l = Registrar("pregunta", titulo);
-    l.texto = texto;
+    Llamada& l = Registrar("pregunta", titulo, texto);
     l.icono = icono;
     l.botones = botones;
-    if (respuestas.empty()) {
-      ++sinRespuesta;
-      return botones == Botones::kSiNoCancelar ? Respuesta::kCancelar : Respuesta::kNo;
-    }
-    const Respuesta r = respuestas.front();
-    respuestas.pop_front();
-    return r;
+    return Siguiente(respuestas,
+                     botones == Botones::kSiNoCancelar ? Respuesta::kCancelar : Respuesta::kNo);
   }
   std::optional<QString> PedirTexto(QWidget*, const QString& titulo, const QString& indicacion,
                                     const QString& inicial) override {
-    Llamada& l = Registrar("texto", titulo);
-    l.texto = indicacion;
-    l.inicial = inicial;
-    return Siguiente(textos);
+    Registrar("texto", titulo, indicacion).inicial = inicial;
+    return Siguiente(textos, {});
   }
   std::optional<QString> ArchivoParaAbrir(QWidget*, const QString& titulo, const QString& carpeta,
                                           const QString& filtro) override {
     Llamada& l = Registrar("abrir", titulo);
     l.carpeta = carpeta;
     l.filtro = filtro;
-    return Siguiente(archivos);
+    return Siguiente(archivos, {});
   }
   std::optional<QString> ArchivoParaGuardar(QWidget*, const QString& titulo, const QString& carpeta,
                                             const QString& nombre, const QString& filtro) override {
@@ -96,32 +83,31 @@ class DialogosPrueba : public Dialogos {
     l.carpeta = carpeta;
     l.inicial = nombre;
     l.filtro = filtro;
-    return Siguiente(archivos);
+    return Siguiente(archivos, {});
   }
   std::optional<QColor> ElegirColor(QWidget*, const QColor&) override {
-    Registrar("color", {});
-    return Siguiente(colores);
+    Registrar("color");
+    return Siguiente(colores, {});
   }
-  void Pitido() override { Registrar("pitido", {}); }
+  void Pitido() override { Registrar("pitido"); }
 
  private:
-  Llamada& Registrar(const QString& tipo, const QString& titulo) {
+  Llamada& Registrar(const char* tipo, const QString& titulo = {}, const QString& texto = {}) {
     Llamada& l = llamadas.emplace_back();
-    l.tipo = tipo;
+    l.tipo = QString::fromLatin1(tipo);
     l.titulo = titulo;
+    l.texto = texto;
     return l;
   }
   template <typename T>
-  std::optional<T> Siguiente(std::deque<std::optional<T>>& cola) {
+  T Siguiente(std::deque<T>& cola, T porDefecto) {
     if (cola.empty()) {
       ++sinRespuesta;
-      return std::nullopt;
+    } else {
+      porDefecto = std::move(cola.front());
+      cola.pop_front();
     }
-    const bool hay = cola.front().has_value();
-    T valor = hay ? *cola.front() : T();
-    cola.pop_front();
-    if (!hay) return std::nullopt;
-    return valor;
+    return porDefecto;
   }
 };
 
@@ -175,6 +161,71 @@ inline void AlAbrirse(std::function<void(QWidget*)> accion) {
     if (modal) accion(modal);
   });
   reloj->start();
+}
+
+// The child of raiz named nombre; a missing one ends the run, naming it.
+template <typename T = QWidget>
+T* Hallar(QObject* raiz, const QString& nombre) {
+  T* hallado = raiz->findChild<T*>(nombre);
+  if (!hallado) qFatal("no hay control %s", qPrintable(nombre));
+  return hallado;
+}
+
+// Chooses the menu entry or tool-bar action named nombre, which a user can do only
+// while it is enabled.
+inline void Disparar(QObject* raiz, const QString& nombre) {
+  auto* accion = Hallar<QAction>(raiz, nombre);
+  QVERIFY2(accion->isEnabled(), qPrintable(nombre + " está deshabilitada"));
+  accion->trigger();
+}
+
+// Replaces the text of a box as a user does: select all, delete, type.
+inline void Escribir(QLineEdit* caja, const QString& texto) {
+  caja->selectAll();
+  QTest::keyClick(caja, Qt::Key_Backspace);
+  QTest::keyClicks(caja, texto);
+}
+
+inline void Pulsar(QObject* raiz, const QString& boton) {
+  QTest::mouseClick(Hallar<QAbstractButton>(raiz, boton), Qt::LeftButton);
+}
+
+// The objectName of the modal window that abrir opens, closed again with Escape's
+// result; empty when none opens.
+inline QString ModalQueAbre(const std::function<void()>& abrir) {
+  QString nombre;
+  AlAbrirse([&nombre](QWidget* modal) {
+    nombre = modal->objectName();
+    static_cast<QDialog*>(modal)->reject();
+  });
+  abrir();
+  return nombre;
+}
+
+// For the generation window once it is open: waits for the run to end, calls antes
+// and presses "Cerrar"/"Cancelar".
+inline void AlTerminarGenerar(std::function<void(QWidget*)> antes = {}) {
+  AlAbrirse([antes = std::move(antes)](QWidget* modal) {
+    auto* cerrar = Hallar<QPushButton>(modal, "cmdCancelar");
+    QTRY_VERIFY_WITH_TIMEOUT(cerrar->isEnabled(), 60000);
+    if (antes) antes(modal);
+    cerrar->click();
+  });
+}
+
+// A new project with the given name and products that the report finds complete.
+inline Proyecto ProyectoCompleto(const std::string& nombre, int productos = 2) {
+  Proyecto p;
+  ContadorProyectos c;
+  NuevoProyecto(p, c, "/tmp");
+  p.inicio.Nombre = nombre;
+  for (int i = 1; i <= productos; ++i) {
+    p.productos.push_back(
+        {"Silla " + std::to_string(i), std::to_string(10 + i) + ".50", "De pino", ""});
+  }
+  p.servidor.Redireccionar = "http://www.example.com/gracias.htm";
+  p.correoEmail = "ventas@example.com";
+  return p;
 }
 
 }  // namespace vendaluz::prueba

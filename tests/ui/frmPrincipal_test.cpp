@@ -1,52 +1,18 @@
 // The main window: project lifecycle (new, open, save, the save question, exit),
-// the project list, the title, the enabling of save and generate, the Generar page,
-// the progress animation and the view menu.
-#include <QAction>
-#include <QDialog>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTest>
-#include <QTimer>
-#include <QToolBar>
-#include <QToolButton>
-#include <QTreeWidget>
-
+// the project list, the title, the enabling of save and generate, the menu keys,
+// the Generar page and the view menu.
+#include "ui/frmPrincipal.h"
 #include "ayudas_prueba.h"
-#include "model/archivo_proyecto.h"
 #include "pruebas.h"
 #include "test_util.h"
-#include "ui/frmPrincipal.h"
 #include "ui/pagina_generar.h"
 
 namespace vendaluz {
 namespace {
 
-using prueba::AlAbrirse;
-using prueba::Banco;
+using namespace prueba;
 
-template <typename T>
-T* Hallar(QObject* raiz, const char* nombre) {
-  T* hallado = raiz->findChild<T*>(QString::fromLatin1(nombre));
-  if (!hallado) qFatal("no hay control %s", nombre);
-  return hallado;
-}
-
-// Replaces the project name as a user does: select all, then type.
-void EscribirNombre(frmPrincipal& w, const QString& nombre) {
-  auto* txt = Hallar<QLineEdit>(&w, "txtNombrePro");
-  txt->selectAll();
-  QTest::keyClick(txt, Qt::Key_Backspace);
-  QTest::keyClicks(txt, nombre);
-}
+QLineEdit* Nombre(frmPrincipal& w) { return Hallar<QLineEdit>(&w, "txtNombrePro"); }
 
 QStringList EntradasLista(frmPrincipal& w) {
   QStringList nombres;
@@ -54,37 +20,64 @@ QStringList EntradasLista(frmPrincipal& w) {
   return nombres;
 }
 
-QAction* EntradaLista(frmPrincipal& w, const QString& texto) {
+void AbrirDeLaLista(frmPrincipal& w, const QString& texto) {
   for (QAction* a : Hallar<QMenu>(&w, "mnuProyectos")->actions()) {
-    if (a->text() == texto) return a;
+    if (a->text() == texto) return a->trigger();
   }
-  qFatal("la lista de proyectos no tiene %s", qPrintable(texto));
+  QFAIL(qPrintable("la lista de proyectos no tiene " + texto));
 }
 
-// A project the report finds complete.
-Proyecto ProyectoCompleto(const std::string& nombre) {
-  Proyecto p;
-  ContadorProyectos c;
-  NuevoProyecto(p, c, "/tmp");
-  p.inicio.Nombre = nombre;
-  p.productos = {{"Silla", "25.00", "De pino", ""}, {"Mesa", "80.00", "", ""}};
-  p.servidor.Redireccionar = "http://www.example.com/gracias.htm";
-  p.correoEmail = "ventas@example.com";
-  return p;
-}
-
-// Opens the report from trigger and returns its verdict text, closing it.
-QString VeredictoDelReporte(const std::function<void()>& abrir) {
+// Opens the report through abrir and returns its verdict, closing it.
+QString Veredicto(const std::function<void()>& abrir) {
   QString estado;
   AlAbrirse([&estado](QWidget* modal) {
-    if (modal->objectName() == "frmReporte") {
-      estado = Hallar<QLabel>(modal, "lblEstado")->text();
-    }
+    if (modal->objectName() == "frmReporte") estado = Hallar<QLabel>(modal, "lblEstado")->text();
     static_cast<QDialog*>(modal)->reject();
   });
   abrir();
   return estado;
 }
+
+void Activar(frmPrincipal& w) {
+  w.show();
+  w.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
+// The save question before a new project or the exit, and what each answer does.
+struct CasoPregunta {
+  const char* nombre;
+  const char* accion;  // an action's name, or "cerrar" for the window's close button
+  const char* proyecto;
+  const char* descripcion;
+  std::optional<Respuesta> respuesta;
+  const char* archivo;   // answer of the save dialog, under Proyectos; nullptr cancels
+  const char* pregunta;  // nullptr: not asked
+  bool sigue;            // a new project is open / the window closed
+  bool guardado;
+};
+const QString kGuardar = QStringLiteral("¿Guardar los cambios realizados a %1?");
+const CasoPregunta kPreguntas[] = {
+    {"nuevo, No", "mnuNuevoPro", "Proyecto1", "", Respuesta::kNo, nullptr, "Proyecto1", true,
+     false},
+    {"nuevo sin nombre ni descripción", "mnuNuevoPro", "", "", {}, nullptr, nullptr, true, false},
+    {"nuevo con descripción", "mnuNuevoPro", "", "Muebles", Respuesta::kNo, nullptr, "", true,
+     false},
+    {"nuevo, Sí y Cancelar", "mnuNuevoPro", "Tienda", "", Respuesta::kSi, nullptr, "Tienda", true,
+     false},
+    {"nuevo, Sí y guardar", "mnuNuevoPro", "Tienda", "", Respuesta::kSi, "Tienda.ini", "Tienda",
+     true, true},
+    {"nuevo, Sí y falla", "mnuNuevoPro", "Tienda", "", Respuesta::kSi, "no/Tienda.ini", "Tienda",
+     false, false},
+    {"salir, Cancelar", "mnuSalir", "Proyecto1", "", Respuesta::kCancelar, nullptr, "Proyecto1",
+     false, false},
+    {"salir, Sí y Cancelar", "cerrar", "Proyecto1", "", Respuesta::kSi, nullptr, "Proyecto1", false,
+     false},
+    {"salir, Sí y guardar", "cerrar", "Tienda", "", Respuesta::kSi, "Tienda.ini", "Tienda", true,
+     true},
+    {"salir, No", "mnuSalir", "Tienda", "", Respuesta::kNo, nullptr, "Tienda", true, false},
+    {"salir sin nombre", "cerrar", "", "", {}, nullptr, nullptr, true, false},
+};
 
 }  // namespace
 
@@ -104,145 +97,95 @@ class PruebaPrincipal : public QObject {
     QVERIFY(EntradasLista(w).isEmpty());
     QVERIFY(!Hallar<QAction>(&w, "mnuGenerar")->isEnabled());
     QVERIFY(!Hallar<QPushButton>(&w, "cmdGenerar")->isEnabled());
-    QVERIFY(Hallar<QAction>(&w, "mnuVerBarra")->isChecked());
-    QVERIFY(Hallar<QAction>(&w, "mnuBarraEstado")->isChecked());
-    auto* barra = Hallar<QProgressBar>(&w, "barProgreso");
-    QCOMPARE(barra->minimum(), 0);
-    QCOMPARE(barra->maximum(), 100);
-    QCOMPARE(barra->value(), 0);
+    QCOMPARE(Hallar<QProgressBar>(&w, "barProgreso")->value(), 0);
     QCOMPARE(Hallar<QLineEdit>(&w, "txtCantProd")->text(), QStringLiteral("10"));
+    // The tool bar's "abrir" drops down the project list.
+    QCOMPARE(Hallar<QToolButton>(&w, "abrir")->menu(), Hallar<QMenu>(&w, "mnuProyectos"));
     QVERIFY(b.dialogos.llamadas.empty());
   }
 
-  void menusYBarraConSusTeclas() {
+  void laPreguntaDeGuardar_data() {
+    QTest::addColumn<int>("fila");
+    for (int i = 0; i < int(std::size(kPreguntas)); ++i) QTest::newRow(kPreguntas[i].nombre) << i;
+  }
+  void laPreguntaDeGuardar() {
+    QFETCH(int, fila);
+    const CasoPregunta& c = kPreguntas[fila];
     Banco b;
     frmPrincipal w(b.entorno);
-    QStringList menus;
-    for (QAction* a : w.menuBar()->actions()) menus << a->text();
-    QCOMPARE(menus, (QStringList{"&Archivo", "&Proyecto", "&Ver", "Ay&uda"}));
-
-    struct Entrada {
-      const char* nombre;
-      const char* texto;
-      const char* tecla;
-    };
-    const Entrada entradas[] = {
-        {"mnuNuevoPro", "&Nuevo Proyecto", "Ctrl+N"},
-        {"mnuAbrirPro", "&Abrir Proyecto", "Ctrl+A"},
-        {"mnuGuardarPro", "Guardar como...", ""},
-        {"mnuSalir", "&Salir", "Ctrl+S"},
-        {"mnuHojaEstilo", "Hoja de Estilo", ""},
-        {"mnuCamposOcultos", "Campos Ocultos", ""},
-        {"mnuCGI", "CGI", ""},
-        {"mnuASP", "ASP", ""},
-        {"mnuImagenes", "Imágenes", ""},
-        {"mnuPopup", "Ventana Pop-ip", ""},
-        {"mnuReporte", "&Reporte", "Ctrl+R"},
-        {"mnuGenerar", "&Generar Proyecto", "Ctrl+G"},
-        {"mnuVerBarra", "Barra de Herramientas", ""},
-        {"mnuBarraEstado", "Barra de Estado", ""},
-        {"mnuAyuda", "Archivo de Ayuda", ""},
-        {"mnuAcerca", "Acerca de...", ""},
-    };
-    for (const Entrada& e : entradas) {
-      auto* a = Hallar<QAction>(&w, e.nombre);
-      QCOMPARE(a->text(), QString::fromUtf8(e.texto));
-      QCOMPARE(a->shortcut(), QKeySequence(QString::fromLatin1(e.tecla)));
+    w.show();
+    Escribir(Nombre(w), QString::fromUtf8(c.proyecto));
+    QTest::keyClicks(Hallar<QLineEdit>(&w, "txtDesPro"), c.descripcion);
+    if (c.respuesta) b.dialogos.respuestas = {*c.respuesta};
+    const auto archivo = b.proyectos() / (c.archivo ? c.archivo : "");
+    if (c.respuesta == Respuesta::kSi)
+      b.dialogos.archivos = {c.archivo ? AQt(archivo) : std::optional<QString>()};
+    const bool salir = c.accion != std::string("mnuNuevoPro");
+    if (c.accion == std::string("cerrar")) {
+      w.close();
+    } else {
+      Disparar(&w, c.accion);
     }
 
-    // One action serves a menu entry and its tool-bar button: the same tool tip,
-    // and disabling one disables the other.
-    const std::pair<const char*, const char*> botones[] = {
-        {"nuevo", "Nuevo Proyecto"},
-        {"abrir", "Abrir Proyecto"},
-        {"guardar", "Guardar Proyecto"},
-        {"generar", "Generar Proyecto"},
-        {"ayuda", "Ayuda"},
-        {"acerca", "Acerca de"},
-    };
-    for (const auto& [clave, ayuda] : botones) {
-      QCOMPARE(Hallar<QToolButton>(&w, clave)->defaultAction()->toolTip(),
-               QString::fromUtf8(ayuda));
+    QCOMPARE(b.dialogos.Contar("pregunta"), c.pregunta ? 1 : 0);
+    if (c.pregunta) {
+      const auto& p = *b.dialogos.Ultima("pregunta");
+      QCOMPARE(p.texto, kGuardar.arg(QString::fromUtf8(c.pregunta)));
+      QCOMPARE(p.titulo, QStringLiteral("Vendaluz"));
+      QCOMPARE(p.icono, Icono::kPregunta);
+      QCOMPARE(p.botones, salir ? Botones::kSiNoCancelar : Botones::kSiNo);
     }
-    QCOMPARE(Hallar<QToolButton>(&w, "guardar")->defaultAction(),
-             Hallar<QAction>(&w, "mnuGuardarPro"));
-    auto* abrir = Hallar<QToolButton>(&w, "abrir");
-    QCOMPARE(abrir->menu(), Hallar<QMenu>(&w, "mnuProyectos"));
-    QCOMPARE(abrir->popupMode(), QToolButton::MenuButtonPopup);
-
-    QStringList paginas;
-    auto* tab = Hallar<QTabWidget>(&w, "SSTab");
-    for (int i = 0; i < tab->count(); ++i) paginas << tab->tabText(i);
-    QCOMPARE(paginas, (QStringList{" Inicio ", " Formato ", " Meta Tags ", " Carrito ",
-                                   " Formulario ", " Servidor ", " Generar "}));
+    QCOMPARE(b.dialogos.sinRespuesta, 0);
+    QCOMPARE(!ListarProyectos(b.proyectos()).empty(), c.guardado);
+    if (!c.guardado) QVERIFY(w.RutaActual().empty());
+    if (c.guardado) {
+      Proyecto leido;
+      CargarProyecto(archivo, leido, "/otra");
+      QCOMPARE(leido.inicio.Nombre, std::string(c.proyecto));
+    }
+    const bool falla = c.archivo && !c.guardado;
+    QCOMPARE(b.dialogos.Contar("mensaje"), falla ? 1 : 0);
+    if (falla) {
+      QCOMPARE(b.dialogos.Ultima("mensaje")->icono, Icono::kCritico);
+      QCOMPARE(b.dialogos.Ultima("mensaje")->texto,
+               "No se pudo guardar el proyecto.\n\nNo se pudo escribir «" + AQt(archivo) +
+                   "»: no existe el archivo o la carpeta");
+    }
+    if (salir) {
+      QCOMPARE(w.isVisible(), !c.sigue);
+    } else {
+      const char* abierto = c.sigue ? "Proyecto2" : c.proyecto;
+      QCOMPARE(w.ProyectoAbierto().inicio.Nombre, std::string(abierto));
+      QCOMPARE(Nombre(w)->text(), QString::fromUtf8(abierto));
+      QCOMPARE(Hallar<QLineEdit>(&w, "txtDesPro")->text(),
+               QString::fromUtf8(c.sigue ? "" : c.descripcion));
+    }
   }
 
   void nuevosProyectosCuentanDesdeUno() {
     Banco b;
     {
       frmPrincipal w(b.entorno);
-      b.dialogos.respuestas = {Respuesta::kNo, Respuesta::kNo};
-      Hallar<QAction>(&w, "mnuNuevoPro")->trigger();
+      Disparar(&w, "mnuNuevoPro");
       QCOMPARE(w.ProyectoAbierto().inicio.Nombre, std::string("Proyecto2"));
       Hallar<QToolButton>(&w, "nuevo")->click();
       QCOMPARE(w.ProyectoAbierto().inicio.Nombre, std::string("Proyecto3"));
       QCOMPARE(w.windowTitle(), QStringLiteral("Vendaluz v1.0 [Proyecto: Proyecto3]"));
-      QCOMPARE(Hallar<QLineEdit>(&w, "txtNombrePro")->text(), QStringLiteral("Proyecto3"));
-
+      QCOMPARE(Nombre(w)->text(), QStringLiteral("Proyecto3"));
       QCOMPARE(b.dialogos.Contar("pregunta"), 2);
-      const auto& primera = b.dialogos.llamadas[0];
-      QCOMPARE(primera.texto, QStringLiteral("¿Guardar los cambios realizados a Proyecto1?"));
-      QCOMPARE(primera.titulo, QStringLiteral("Vendaluz"));
-      QCOMPARE(primera.icono, Icono::kPregunta);
-      QCOMPARE(primera.botones, Botones::kSiNo);
-      QVERIFY(ListarProyectos(b.proyectos()).empty());  // nothing written without a save
     }
     // The counter lives for one run of the program.
     frmPrincipal otra(b.entorno);
     QCOMPARE(otra.ProyectoAbierto().inicio.Nombre, std::string("Proyecto1"));
   }
 
-  void laPreguntaDeGuardarSoloConNombreODescripcion() {
-    Banco b;
-    frmPrincipal w(b.entorno);
-    EscribirNombre(w, "");
-    Hallar<QAction>(&w, "mnuNuevoPro")->trigger();
-    QCOMPARE(b.dialogos.Contar("pregunta"), 0);
-    QCOMPARE(w.ProyectoAbierto().inicio.Nombre, std::string("Proyecto2"));
-
-    EscribirNombre(w, "");
-    QTest::keyClicks(Hallar<QLineEdit>(&w, "txtDesPro"), "Muebles de pino");
-    QCOMPARE(w.ProyectoAbierto().inicio.Descripcion, std::string("Muebles de pino"));
-    b.dialogos.respuestas = {Respuesta::kNo};
-    Hallar<QAction>(&w, "mnuNuevoPro")->trigger();
-    QCOMPARE(b.dialogos.Contar("pregunta"), 1);
-    QCOMPARE(b.dialogos.llamadas.back().texto,
-             QStringLiteral("¿Guardar los cambios realizados a ?"));
-    QCOMPARE(w.ProyectoAbierto().inicio.Descripcion, std::string());
-    QCOMPARE(Hallar<QLineEdit>(&w, "txtDesPro")->text(), QString());
-  }
-
-  void siYLuegoCancelarElDialogoSigueSinGuardar() {
-    Banco b;
-    frmPrincipal w(b.entorno);
-    b.dialogos.respuestas = {Respuesta::kSi};
-    b.dialogos.archivos = {std::nullopt};
-    Hallar<QAction>(&w, "mnuNuevoPro")->trigger();
-    QCOMPARE(b.dialogos.Contar("guardar"), 1);
-    QCOMPARE(w.ProyectoAbierto().inicio.Nombre, std::string("Proyecto2"));
-    QVERIFY(ListarProyectos(b.proyectos()).empty());
-    QCOMPARE(b.dialogos.Contar("mensaje"), 0);
-  }
-
   void guardarEscribeElArchivoYLlenaLaLista() {
     Banco b;
     frmPrincipal w(b.entorno);
     w.show();
-    EscribirNombre(w, "Tienda");
-    const auto destino = b.proyectos() / "Tienda";
-    b.dialogos.archivos = {AQt(destino)};
+    Escribir(Nombre(w), "Tienda");
+    b.dialogos.archivos = {AQt(b.proyectos() / "Tienda")};
     QVERIFY(w.GuardarProyecto());
-
     const auto* dialogo = b.dialogos.Ultima("guardar");
     QCOMPARE(dialogo->inicial, QStringLiteral("Tienda"));
     QCOMPARE(dialogo->carpeta, AQt(b.proyectos()));
@@ -255,15 +198,13 @@ class PruebaPrincipal : public QObject {
     QCOMPARE(leido.inicio.Nombre, std::string("Tienda"));
     QCOMPARE(leido.camposFormulario, w.ProyectoAbierto().camposFormulario);
     QCOMPARE(EntradasLista(w), QStringList{"Tienda"});
-
     // The bar is full once the file is written and empties on the next tick.
     auto* barra = Hallar<QProgressBar>(&w, "barProgreso");
     QCOMPARE(barra->value(), 100);
     QTRY_COMPARE(barra->value(), 0);
     QVERIFY(!Hallar<QTimer>(&w, "tmrProgreso")->isActive());
 
-    // A file name chosen in the dialog may differ from the project name; an
-    // extension in another letter case is kept.
+    // The file name may differ from the project name; another letter case is kept.
     b.dialogos.archivos = {AQt(b.proyectos() / "Copia.INI")};
     QVERIFY(w.GuardarProyecto());
     QCOMPARE(w.RutaActual(), b.proyectos() / "Copia.INI");
@@ -271,59 +212,26 @@ class PruebaPrincipal : public QObject {
     QCOMPARE(EntradasLista(w), (QStringList{"Copia", "Tienda"}));
   }
 
-  void guardarFallidoLoDiceYNoSigue() {
-    Banco b;
-    frmPrincipal w(b.entorno);
-    EscribirNombre(w, "Tienda");
-    const auto destino = b.proyectos() / "no-existe" / "Tienda.ini";
-    b.dialogos.archivos = {AQt(destino)};
-    QVERIFY(!w.GuardarProyecto());
-    const auto* aviso = b.dialogos.Ultima("mensaje");
-    QVERIFY(aviso);
-    QCOMPARE(aviso->icono, Icono::kCritico);
-    QVERIFY2(aviso->texto.startsWith("No se pudo guardar el proyecto"), qPrintable(aviso->texto));
-    QVERIFY2(aviso->texto.contains(AQt(destino)), qPrintable(aviso->texto));
-    QVERIFY2(aviso->texto.contains("no existe el archivo o la carpeta"), qPrintable(aviso->texto));
-    QVERIFY(w.RutaActual().empty());
-    QCOMPARE(Hallar<QProgressBar>(&w, "barProgreso")->value(), 0);
-
-    // A save that fails inside the save question keeps the project open.
-    b.dialogos.respuestas = {Respuesta::kSi};
-    b.dialogos.archivos = {AQt(destino)};
-    Hallar<QAction>(&w, "mnuNuevoPro")->trigger();
-    QCOMPARE(w.ProyectoAbierto().inicio.Nombre, std::string("Tienda"));
-    QCOMPARE(b.dialogos.Contar("mensaje"), 2);
-  }
-
   void abrirDesdeLaListaDeProyectos() {
     Banco b;
     GuardarProyecto(ProyectoCompleto("Tienda"), b.proyectos() / "Tienda.ini");
-    Proyecto copia = ProyectoCompleto("Copia");
-    copia.productos.resize(1, {"Silla", "25.00", "", ""});
-    GuardarProyecto(copia, b.proyectos() / "Tienda.copia.ini");
+    GuardarProyecto(ProyectoCompleto("Copia", 1), b.proyectos() / "Tienda.copia.ini");
     test::Spit(b.proyectos() / "notas.txt", "no es un proyecto");
-
     frmPrincipal w(b.entorno);
     QCOMPARE(EntradasLista(w), (QStringList{"Tienda", "Tienda.copia"}));
-    Hallar<QLineEdit>(&w, "txtCantProd")->selectAll();
-    QTest::keyClicks(Hallar<QLineEdit>(&w, "txtCantProd"), "15");
-    b.dialogos.respuestas = {Respuesta::kNo};
-    EntradaLista(w, "Tienda.copia")->trigger();
+    Escribir(Hallar<QLineEdit>(&w, "txtCantProd"), "15");
+    AbrirDeLaLista(w, "Tienda.copia");
     QCOMPARE(b.dialogos.Contar("pregunta"), 1);
     QCOMPARE(w.ProyectoAbierto().inicio.Nombre, std::string("Copia"));
     QCOMPARE(w.ProyectoAbierto().productos.size(), std::size_t{1});
     QCOMPARE(w.RutaActual(), b.proyectos() / "Tienda.copia.ini");
     QCOMPARE(w.windowTitle(), QStringLiteral("Vendaluz v1.0 [Proyecto: Copia]"));
-    QCOMPARE(Hallar<QLineEdit>(&w, "txtNombrePro")->text(), QStringLiteral("Copia"));
+    QCOMPARE(Nombre(w)->text(), QStringLiteral("Copia"));
     // Products per page belong to the run of the program, not to the project.
     QCOMPARE(w.ProyectoAbierto().txtCantProd, std::string("15"));
     QCOMPARE(Hallar<QLineEdit>(&w, "txtCantProd")->text(), QStringLiteral("15"));
-    // The Generar page shows the new project's folders.
     QCOMPARE(Hallar<QLineEdit>(&w, "txtGProyecto")->text(), AQt(b.proyectos() / "Copia"));
-
-    b.dialogos.respuestas = {Respuesta::kNo};
-    EntradaLista(w, "Tienda")->trigger();
-    QCOMPARE(w.ProyectoAbierto().inicio.Nombre, std::string("Tienda"));
+    AbrirDeLaLista(w, "Tienda");
     QCOMPARE(w.ProyectoAbierto().productos.size(), std::size_t{2});
   }
 
@@ -331,25 +239,23 @@ class PruebaPrincipal : public QObject {
     Banco b;
     Proyecto largo = ProyectoCompleto("Nombre largo de una tienda de muebles");
     largo.inicio.Descripcion = "Sillas y mesas";
-    GuardarProyecto(largo, b.dir.path().toStdString() + "/Otra.ini");
+    const auto ruta = b.programa() / "Otra.ini";
+    GuardarProyecto(largo, ruta);
     frmPrincipal w(b.entorno);
-
-    b.dialogos.respuestas = {Respuesta::kNo};
-    b.dialogos.archivos = {std::nullopt};
-    Hallar<QAction>(&w, "mnuAbrirPro")->trigger();
+    b.dialogos.respuestas = {Respuesta::kNo, Respuesta::kNo};
+    b.dialogos.archivos = {std::nullopt, AQt(ruta)};
+    Disparar(&w, "mnuAbrirPro");
     QCOMPARE(w.ProyectoAbierto().inicio.Nombre, std::string("Proyecto1"));
     const auto* dialogo = b.dialogos.Ultima("abrir");
     QCOMPARE(dialogo->carpeta, AQt(b.proyectos()));
     QCOMPARE(dialogo->filtro, QStringLiteral("Proyecto Vendaluz (*.ini)"));
 
-    b.dialogos.respuestas = {Respuesta::kNo};
-    b.dialogos.archivos = {b.dir.path() + "/Otra.ini"};
-    Hallar<QAction>(&w, "mnuAbrirPro")->trigger();
+    Disparar(&w, "mnuAbrirPro");
     QCOMPARE(w.ProyectoAbierto().inicio.Nombre, largo.inicio.Nombre);
-    // A name longer than the box allows is shown whole and stays whole.
-    QCOMPARE(Hallar<QLineEdit>(&w, "txtNombrePro")->text(), AQt(largo.inicio.Nombre));
+    // A name longer than the box allows is shown whole.
+    QCOMPARE(Nombre(w)->text(), AQt(largo.inicio.Nombre));
     QCOMPARE(Hallar<QLineEdit>(&w, "txtDesPro")->text(), QStringLiteral("Sillas y mesas"));
-    QCOMPARE(w.RutaActual(), ARuta(b.dir.path() + "/Otra.ini"));
+    QCOMPARE(w.RutaActual(), ruta);
     QCOMPARE(b.dialogos.Contar("mensaje"), 0);
     QCOMPARE(b.dialogos.sinRespuesta, 0);
   }
@@ -358,26 +264,22 @@ class PruebaPrincipal : public QObject {
     Banco b;
     GuardarProyecto(ProyectoCompleto("Tienda"), b.proyectos() / "Tienda.ini");
     frmPrincipal w(b.entorno);
-    EscribirNombre(w, "Mi tienda");
-
-    // Through the dialog: a file that does not exist.
+    Escribir(Nombre(w), "Mi tienda");
     const auto falta = b.proyectos() / "falta.ini";
-    b.dialogos.respuestas = {Respuesta::kNo};
     b.dialogos.archivos = {AQt(falta)};
-    Hallar<QAction>(&w, "mnuAbrirPro")->trigger();
+    Disparar(&w, "mnuAbrirPro");
     const auto* aviso = b.dialogos.Ultima("mensaje");
     QVERIFY(aviso);
     QCOMPARE(aviso->icono, Icono::kCritico);
-    QVERIFY2(aviso->texto.startsWith("No se pudo abrir el proyecto"), qPrintable(aviso->texto));
-    QVERIFY2(aviso->texto.contains(AQt(falta)), qPrintable(aviso->texto));
+    QCOMPARE(aviso->texto, "No se pudo abrir el proyecto.\n\nNo se pudo leer «" + AQt(falta) +
+                               "»: no existe el archivo o la carpeta");
     QCOMPARE(w.ProyectoAbierto().inicio.Nombre, std::string("Mi tienda"));
-    QCOMPARE(Hallar<QLineEdit>(&w, "txtNombrePro")->text(), QStringLiteral("Mi tienda"));
+    QCOMPARE(Nombre(w)->text(), QStringLiteral("Mi tienda"));
     QVERIFY(w.RutaActual().empty());
 
     // From the list: the file went away after the list was filled.
     std::filesystem::remove(b.proyectos() / "Tienda.ini");
-    b.dialogos.respuestas = {Respuesta::kNo};
-    EntradaLista(w, "Tienda")->trigger();
+    AbrirDeLaLista(w, "Tienda");
     QCOMPARE(b.dialogos.Contar("mensaje"), 2);
     QCOMPARE(w.ProyectoAbierto().inicio.Nombre, std::string("Mi tienda"));
     QVERIFY(EntradasLista(w).isEmpty());
@@ -388,94 +290,94 @@ class PruebaPrincipal : public QObject {
     GuardarProyecto(ProyectoCompleto("Tienda"), b.proyectos() / "Tienda.ini");
     frmPrincipal w(b.entorno);
     w.show();
-    auto* mnuGuardar = Hallar<QAction>(&w, "mnuGuardarPro");
-    auto* tbGuardar = Hallar<QToolButton>(&w, "guardar");
-    auto* cmdGenerar = Hallar<QPushButton>(&w, "cmdGenerar");
-    auto* mnuGenerar = Hallar<QAction>(&w, "mnuGenerar");
     auto* marco = Hallar<QGroupBox>(&w, "fraProyecto");
-    QVERIFY(mnuGuardar->isEnabled());
+    auto guardar = [&] {
+      const bool si = Hallar<QAction>(&w, "mnuGuardarPro")->isEnabled();
+      if (Hallar<QToolButton>(&w, "guardar")->isEnabled() != si) qFatal("guardar dividido");
+      return si;
+    };
+    auto generar = [&] {
+      const bool si = Hallar<QAction>(&w, "mnuGenerar")->isEnabled();
+      if (Hallar<QPushButton>(&w, "cmdGenerar")->isEnabled() != si) qFatal("generar dividido");
+      return si;
+    };
+    auto reporte = [&] { return Veredicto([&] { Disparar(&w, "mnuReporte"); }); };
+    QVERIFY(guardar());
     QCOMPARE(marco->title(), QStringLiteral(" Proyecto: Proyecto1 "));
 
-    EscribirNombre(w, "");
+    Escribir(Nombre(w), "");
     QCOMPARE(w.windowTitle(), QStringLiteral("Vendaluz v1.0 [Proyecto: (Sín nombre)]"));
     QCOMPARE(marco->title(), QStringLiteral(" Proyecto: (Sín nombre) "));
-    QVERIFY(!mnuGuardar->isEnabled());
-    QVERIFY(!tbGuardar->isEnabled());
+    QVERIFY(!guardar());
     QVERIFY(!w.GuardarProyecto());
     QCOMPARE(b.dialogos.Contar("guardar"), 0);
-
-    QTest::keyClicks(Hallar<QLineEdit>(&w, "txtNombrePro"), "T");
-    QVERIFY(mnuGuardar->isEnabled());
-    QVERIFY(tbGuardar->isEnabled());
+    QTest::keyClicks(Nombre(w), "T");
+    QVERIFY(guardar());
     QCOMPARE(w.windowTitle(), QStringLiteral("Vendaluz v1.0 [Proyecto: T]"));
 
     // Only a complete report opens the way to generation.
-    b.dialogos.respuestas = {Respuesta::kNo};
-    EntradaLista(w, "Tienda")->trigger();
-    QVERIFY(!cmdGenerar->isEnabled());
-    QVERIFY(!mnuGenerar->isEnabled());
-    QCOMPARE(VeredictoDelReporte([&] { Hallar<QPushButton>(&w, "cmdReporte")->click(); }),
+    AbrirDeLaLista(w, "Tienda");
+    QVERIFY(!generar());
+    QCOMPARE(Veredicto([&] { Pulsar(&w, "cmdReporte"); }),
              QStringLiteral("Estado del Proyecto: Completo"));
-    QVERIFY(cmdGenerar->isEnabled());
-    QVERIFY(mnuGenerar->isEnabled());
-
+    QVERIFY(generar());
     // Emptying the name closes it; typing a name again does not open it.
-    EscribirNombre(w, "");
-    QVERIFY(!cmdGenerar->isEnabled());
-    QVERIFY(!mnuGenerar->isEnabled());
-    QTest::keyClicks(Hallar<QLineEdit>(&w, "txtNombrePro"), "Tienda");
-    QVERIFY(!cmdGenerar->isEnabled());
-    QVERIFY(!mnuGenerar->isEnabled());
-    QCOMPARE(VeredictoDelReporte([&] { Hallar<QAction>(&w, "mnuReporte")->trigger(); }),
-             QStringLiteral("Estado del Proyecto: Completo"));
-    QVERIFY(cmdGenerar->isEnabled());
-
+    Escribir(Nombre(w), "");
+    QVERIFY(!generar());
+    QTest::keyClicks(Nombre(w), "Tienda");
+    QVERIFY(!generar());
+    QCOMPARE(reporte(), QStringLiteral("Estado del Proyecto: Completo"));
+    QVERIFY(generar());
     // A name that cannot name the store's folder makes the report incomplete.
-    EscribirNombre(w, "uno/dos");
-    QCOMPARE(VeredictoDelReporte([&] { Hallar<QAction>(&w, "mnuReporte")->trigger(); }),
-             QStringLiteral("Estado del Proyecto: Incompleto"));
-    QVERIFY(!cmdGenerar->isEnabled());
-    QVERIFY(!mnuGenerar->isEnabled());
-
+    Escribir(Nombre(w), "uno/dos");
+    QCOMPARE(reporte(), QStringLiteral("Estado del Proyecto: Incompleto"));
+    QVERIFY(!generar());
     // A new project needs a report of its own.
-    EscribirNombre(w, "Tienda");
-    VeredictoDelReporte([&] { Hallar<QAction>(&w, "mnuReporte")->trigger(); });
-    QVERIFY(cmdGenerar->isEnabled());
-    b.dialogos.respuestas = {Respuesta::kNo};
-    Hallar<QAction>(&w, "mnuNuevoPro")->trigger();
-    QVERIFY(!cmdGenerar->isEnabled());
-    QVERIFY(!mnuGenerar->isEnabled());
+    Escribir(Nombre(w), "Tienda");
+    reporte();
+    QVERIFY(generar());
+    Disparar(&w, "mnuNuevoPro");
+    QVERIFY(!generar());
+  }
+
+  // The menu's keys and the tool bar's "generar", which opens the report first.
+  void teclasYBarra() {
+    Banco b;
+    frmPrincipal w(b.entorno);
+    Activar(w);
+    // Pressed with the focus outside the text boxes, where Ctrl+A selects all.
+    auto ctrl = [&](Qt::Key k) {
+      return [&w, k] {
+        Activar(w);
+        Hallar<QTabWidget>(&w, "SSTab")->setFocus();
+        QTest::keyClick(&w, k, Qt::ControlModifier);
+      };
+    };
+    QCOMPARE(ModalQueAbre(ctrl(Qt::Key_R)), QStringLiteral("frmReporte"));
+    QCOMPARE(ModalQueAbre([&] { Hallar<QToolButton>(&w, "generar")->click(); }),
+             QStringLiteral("frmReporte"));
+    ctrl(Qt::Key_A)();
+    QCOMPARE(b.dialogos.Contar("abrir"), 1);
+    ctrl(Qt::Key_N)();
+    QCOMPARE(w.ProyectoAbierto().inicio.Nombre, std::string("Proyecto2"));
+    ctrl(Qt::Key_S)();  // "Salir": the question is answered Cancelar
+    QCOMPARE(b.dialogos.Ultima("pregunta")->botones, Botones::kSiNoCancelar);
+    QVERIFY(w.isVisible());
   }
 
   void elNombreSeSeleccionaAlRecibirElFoco() {
     Banco b;
     frmPrincipal w(b.entorno);
-    w.show();
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    auto* nombre = Hallar<QLineEdit>(&w, "txtNombrePro");
+    Activar(w);
     Hallar<QLineEdit>(&w, "txtDesPro")->setFocus();
-    QTest::mouseClick(nombre, Qt::LeftButton);
-    QTRY_COMPARE(nombre->selectedText(), QStringLiteral("Proyecto1"));
-  }
-
-  void elBotonGenerarDeLaBarraAbreElReporte() {
-    Banco b;
-    frmPrincipal w(b.entorno);
-    w.show();
-    QString abierta;
-    AlAbrirse([&abierta](QWidget* modal) {
-      abierta = modal->objectName();
-      static_cast<QDialog*>(modal)->reject();
-    });
-    Hallar<QToolButton>(&w, "generar")->click();
-    QCOMPARE(abierta, QStringLiteral("frmReporte"));
+    QTest::mouseClick(Nombre(w), Qt::LeftButton);
+    QTRY_COMPARE(Nombre(w)->selectedText(), QStringLiteral("Proyecto1"));
   }
 
   void paginaGenerarMuestraLasCarpetas() {
     Banco b;
     frmPrincipal w(b.entorno);
-    EscribirNombre(w, "Tienda");
+    Escribir(Nombre(w), "Tienda");
     auto* proyecto = Hallar<QLineEdit>(&w, "txtGProyecto");
     auto* imagenes = Hallar<QLineEdit>(&w, "txtGImagenes");
     auto* thumbs = Hallar<QLineEdit>(&w, "txtGThumbs");
@@ -486,19 +388,14 @@ class PruebaPrincipal : public QObject {
     QCOMPARE(imagenes->text(), AQt(salida / "imagenes"));
     QCOMPARE(thumbs->text(), AQt(salida / "thumbnails"));
     QVERIFY(imagenes->isEnabled() && thumbs->isEnabled());
-
-    Hallar<QAbstractButton>(&w, "cheImagen")->click();
+    Pulsar(&w, "cheImagen");
     QCOMPARE(w.ProyectoAbierto().productosImagen, 0);
-    QCOMPARE(imagenes->text(), QString());
-    QCOMPARE(thumbs->text(), QString());
+    QVERIFY(imagenes->text().isEmpty() && thumbs->text().isEmpty());
     QVERIFY(!imagenes->isEnabled() && !thumbs->isEnabled());
-    Hallar<QAbstractButton>(&w, "cheImagen")->click();
+    Pulsar(&w, "cheImagen");
     QCOMPARE(imagenes->text(), AQt(salida / "imagenes"));
     QVERIFY(imagenes->isEnabled());
-
-    // A new project empties the fields and then shows its own folder.
-    b.dialogos.respuestas = {Respuesta::kNo};
-    Hallar<QAction>(&w, "mnuNuevoPro")->trigger();
+    Disparar(&w, "mnuNuevoPro");
     QCOMPARE(proyecto->text(), AQt(b.proyectos() / "Proyecto2"));
   }
 
@@ -509,39 +406,14 @@ class PruebaPrincipal : public QObject {
     std::filesystem::create_directories(carpeta / "imagenes");
     test::Spit(carpeta / "carrito.htm", "x");
     test::Spit(carpeta / "estado.htm", "x");
-    auto* pagina = Hallar<PaginaGenerar>(&w, "Bloque6");
-    pagina->MostrarGenerados(carpeta);
+    Hallar<PaginaGenerar>(&w, "Bloque6")->MostrarGenerados(carpeta);
     auto* lista = Hallar<QListWidget>(&w, "flbGenerados");
     QCOMPARE(lista->count(), 2);  // files only
     lista->setCurrentRow(1);
     QTest::keyClick(lista, Qt::Key_Return);
-    QCOMPARE(b.abridor.abiertos.size(), std::size_t{1});
-    QCOMPARE(b.abridor.abiertos[0], (carpeta / "estado.htm").string());
-
-    // A new project empties the list.
-    b.dialogos.respuestas = {Respuesta::kNo};
-    Hallar<QAction>(&w, "mnuNuevoPro")->trigger();
+    QCOMPARE(b.abridor.abiertos, std::vector<std::string>{(carpeta / "estado.htm").string()});
+    Disparar(&w, "mnuNuevoPro");
     QCOMPARE(lista->count(), 0);
-  }
-
-  void animacionDelProgreso() {
-    Banco b;
-    GuardarProyecto(ProyectoCompleto("Tienda"), b.proyectos() / "Tienda.ini");
-    frmPrincipal w(b.entorno);
-    auto* barra = Hallar<QProgressBar>(&w, "barProgreso");
-    auto* reloj = Hallar<QTimer>(&w, "tmrProgreso");
-    QCOMPARE(reloj->interval(), 20);
-    QSignalSpy valores(barra, &QProgressBar::valueChanged);
-    b.dialogos.respuestas = {Respuesta::kNo};
-    EntradaLista(w, "Tienda")->trigger();
-    QVERIFY(reloj->isActive());
-    QTRY_VERIFY_WITH_TIMEOUT(!reloj->isActive(), 5000);
-    QList<int> esperados;
-    for (int v = 5; v <= 100; v += 5) esperados << v;
-    esperados << 0;
-    QList<int> vistos;
-    for (const auto& v : valores) vistos << v.at(0).toInt();
-    QCOMPARE(vistos, esperados);
   }
 
   void ocultarLasBarrasConservaLaAltura() {
@@ -553,73 +425,20 @@ class PruebaPrincipal : public QObject {
     QTRY_VERIFY(contenido->height() > 0);
     const int altoVentana = w.height();
     const int altoContenido = contenido->height();
-
     for (const char* accion : {"mnuBarraEstado", "mnuVerBarra"}) {
       auto* a = Hallar<QAction>(&w, accion);
-      a->trigger();
-      QVERIFY(!a->isChecked());
-      QTRY_VERIFY(w.height() < altoVentana);
-      QTRY_COMPARE(contenido->height(), altoContenido);
-      a->trigger();
-      QVERIFY(a->isChecked());
+      for (bool visible : {false, true}) {
+        a->trigger();
+        QCOMPARE(a->isChecked(), visible);
+        QTRY_COMPARE(w.height() < altoVentana, !visible);
+        QTRY_COMPARE(contenido->height(), altoContenido);
+      }
       QTRY_COMPARE(w.height(), altoVentana);
-      QTRY_COMPARE(contenido->height(), altoContenido);
     }
-    Hallar<QAction>(&w, "mnuBarraEstado")->trigger();
+    Disparar(&w, "mnuBarraEstado");
     QVERIFY(!w.statusBar()->isVisible());
-    Hallar<QAction>(&w, "mnuVerBarra")->trigger();
+    Disparar(&w, "mnuVerBarra");
     QVERIFY(!Hallar<QToolBar>(&w, "tbBarra")->isVisible());
-  }
-
-  void salirPreguntaConCancelar() {
-    Banco b;
-    frmPrincipal w(b.entorno);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-
-    b.dialogos.respuestas = {Respuesta::kCancelar};
-    Hallar<QAction>(&w, "mnuSalir")->trigger();
-    QVERIFY(w.isVisible());
-    const auto* pregunta = b.dialogos.Ultima("pregunta");
-    QCOMPARE(pregunta->texto, QStringLiteral("¿Guardar los cambios realizados a Proyecto1?"));
-    QCOMPARE(pregunta->botones, Botones::kSiNoCancelar);
-
-    // Yes, then the save dialog cancelled: nothing saved, so the program stays.
-    b.dialogos.respuestas = {Respuesta::kSi};
-    b.dialogos.archivos = {std::nullopt};
-    QVERIFY(!w.close());
-    QVERIFY(w.isVisible());
-
-    // Ctrl+S is "Salir": it asks too.
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    b.dialogos.respuestas = {Respuesta::kCancelar};
-    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(b.dialogos.Contar("pregunta"), 3);
-    QVERIFY(w.isVisible());
-
-    // Yes with a file: saved, then the program ends.
-    b.dialogos.respuestas = {Respuesta::kSi};
-    b.dialogos.archivos = {AQt(b.proyectos() / "Proyecto1.ini")};
-    QVERIFY(w.close());
-    QVERIFY(std::filesystem::exists(b.proyectos() / "Proyecto1.ini"));
-  }
-
-  void salirSinGuardarOSinNombre() {
-    Banco b;
-    {
-      frmPrincipal w(b.entorno);
-      w.show();
-      b.dialogos.respuestas = {Respuesta::kNo};
-      QVERIFY(w.close());
-      QCOMPARE(b.dialogos.Contar("pregunta"), 1);
-    }
-    frmPrincipal w(b.entorno);
-    w.show();
-    EscribirNombre(w, "");
-    QVERIFY(w.close());
-    QCOMPARE(b.dialogos.Contar("pregunta"), 1);  // nothing to lose, nothing asked
-    QVERIFY(ListarProyectos(b.proyectos()).empty());
   }
 };
 
