@@ -3,39 +3,25 @@
 import { spawnSync } from 'node:child_process';
 
 export function ejecutarCgi(script, { metodo = 'POST', cuerpo = '', tipo = 'application/x-www-form-urlencoded',
-                                       largo, referente, entorno = {}, taint = true } = {}) {
+                                       largo, referente, entorno = {} } = {}) {
   const datos = Buffer.isBuffer(cuerpo) ? cuerpo : Buffer.from(cuerpo, 'latin1');
-  const env = {
-    PATH: process.env.PATH,
-    GATEWAY_INTERFACE: 'CGI/1.1',
-    SERVER_PROTOCOL: 'HTTP/1.1',
-    REQUEST_METHOD: metodo,
-    CONTENT_TYPE: tipo,
-    CONTENT_LENGTH: largo !== undefined ? String(largo) : String(datos.length),
-    REMOTE_ADDR: '203.0.113.7',
-    REMOTE_HOST: 'cliente.example.net',
-    HTTP_USER_AGENT: 'Prueba/1.0',
-    SCRIPT_NAME: '/cgi-bin/enviar.pl',
-    ...entorno,
-  };
+  const env = { PATH: process.env.PATH, GATEWAY_INTERFACE: 'CGI/1.1', SERVER_PROTOCOL: 'HTTP/1.1',
+    REQUEST_METHOD: metodo, CONTENT_TYPE: tipo, CONTENT_LENGTH: String(largo ?? datos.length),
+    REMOTE_ADDR: '203.0.113.7', REMOTE_HOST: 'cliente.example.net', HTTP_USER_AGENT: 'Prueba/1.0',
+    SCRIPT_NAME: '/cgi-bin/enviar.pl', ...entorno };
   if (referente !== undefined) env.HTTP_REFERER = referente;
-  for (const k of Object.keys(env)) if (env[k] === null) delete env[k];
-  const args = taint ? ['-T', script] : [script];
-  const r = spawnSync('perl', args, { input: datos, env, timeout: 20000 });
+  const r = spawnSync('perl', ['-T', script], { input: datos, env, timeout: 20000 });
   const salida = r.stdout.toString('latin1');
   const corte = salida.search(/\r?\n\r?\n/);
   const cabeceras = {};
-  const bloque = corte >= 0 ? salida.slice(0, corte) : salida;
-  for (const linea of bloque.split(/\r?\n/)) {
+  for (const linea of (corte >= 0 ? salida.slice(0, corte) : salida).split(/\r?\n/)) {
     const m = /^([A-Za-z-]+):\s*(.*)$/.exec(linea);
     if (m) cabeceras[m[1].toLowerCase()] = m[2];
   }
-  const estado = cabeceras.status ? parseInt(cabeceras.status, 10) : (cabeceras.location ? 302 : 200);
   return {
     codigoSalida: r.status,
     stderr: r.stderr.toString(),
-    salida,
-    estado,
+    estado: cabeceras.status ? parseInt(cabeceras.status, 10) : (cabeceras.location ? 302 : 200),
     cabeceras,
     cuerpo: corte >= 0 ? salida.slice(corte).replace(/^\r?\n\r?\n/, '') : '',
   };

@@ -7,34 +7,38 @@ import { chromium } from 'playwright-core';
 export async function abrirNavegador() {
   const perfil = fs.mkdtempSync(path.join(os.tmpdir(), 'vz-chromium-'));
   const contexto = await chromium.launchPersistentContext(perfil, {
-    executablePath: process.env.VENDALUZ_CHROMIUM || '/usr/bin/chromium',
-    headless: true,
+    executablePath: process.env.VENDALUZ_CHROMIUM || '/usr/bin/chromium', headless: true,
     args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
     viewport: { width: 1024, height: 768 },
   });
   return {
     contexto,
+    // A new page whose dialogs are answered with `respuesta` (true: OK) and recorded;
+    // unless `conservar`, with no cookies left from earlier pages.
+    async pagina(respuesta = true, conservar = false) {
+      if (!conservar) await contexto.clearCookies();
+      const p = await contexto.newPage();
+      const dialogos = [];
+      p.on('dialog', async (d) => {
+        dialogos.push({ tipo: d.type(), texto: d.message() });
+        await (d.type() === 'confirm' && !respuesta ? d.dismiss() : d.accept());
+      });
+      return [p, dialogos];
+    },
+    // The basket cookie the store at `base` sees.
+    async cesta(base) {
+      return (await contexto.cookies(base)).find((g) => g.name === 'TheBasket')?.value;
+    },
+    // Sets the basket cookie of the store at `base`; unless `conservar`, it is the only cookie.
+    async ponerCesta(base, valor, conservar = false) {
+      if (!conservar) await contexto.clearCookies();
+      const url = new URL(base);
+      await contexto.addCookies([{ name: 'TheBasket', value: valor, domain: url.hostname, path: url.pathname }]);
+    },
     async cerrar() {
       await contexto.close();
       fs.rmSync(perfil, { recursive: true, force: true });
     },
   };
-}
-
-// Answers every dialog of the page with `respuesta` (true: OK) and records its text.
-export function registrarDialogos(pagina, respuesta = true) {
-  const dialogos = [];
-  pagina.on('dialog', async (d) => {
-    dialogos.push({ tipo: d.type(), texto: d.message() });
-    if (d.type() === 'confirm' && !(typeof respuesta === 'function' ? respuesta(d) : respuesta)) await d.dismiss();
-    else await d.accept();
-  });
-  return dialogos;
-}
-
-export async function cesta(contexto, base) {
-  const galletas = await contexto.cookies(base);
-  const c = galletas.find((g) => g.name === 'TheBasket');
-  return c ? c.value : undefined;
 }

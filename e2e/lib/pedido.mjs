@@ -1,11 +1,12 @@
 // A good order as the store's order form posts it, and the shop's settings the
 // tests generate their scripts with.
-export const TIENDA = {
-  email: 'tienda@example.com',
-  redireccion: 'http://www.example.com/gracias.htm',
-  host: 'tienda.example.com',
-  referente: 'http://tienda.example.com/formulario.htm',
-};
+export const TIENDA = { email: 'tienda@example.com', redireccion: 'http://www.example.com/gracias.htm',
+  host: 'tienda.example.com', referente: 'http://tienda.example.com/formulario.htm' };
+
+// The order form's fields of a new project: label, name, size.
+export const CAMPOS = [['Nombre', 'nombre'], ['Apellido', 'apellido'], ['Domicilio', 'domicilio'], ['Ciudad', 'ciudad'],
+  ['Provincia', 'provincia'], ['Código Postal', 'cp'], ['País', 'pais'], ['E-mail', 'email'], ['Teléfono', 'telefono'],
+  ['Fax', 'fax']].map((c) => [...c, '34']);
 
 // The ten fields of a new project, with what a buyer types (Windows-1252 text).
 export const COMPRADOR = [

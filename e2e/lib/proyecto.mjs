@@ -3,7 +3,8 @@
 import fs from 'node:fs';
 import path from 'node:path';
 import { spawnSync } from 'node:child_process';
-import { aCp1252 } from './pedido.mjs';
+import { aCp1252, CAMPOS, TIENDA } from './pedido.mjs';
+import { CAPTURA } from './correos.mjs';
 
 export const GENERAR = process.env.VENDALUZ_GENERAR
   || new URL('../../build/bin/vendaluz-generar', import.meta.url).pathname;
@@ -25,24 +26,19 @@ export function escribirProyecto(ruta, secciones) {
 }
 
 // The settings of a small store with the given order-form fields and options.
-export function proyectoTienda({ nombre = 'Tienda', email, redireccion, host, sendmail, perl = '#!/usr/bin/perl',
-                                 soporte = 'CGI', componente = 'CDONTS', smtp = '', servidor = 'NoSS', campos = [] }) {
+export function proyectoTienda({ nombre = 'Tienda', email = TIENDA.email, redireccion = TIENDA.redireccion,
+  host = TIENDA.host, sendmail = CAPTURA, perl = '#!/usr/bin/perl', soporte = 'CGI', componente = 'CDONTS', smtp = '',
+  servidor = 'NoSS', campos = CAMPOS }) {
   const lista = (k) => Object.fromEntries(campos.map((c, i) => [` ${i + 1}`, c[k]]));
+  const es = (valor, ...opciones) => Object.fromEntries(opciones.map((o) => [o, String(valor === o)]));
   return {
-    Inicio: { Nombre: nombre },
-    Productos: { Cantidad: ' 1' },
-    Nombre: { ' 1': 'Silla' },
-    Precio: { ' 1': '10.50' },
-    Formulario: { Cantidad: ` ${campos.length}` },
-    FCampo: lista(0),
-    FNombre: lista(1),
-    FTamano: lista(2),
-    Servidor: { NoSS: String(servidor === 'NoSS'), SPG: String(servidor === 'SPG'), SSL: String(servidor === 'SSL'),
-      Redireccionar: redireccion },
-    Soporte: { CGI: String(soporte === 'CGI'), ASP: String(soporte === 'ASP'), PHP: String(soporte === 'PHP') },
+    Inicio: { Nombre: nombre }, Productos: { Cantidad: ' 1' }, Nombre: { ' 1': 'Silla' }, Precio: { ' 1': '10.50' },
+    Formulario: { Cantidad: ` ${campos.length}` }, FCampo: lista(0), FNombre: lista(1), FTamano: lista(2),
+    Servidor: { ...es(servidor, 'NoSS', 'SPG', 'SSL'), Redireccionar: redireccion },
+    Soporte: es(soporte, 'CGI', 'ASP', 'PHP'),
     Correo: { Email: email },
     CGI: { Perl: perl, SendMail: sendmail, Host: host },
-    ASP: { CDONTS: String(componente === 'CDONTS'), ASPEmail: String(componente === 'ASPEmail'), SMTP: smtp },
+    ASP: { ...es(componente, 'CDONTS', 'ASPEmail'), SMTP: smtp },
   };
 }
 
@@ -53,14 +49,12 @@ export function conProductos(proyecto, productos) {
     Precio: columna(1), Descripcion: columna(2), Imagen: columna(3) };
 }
 
-// Generates the store of the project into carpeta; returns the generator's answer.
-export function generar(proyecto, carpeta, opciones = []) {
-  const ini = `${carpeta}.ini`;
-  escribirProyecto(ini, proyecto);
+// Generates the store of the project (or of the project file ini) into carpeta.
+export function generar(proyecto, carpeta, opciones = [], ini = `${carpeta}.ini`) {
+  if (proyecto) escribirProyecto(ini, proyecto);
   const r = spawnSync(GENERAR, ['--salida', carpeta, '--reemplazar', '--silencioso', ...opciones, ini],
     { encoding: 'latin1' });
   if (r.status !== 0) throw new Error(`vendaluz-generar falló (${r.status}): ${r.stderr}`);
-  return r;
 }
 
 export function archivos(carpeta) {
