@@ -18,11 +18,7 @@ export function ejecutarCgi(script, { metodo = 'POST', cuerpo = '', tipo = 'appl
     const m = /^([A-Za-z-]+):\s*(.*)$/.exec(linea);
     if (m) cabeceras[m[1].toLowerCase()] = m[2];
   }
-  return {
-    codigoSalida: r.status,
-    stderr: r.stderr.toString(),
+  return { codigoSalida: r.status, stderr: r.stderr.toString(), cabeceras,
     estado: cabeceras.status ? parseInt(cabeceras.status, 10) : (cabeceras.location ? 302 : 200),
-    cabeceras,
-    cuerpo: corte >= 0 ? salida.slice(corte).replace(/^\r?\n\r?\n/, '') : '',
-  };
+    cuerpo: corte >= 0 ? salida.slice(corte).replace(/^\r?\n\r?\n/, '') : '' };
 }

@@ -14,12 +14,9 @@ export function leerCorreos(carpeta) {
     const mensaje = bytes.slice(nl + 1);
     const corte = mensaje.search(/\r?\n\r?\n|$/);
     const cuerpo = mensaje.slice(corte).replace(/^\r?\n\r?\n/, '');
-    const cabeceras = mensaje.slice(0, corte).split(/\r?\n/).reduce((acc, l) => {
-      if (/^[ \t]/.test(l) && acc.length) acc[acc.length - 1] += l;
-      else acc.push(l);
-      return acc;
-    }, []);
-    return { args: JSON.parse(bytes.slice(0, nl)), mensaje, cabeceras, cuerpo, texto: deCp1252(Buffer.from(cuerpo, 'latin1')) };
+    const cabeceras = mensaje.slice(0, corte).replace(/\r?\n(?=[ \t])/g, '').split(/\r?\n/);
+    return { args: JSON.parse(bytes.slice(0, nl)), mensaje, cabeceras, cuerpo,
+      texto: deCp1252(Buffer.from(cuerpo, 'latin1')) };
   });
 }
 

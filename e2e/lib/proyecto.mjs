@@ -10,19 +10,13 @@ export const GENERAR = process.env.VENDALUZ_GENERAR
   || new URL('../../build/bin/vendaluz-generar', import.meta.url).pathname;
 
 // A value as the project file holds it; line breaks take the file's escaped form.
-function valorIni(valor) {
-  if (!/[\r\n]/.test(valor)) return valor;
-  return '\\"' + valor.replace(/\\/g, '\\\\').replace(/\r/g, '\\r').replace(/\n/g, '\\n') + '"';
-}
+const valorIni = (v) => (/[\r\n]/.test(v)
+  ? `\\"${v.replace(/\\/g, '\\\\').replace(/\r/g, '\\r').replace(/\n/g, '\\n')}"` : v);
 
 // secciones: { Seccion: { Clave: valor } }, written in Windows-1252 with CR LF.
 export function escribirProyecto(ruta, secciones) {
-  let texto = '';
-  for (const [seccion, claves] of Object.entries(secciones)) {
-    texto += `[${seccion}]\r\n`;
-    for (const [clave, valor] of Object.entries(claves)) texto += `${clave}=${valorIni(valor)}\r\n`;
-  }
-  fs.writeFileSync(ruta, aCp1252(texto));
+  fs.writeFileSync(ruta, aCp1252(Object.entries(secciones).map(([seccion, claves]) => `[${seccion}]\r\n`
+    + Object.entries(claves).map(([clave, valor]) => `${clave}=${valorIni(valor)}\r\n`).join('')).join('')));
 }
 
 // The settings of a small store with the given order-form fields and options.
@@ -49,12 +43,13 @@ export function conProductos(proyecto, productos) {
     Precio: columna(1), Descripcion: columna(2), Imagen: columna(3) };
 }
 
-// Generates the store of the project (or of the project file ini) into carpeta.
+// Generates the store of the project (or of the project file ini) into carpeta; returns carpeta.
 export function generar(proyecto, carpeta, opciones = [], ini = `${carpeta}.ini`) {
   if (proyecto) escribirProyecto(ini, proyecto);
   const r = spawnSync(GENERAR, ['--salida', carpeta, '--reemplazar', '--silencioso', ...opciones, ini],
     { encoding: 'latin1' });
   if (r.status !== 0) throw new Error(`vendaluz-generar falló (${r.status}): ${r.stderr}`);
+  return carpeta;
 }
 
 export function archivos(carpeta) {

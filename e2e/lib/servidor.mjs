@@ -36,7 +36,7 @@ export async function arrancarServidor({ carpeta, entornoCgi = {} }) {
           Buffer.from(r.cuerpo, 'latin1'));
       }
       const archivo = path.join(carpeta, decodeURIComponent(url.pathname));
-      if (!archivo.startsWith(carpeta) || !fs.existsSync(archivo) || !fs.statSync(archivo).isFile()) {
+      if (!archivo.startsWith(carpeta) || !fs.statSync(archivo, { throwIfNoEntry: false })?.isFile()) {
         return responder(404, {}, 'no encontrado');
       }
       responder(200, { 'Content-Type': TIPOS[path.extname(archivo)] || 'application/octet-stream' },
@@ -48,19 +48,21 @@ export async function arrancarServidor({ carpeta, entornoCgi = {} }) {
   return { base, recibidos, cerrar: () => new Promise((r) => servidor.close(r)) };
 }
 
-// php -S serving carpeta on a free port of 127.0.0.1, its mail going to the
-// stand-in sendmail; resolves once it answers.
-export async function arrancarPhp({ carpeta, entorno, opciones = [], enrutador = [] }) {
+// php -S serving carpeta on a free port of 127.0.0.1, its mail going to the stand-in
+// sendmail; resolves once it answers. comoHosting: the store's files are served as a
+// plain web host serves them, with no character set declared (lib/enrutador.php).
+export async function arrancarPhp({ carpeta, entorno, opciones = [], comoHosting = false }) {
   const libre = http.createServer();
   await new Promise((r) => libre.listen(0, '127.0.0.1', r));
   const { port } = libre.address();
   await new Promise((r) => libre.close(r));
   const php = spawn('php', ['-S', `127.0.0.1:${port}`, '-t', carpeta, '-d', `sendmail_path=${CAPTURA} -t -i`,
-    ...opciones.flatMap((o) => ['-d', o]), ...enrutador], { env: { ...process.env, ...entorno } });
-  php.errores = '';
+    ...[...opciones, ...(comoHosting ? ['default_charset='] : [])].flatMap((o) => ['-d', o]),
+    ...(comoHosting ? [new URL('./enrutador.php', import.meta.url).pathname] : [])],
+    { env: { ...process.env, ...entorno } });
+  Object.assign(php, { errores: '', base: `http://127.0.0.1:${port}` });
   php.stderr.on('data', (d) => { php.errores += d; });
   php.stdout.resume();
-  php.base = `http://127.0.0.1:${port}`;
   for (let i = 0; i < 100; i++) {
     try { await fetch(`${php.base}/`); return php; } catch { await new Promise((r) => setTimeout(r, 50)); }
   }
