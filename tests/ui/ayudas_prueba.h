@@ -3,7 +3,7 @@
 // it is open, and short ways to find, fill and press controls.
 #pragma once
 
-#include <QTest>
+#include <QtTest>
 #include <QtWidgets>
 #include <deque>
 #include <functional>
@@ -186,12 +186,13 @@ inline void Escribir(QLineEdit* caja, const QString& texto) {
   QTest::keyClicks(caja, texto);
 }
 
+// Presses a button or toggles a check box, as a click on it does.
 inline void Pulsar(QObject* raiz, const QString& boton) {
-  QTest::mouseClick(Hallar<QAbstractButton>(raiz, boton), Qt::LeftButton);
+  Hallar<QAbstractButton>(raiz, boton)->click();
 }
 
-// The objectName of the modal window that abrir opens, closed again with Escape's
-// result; empty when none opens.
+// The objectName of the modal window that abrir opens (or that is open), closed
+// again as Escape does; empty when none opens.
 inline QString ModalQueAbre(const std::function<void()>& abrir) {
   QString nombre;
   AlAbrirse([&nombre](QWidget* modal) {
@@ -199,6 +200,7 @@ inline QString ModalQueAbre(const std::function<void()>& abrir) {
     static_cast<QDialog*>(modal)->reject();
   });
   abrir();
+  QTest::qWaitFor([&nombre] { return !nombre.isEmpty(); }, 5100);
   return nombre;
 }
 

@@ -1,22 +1,6 @@
 // The " Carrito " page: the product list and its tool bar, the product dialog and
 // its picture preview, the picture and pop-up options, and the products per page.
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
-#include <QTreeView>
-
 #include "ayudas_prueba.h"
-#include "model/archivo_proyecto.h"
 #include "pruebas.h"
 #include "ui/frmCarrito.h"
 #include "ui/frmPrincipal.h"
@@ -25,17 +9,10 @@
 namespace vendaluz {
 namespace {
 
-using prueba::AlAbrirse;
-using prueba::Banco;
-
-template <typename T>
-T* Hallar(QObject* raiz, const QString& nombre) {
-  T* hallado = raiz->findChild<T*>(nombre);
-  if (!hallado) qFatal("no hay control %s", qPrintable(nombre));
-  return hallado;
-}
+using namespace prueba;
 
 PaginaCarrito* Pagina(frmPrincipal& w) { return Hallar<PaginaCarrito>(&w, "Bloque3"); }
+QLineEdit* Caja(QWidget* d, const char* nombre) { return Hallar<QLineEdit>(d, nombre); }
 
 std::vector<std::string> Nombres(const frmPrincipal& w) {
   std::vector<std::string> n;
@@ -44,27 +21,25 @@ std::vector<std::string> Nombres(const frmPrincipal& w) {
 }
 
 // Fills the open product dialog and presses "Aceptar"; true when it closed.
-bool Llenar(QWidget* dialogo, const QString& nombre, const QString& precio, const QString& des) {
-  auto* producto = Hallar<QLineEdit>(dialogo, "txtProducto");
-  producto->clear();
-  producto->insert(nombre);  // Qt Test types only ASCII
-  auto* txtPrecio = Hallar<QLineEdit>(dialogo, "txtPrecio");
-  txtPrecio->clear();
-  QTest::keyClicks(txtPrecio, precio);
-  Hallar<QPlainTextEdit>(dialogo, "txtDes")->setPlainText(des);
-  QTest::mouseClick(Hallar<QPushButton>(dialogo, "cmdAceptar"), Qt::LeftButton);
-  return !dialogo->isVisible();
+bool Llenar(QWidget* d, const QString& nombre, const QString& precio, const QString& des) {
+  Caja(d, "txtProducto")->clear();
+  Caja(d, "txtProducto")->insert(nombre);  // Qt Test types only ASCII
+  Escribir(Caja(d, "txtPrecio"), precio);
+  Hallar<QPlainTextEdit>(d, "txtDes")->setPlainText(des);
+  Pulsar(d, "cmdAceptar");
+  return !d->isVisible();
 }
 
-void AgregarProducto(frmPrincipal& w, const QString& nombre) {
+void Agregar(frmPrincipal& w, const QString& nombre) {
   AlAbrirse([&](QWidget* d) { Llenar(d, nombre, "10", "Algo"); });
   Pagina(w)->Agregar();
 }
 
-frmPrincipal* ConProductos(Banco& b, int n) {
-  auto* w = new frmPrincipal(b.entorno);
-  for (int i = 1; i <= n; ++i) AgregarProducto(*w, QStringLiteral("P%1").arg(i));
-  return w;
+bool Habilitadas(QObject* w, std::initializer_list<const char*> acciones, bool si) {
+  for (const char* a : acciones) {
+    if (Hallar<QAction>(w, a)->isEnabled() != si) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -78,41 +53,35 @@ class PruebaCarrito : public QObject {
   void agregarYEliminar() {
     Banco b;
     frmPrincipal w(b.entorno);
-    auto* editar = Hallar<QAction>(&w, "modificar");
-    auto* eliminar = Hallar<QAction>(&w, "quitar");
-    QVERIFY(!editar->isEnabled() && !eliminar->isEnabled());
-
+    QVERIFY(Habilitadas(&w, {"modificar", "quitar"}, false));
     bool abiertoSinDescripcion = false;
     QString marco;
     AlAbrirse([&](QWidget* d) {
       marco = Hallar<QGroupBox>(d, "fraCarrito")->title();
       abiertoSinDescripcion = !Llenar(d, "Silla", "25", "");
-      // Enter in a one-line box accepts once everything is there.
       Hallar<QPlainTextEdit>(d, "txtDes")->setPlainText("De pino\nHecha a mano");
-      QTest::keyClick(Hallar<QLineEdit>(d, "txtProducto"), Qt::Key_Return);
+      QTest::keyClick(Caja(d, "txtProducto"), Qt::Key_Return);
     });
     Pagina(w)->Agregar();
     QCOMPARE(marco, QStringLiteral("Agregar"));
     QVERIFY(abiertoSinDescripcion);
     QCOMPARE(w.ProyectoAbierto().productos,
              (std::vector<Producto>{{"Silla", "25", "De pino\nHecha a mano", ""}}));
-    QVERIFY(editar->isEnabled() && eliminar->isEnabled());
-
+    QVERIFY(Habilitadas(&w, {"modificar", "quitar"}, true));
     AlAbrirse([](QWidget* d) {
-      QTest::keyClicks(Hallar<QLineEdit>(d, "txtProducto"), "Mesa");
+      QTest::keyClicks(Caja(d, "txtProducto"), "Mesa");
       QTest::keyClick(d, Qt::Key_Escape);
     });
     Pagina(w)->Agregar();
     QCOMPARE(w.ProyectoAbierto().productos.size(), std::size_t{1});
-
     // Delete on the list removes the selected product, as "Eliminar" does.
     auto* lista = Hallar<QTreeView>(&w, "lstCarrito");
     QTest::keyClick(lista, Qt::Key_Delete);
     QVERIFY(w.ProyectoAbierto().productos.empty());
-    QVERIFY(!editar->isEnabled() && !eliminar->isEnabled());
-    AgregarProducto(w, "Banco");
-    QVERIFY(editar->isEnabled() && eliminar->isEnabled());
-
+    QVERIFY(Habilitadas(&w, {"modificar", "quitar"}, false));
+    Agregar(w, "Banco");
+    Disparar(&w, "quitar");
+    QVERIFY(w.ProyectoAbierto().productos.empty());
     // The right mouse button over the list pops up the "Proyecto" menu.
     w.show();
     emit lista->customContextMenuRequested(QPoint(10, 10));
@@ -122,80 +91,66 @@ class PruebaCarrito : public QObject {
     menu->close();
   }
 
-  // Editing keeps the product's place; the dialog shows the product with its name
-  // selected; the description keeps its line breaks through saving and opening.
-  void editarConservaElLugar() {
+  // Editing keeps the product's place and shows it with its name selected; the
+  // description keeps its line breaks through saving and opening; moves at the ends
+  // change nothing and a moved product stays selected; the icon view stops moves.
+  void editarYMover() {
     Banco b;
-    std::unique_ptr<frmPrincipal> w(ConProductos(b, 5));
-    auto* lista = Hallar<QTreeView>(w.get(), "lstCarrito");
+    frmPrincipal w(b.entorno);
+    for (int i = 1; i <= 5; ++i) Agregar(w, QStringLiteral("P%1").arg(i));
+    auto* lista = Hallar<QTreeView>(&w, "lstCarrito");
     lista->setCurrentIndex(lista->model()->index(2, 0));
     QString marco, seleccion;
     AlAbrirse([&](QWidget* d) {
       marco = Hallar<QGroupBox>(d, "fraCarrito")->title();
-      seleccion = Hallar<QLineEdit>(d, "txtProducto")->selectedText();
+      seleccion = Caja(d, "txtProducto")->selectedText();
       Llenar(d, "Sillón", "99.90", "Línea 1\nLínea 2");
     });
-    Hallar<QAction>(w.get(), "modificar")->trigger();
+    Disparar(&w, "modificar");
     QCOMPARE(marco, QStringLiteral("Editar"));
     QCOMPARE(seleccion, QStringLiteral("P3"));
-    QCOMPARE(Nombres(*w), (std::vector<std::string>{"P1", "P2", "Sillón", "P4", "P5"}));
-    QCOMPARE(Pagina(*w)->Seleccionada(), 2);
-
-    b.dialogos.archivos = {QString::fromStdString((b.proyectos() / "Tienda.ini").string())};
-    QVERIFY(w->GuardarProyecto());
+    QCOMPARE(Nombres(w), (std::vector<std::string>{"P1", "P2", "Sillón", "P4", "P5"}));
+    QCOMPARE(Pagina(w)->Seleccionada(), 2);
+    b.dialogos.archivos = {AQt(b.proyectos() / "Tienda.ini")};
+    QVERIFY(w.GuardarProyecto());
     frmPrincipal otra(b.entorno);
     otra.AbrirDeLista(b.proyectos() / "Tienda.ini");
     QCOMPARE(otra.ProyectoAbierto().productos[2],
              (Producto{"Sillón", "99.90", "Línea 1\nLínea 2", ""}));
     QCOMPARE(Hallar<QTreeView>(&otra, "lstCarrito")->model()->rowCount(), 5);
-  }
 
-  // Moves at the ends change nothing; a moved product stays selected; the icon view
-  // disables the moves.
-  void subirYBajar() {
-    Banco b;
-    std::unique_ptr<frmPrincipal> w(ConProductos(b, 3));
-    auto* pagina = Pagina(*w);
-    auto* lista = Hallar<QTreeView>(w.get(), "lstCarrito");
     lista->setCurrentIndex(lista->model()->index(0, 0));
-    pagina->Subir();
-    QCOMPARE(Nombres(*w), (std::vector<std::string>{"P1", "P2", "P3"}));
-    pagina->Bajar();
-    pagina->Bajar();
-    QCOMPARE(Nombres(*w), (std::vector<std::string>{"P2", "P3", "P1"}));
-    QCOMPARE(pagina->Seleccionada(), 2);
-    pagina->Bajar();
-    QCOMPARE(Nombres(*w), (std::vector<std::string>{"P2", "P3", "P1"}));
-    Hallar<QAction>(pagina, "subir")->trigger();
-    QCOMPARE(Nombres(*w), (std::vector<std::string>{"P2", "P1", "P3"}));
-    QCOMPARE(lista->currentIndex().data().toString(), QStringLiteral("P1"));
-
-    Hallar<QCheckBox>(w.get(), "cheDeta")->click();
-    QVERIFY(!Hallar<QAction>(pagina, "subir")->isEnabled());
-    QVERIFY(!Hallar<QAction>(pagina, "bajar")->isEnabled());
-    pagina->Subir();
-    QCOMPARE(Nombres(*w), (std::vector<std::string>{"P2", "P1", "P3"}));
-    Hallar<QCheckBox>(w.get(), "cheDeta")->click();
-    QVERIFY(Hallar<QAction>(pagina, "subir")->isEnabled());
+    Pagina(w)->Subir();
+    Pagina(w)->Bajar();
+    QCOMPARE(Nombres(w), (std::vector<std::string>{"P2", "P1", "Sillón", "P4", "P5"}));
+    QCOMPARE(Pagina(w)->Seleccionada(), 1);
+    lista->setCurrentIndex(lista->model()->index(4, 0));
+    Disparar(Pagina(w), "bajar");
+    Disparar(Pagina(w), "subir");
+    QCOMPARE(Nombres(w), (std::vector<std::string>{"P2", "P1", "Sillón", "P5", "P4"}));
+    QCOMPARE(lista->currentIndex().data().toString(), QStringLiteral("P5"));
+    Pulsar(&w, "cheDeta");
+    QVERIFY(Habilitadas(Pagina(w), {"subir", "bajar"}, false));
+    Pagina(w)->Subir();
+    QCOMPARE(Nombres(w), (std::vector<std::string>{"P2", "P1", "Sillón", "P5", "P4"}));
+    Pulsar(&w, "cheDeta");
+    QVERIFY(Habilitadas(Pagina(w), {"subir", "bajar"}, true));
   }
 
   // The price box takes a plain decimal number; a comma is entered as a point; an
   // older price that is not a number is shown as it is.
   void precio() {
     Banco b;
-    struct Caso {
-      const char* tecleado;
-      const char* queda;
-    } casos[] = {{"12,50", "12.50"}, {"1a2.3.4", "12.34"}, {"$10", "10"},
-                 {",5", ".5"},       {"1 000", "1000"},    {"9,9,9", "9.99"}};
-    for (const Caso& c : casos) {
+    const std::pair<const char*, const char*> casos[] = {{"12,50", "12.50"}, {"1a2.3.4", "12.34"},
+                                                         {"$10", "10"},      {",5", ".5"},
+                                                         {"1 000", "1000"},  {"9,9,9", "9.99"}};
+    for (const auto& [tecleado, queda] : casos) {
       frmCarrito d(frmCarrito::Modo::kAgregar, {}, true, b.dialogos);
-      auto* txt = Hallar<QLineEdit>(&d, "txtPrecio");
-      QTest::keyClicks(txt, c.tecleado);
-      QCOMPARE(txt->text(), QString::fromLatin1(c.queda));
+      QTest::keyClicks(Caja(&d, "txtPrecio"), tecleado);
+      QCOMPARE(Caja(&d, "txtPrecio")->text(), QString::fromLatin1(queda));
     }
     frmCarrito d(frmCarrito::Modo::kModificar, {"Silla", "$10", "De pino", ""}, true, b.dialogos);
-    auto* txt = Hallar<QLineEdit>(&d, "txtPrecio");
+    auto* txt = Caja(&d, "txtPrecio");
     QCOMPARE(txt->text(), QStringLiteral("$10"));
     // A separator may replace a selected one.
     txt->setText("1.5");
@@ -204,43 +159,31 @@ class PruebaCarrito : public QObject {
     QCOMPARE(txt->text(), QStringLiteral("1.5"));
   }
 
-  // Pictures off: header, tool-bar and menu entries, the Generar folders and a
-  // product dialog without its picture row.
+  // Pictures off: the header, the tool-bar and menu entries, and a product dialog
+  // without its picture row.
   void imagenesEncendidasYApagadas() {
     Banco b;
     frmPrincipal w(b.entorno);
-    auto* lista = Hallar<QTreeView>(&w, "lstCarrito");
-    auto encabezado = [lista] { return lista->model()->headerData(3, Qt::Horizontal).toString(); };
-    QCOMPARE(encabezado(), QStringLiteral("Imagen"));
-    QVERIFY(Hallar<QAction>(&w, "mnuImagenes")->isEnabled());
-    QVERIFY(Hallar<QAction>(&w, "mnuPopup")->isEnabled());
-    auto* gImagenes = Hallar<QLineEdit>(&w, "txtGImagenes");
-
-    Hallar<QCheckBox>(&w, "cheImagen")->click();
-    QCOMPARE(w.ProyectoAbierto().productosImagen, 0);
-    QCOMPARE(encabezado(), QStringLiteral("Sin Imagen"));
-    for (const char* n : {"imagen", "opciones", "mnuImagenes", "mnuPopup"}) {
-      QVERIFY2(!Hallar<QAction>(&w, n)->isEnabled(), n);
-    }
-    QVERIFY(gImagenes->text().isEmpty() && !gImagenes->isEnabled());
-    QVERIFY(Hallar<QLineEdit>(&w, "txtGThumbs")->text().isEmpty());
-
+    auto encabezado = [&] {
+      return Hallar<QTreeView>(&w, "lstCarrito")->model()->headerData(3, Qt::Horizontal);
+    };
+    const auto acciones = {"imagen", "opciones", "mnuImagenes", "mnuPopup"};
+    QCOMPARE(encabezado().toString(), QStringLiteral("Imagen"));
+    QVERIFY(Habilitadas(&w, acciones, true));
+    Pulsar(&w, "cheImagen");
+    QCOMPARE(encabezado().toString(), QStringLiteral("Sin Imagen"));
+    QVERIFY(Habilitadas(&w, acciones, false));
     bool filaVisible = true;
     AlAbrirse([&](QWidget* d) {
-      filaVisible = Hallar<QLineEdit>(d, "txtImagen")->isVisible() ||
-                    Hallar<QPushButton>(d, "cmdBuscar")->isVisible();
+      filaVisible = Caja(d, "txtImagen")->isVisible() || Hallar(d, "cmdBuscar")->isVisible();
       Llenar(d, "Silla", "10", "De pino");
     });
     Pagina(w)->Agregar();
     QVERIFY(!filaVisible);
     QCOMPARE(w.ProyectoAbierto().productos.at(0).Imagen, std::string());
-
-    Hallar<QCheckBox>(&w, "cheImagen")->click();
-    QCOMPARE(encabezado(), QStringLiteral("Imagen"));
-    for (const char* n : {"imagen", "opciones", "mnuImagenes", "mnuPopup"}) {
-      QVERIFY2(Hallar<QAction>(&w, n)->isEnabled(), n);
-    }
-    QVERIFY(gImagenes->text().endsWith("imagenes") && gImagenes->isEnabled());
+    Pulsar(&w, "cheImagen");
+    QCOMPARE(encabezado().toString(), QStringLiteral("Imagen"));
+    QVERIFY(Habilitadas(&w, acciones, true));
   }
 
   // Choosing a picture (JPEG, GIF and PNG offered), the preview button and the
@@ -252,20 +195,17 @@ class PruebaCarrito : public QObject {
     imagen.fill(Qt::darkGreen);
     QVERIFY(imagen.save(ruta));
     QCOMPARE(TituloVista("C:\\fotos\\silla.jpg"), QStringLiteral("silla"));
-    QCOMPARE(TituloVista(ruta), QStringLiteral("mesa"));
-
     frmCarrito d(frmCarrito::Modo::kAgregar, {}, true, b.dialogos);
     auto* vista = Hallar<QPushButton>(&d, "cmdVista");
     QVERIFY(!vista->isEnabled());
     b.dialogos.archivos = {std::nullopt, ruta};
-    QTest::mouseClick(Hallar<QPushButton>(&d, "cmdBuscar"), Qt::LeftButton);
+    Pulsar(&d, "cmdBuscar");
     QVERIFY(!vista->isEnabled());
-    QTest::mouseClick(Hallar<QPushButton>(&d, "cmdBuscar"), Qt::LeftButton);
+    Pulsar(&d, "cmdBuscar");
     const QString filtro = b.dialogos.Ultima("abrir")->filtro;
     for (const char* p : {"*.jpg", "*.jpeg", "*.gif", "*.png"}) QVERIFY2(filtro.contains(p), p);
-    QCOMPARE(Hallar<QLineEdit>(&d, "txtImagen")->text(), ruta);
+    QCOMPARE(Caja(&d, "txtImagen")->text(), ruta);
     QVERIFY(vista->isEnabled());
-
     QString titulo;
     QSize tamano;
     AlAbrirse([&](QWidget* v) {
@@ -277,17 +217,10 @@ class PruebaCarrito : public QObject {
     QTest::mouseClick(vista, Qt::LeftButton);
     QCOMPARE(titulo, QStringLiteral("mesa"));
     QCOMPARE(tamano, QSize(120, 80));
-
-    // A picture that is gone: nothing opens.
+    // A picture that is gone: nothing opens on top of the product dialog.
     QFile::remove(ruta);
-    QString modal;
-    AlAbrirse([&](QWidget* v) {
-      modal = v->objectName();
-      static_cast<QDialog*>(v)->reject();
-    });
-    QTest::mouseClick(vista, Qt::LeftButton);
-    QTRY_VERIFY(!modal.isEmpty());
-    QCOMPARE(modal, QStringLiteral("frmCarrito"));  // no preview on top of it
+    QCOMPARE(ModalQueAbre([&] { QTest::mouseClick(vista, Qt::LeftButton); }),
+             QStringLiteral("frmCarrito"));
   }
 
   // The picture options: the cascades of the check boxes, the required sizes with
@@ -297,59 +230,53 @@ class PruebaCarrito : public QObject {
     frmPrincipal w(b.entorno);
     const Proyecto antes = w.ProyectoAbierto();
     AlAbrirse([](QWidget* d) {
-      auto* copiar = Hallar<QCheckBox>(d, "cheCopiarImg");
       auto* thumb = Hallar<QCheckBox>(d, "cheThumb");
       QVERIFY(thumb->isChecked() && thumb->isEnabled());
-      QVERIFY(Hallar<QLineEdit>(d, "txtRutaImg")->text().endsWith("imagenes"));
-      copiar->click();
+      QVERIFY(Caja(d, "txtRutaImg")->text().endsWith("imagenes"));
+      Pulsar(d, "cheCopiarImg");
       QVERIFY(!thumb->isChecked() && !thumb->isEnabled());
-      QVERIFY(Hallar<QLineEdit>(d, "txtRutaImg")->text().isEmpty());
-      QVERIFY(!Hallar<QCheckBox>(d, "cheTGenerar")->isEnabled());
-      QVERIFY(!Hallar<QLineEdit>(d, "txtTAncho")->isEnabled());
-      QTest::mouseClick(Hallar<QPushButton>(d, "cmdCancelar"), Qt::LeftButton);
+      QVERIFY(Caja(d, "txtRutaImg")->text().isEmpty());
+      QVERIFY(!Hallar(d, "cheTGenerar")->isEnabled() && !Caja(d, "txtTAncho")->isEnabled());
+      Pulsar(d, "cmdCancelar");
     });
-    Hallar<QAction>(&w, "mnuImagenes")->trigger();
+    Disparar(&w, "mnuImagenes");
     QCOMPARE(w.ProyectoAbierto(), antes);
 
     bool abiertoSinAncho = false;
     AlAbrirse([&](QWidget* d) {
-      auto* generar = Hallar<QCheckBox>(d, "cheTGenerar");
-      auto* ancho = Hallar<QLineEdit>(d, "txtTAncho");
-      QVERIFY(generar->isChecked() && !ancho->isEnabled());
-      generar->click();
+      auto* ancho = Caja(d, "txtTAncho");
+      QVERIFY(Hallar<QCheckBox>(d, "cheTGenerar")->isChecked() && !ancho->isEnabled());
+      Pulsar(d, "cheTGenerar");
       QVERIFY(ancho->isEnabled());
-      ancho->clear();
-      QTest::keyClicks(ancho, "4x5y6");
+      Escribir(ancho, "4x5y6");
       QCOMPARE(ancho->text(), QStringLiteral("45"));
       ancho->clear();
-      QTest::mouseClick(Hallar<QPushButton>(d, "cmdAceptar"), Qt::LeftButton);
+      Pulsar(d, "cmdAceptar");
       abiertoSinAncho = d->isVisible();
       QTest::keyClicks(ancho, "80");
-      QTest::mouseClick(Hallar<QPushButton>(d, "cmdAceptar"), Qt::LeftButton);
+      Pulsar(d, "cmdAceptar");
     });
-    Hallar<QAction>(&w, "imagen")->trigger();
+    Disparar(&w, "imagen");
     QVERIFY(abiertoSinAncho);
     QCOMPARE(w.ProyectoAbierto().thumbnails.TAncho, std::string("80"));
     QCOMPARE(w.ProyectoAbierto().thumbnails.TGenerar, 0);
 
     // Copying off is written with thumbnails off, and the Generar page follows.
     AlAbrirse([](QWidget* d) {
-      Hallar<QCheckBox>(d, "cheCopiarImg")->click();
-      QTest::mouseClick(Hallar<QPushButton>(d, "cmdAceptar"), Qt::LeftButton);
+      Pulsar(d, "cheCopiarImg");
+      Pulsar(d, "cmdAceptar");
     });
-    Hallar<QAction>(&w, "imagen")->trigger();
+    Disparar(&w, "imagen");
     QCOMPARE(w.ProyectoAbierto().thumbnails.Copiar, 0);
     QCOMPARE(w.ProyectoAbierto().thumbnails.Mostrar, 0);
-    QVERIFY(Hallar<QLineEdit>(&w, "txtGImagenes")->text().isEmpty());
-    QVERIFY(Hallar<QLineEdit>(&w, "txtGThumbs")->text().isEmpty());
+    QVERIFY(Caja(&w, "txtGImagenes")->text().isEmpty() && Caja(&w, "txtGThumbs")->text().isEmpty());
     // Copying on again offers thumbnails with the stored setting (off).
     AlAbrirse([](QWidget* d) {
-      Hallar<QCheckBox>(d, "cheCopiarImg")->click();
-      QVERIFY(Hallar<QCheckBox>(d, "cheThumb")->isEnabled());
-      QVERIFY(!Hallar<QCheckBox>(d, "cheThumb")->isChecked());
+      Pulsar(d, "cheCopiarImg");
+      QVERIFY(Hallar(d, "cheThumb")->isEnabled() && !Hallar<QCheckBox>(d, "cheThumb")->isChecked());
       QTest::keyClick(d, Qt::Key_Escape);
     });
-    Hallar<QAction>(&w, "imagen")->trigger();
+    Disparar(&w, "imagen");
     QCOMPARE(w.ProyectoAbierto().thumbnails.Copiar, 0);
   }
 
@@ -360,40 +287,38 @@ class PruebaCarrito : public QObject {
     frmPrincipal w(b.entorno);
     bool abiertoSinAlto = false;
     AlAbrirse([&](QWidget* d) {
-      auto* ancho = Hallar<QLineEdit>(d, "txtAncho");
+      auto* ancho = Caja(d, "txtAncho");
+      auto* alto = Caja(d, "txtAlto");
       QCOMPARE(ancho->text(), QStringLiteral("800"));
       QCOMPARE(Hallar<QComboBox>(d, "cboAbrir")->currentText(), QStringLiteral("Link"));
-      const char* esperados[] = {"Si", "No", "No", "No", "No", "Si"};
-      for (int i = 0; i < 6; ++i) {
-        QCOMPARE(Hallar<QLabel>(d, QStringLiteral("chePoptxt%1").arg(i))->text(),
-                 QString::fromLatin1(esperados[i]));
-      }
-      ancho->clear();
-      QTest::keyClicks(ancho, "10");
+      auto etiquetas = [d] {
+        QString s;
+        for (int i = 0; i < 6; ++i) s += Hallar<QLabel>(d, QString("chePoptxt%1").arg(i))->text();
+        return s;
+      };
+      QCOMPARE(etiquetas(), QStringLiteral("SiNoNoNoNoSi"));
+      Escribir(ancho, "10");
       QCOMPARE(ancho->text(), QStringLiteral("10"));
       QTest::keyClicks(ancho, "x");
       QCOMPARE(ancho->text(), QString());
       QTest::keyClicks(ancho, "1024");
-      Hallar<QCheckBox>(d, "chePopup2")->click();
-      QCOMPARE(Hallar<QLabel>(d, "chePoptxt2")->text(), QStringLiteral("Si"));
-      auto* centrar = Hallar<QCheckBox>(d, "chePopup5");
-      centrar->click();
-      QVERIFY(!ancho->isEnabled() && !Hallar<QLineEdit>(d, "txtAlto")->isEnabled());
-      centrar->click();
-      QVERIFY(ancho->isEnabled());
-      Hallar<QLineEdit>(d, "txtAlto")->clear();
-      QTest::mouseClick(Hallar<QPushButton>(d, "cmdAceptar"), Qt::LeftButton);
+      Pulsar(d, "chePopup2");
+      QCOMPARE(etiquetas(), QStringLiteral("SiNoSiNoNoSi"));
+      Pulsar(d, "chePopup5");
+      QVERIFY(!ancho->isEnabled() && !alto->isEnabled());
+      Pulsar(d, "chePopup5");
+      QVERIFY(ancho->isEnabled() && alto->isEnabled());
+      alto->clear();
+      Pulsar(d, "cmdAceptar");
       abiertoSinAlto = d->isVisible();
-      QTest::keyClicks(Hallar<QLineEdit>(d, "txtAlto"), "700");
+      QTest::keyClicks(alto, "700");
       Hallar<QComboBox>(d, "cboAbrir")->setCurrentText("Botón");
-      QTest::keyClick(Hallar<QLineEdit>(d, "txtAlto"), Qt::Key_Return);
+      QTest::keyClick(alto, Qt::Key_Return);
     });
-    Hallar<QAction>(&w, "mnuPopup")->trigger();
+    Disparar(&w, "mnuPopup");
     QVERIFY(abiertoSinAlto);
     const auto& o = w.ProyectoAbierto().popup;
-    QCOMPARE(o.Ancho, std::string("1024"));
-    QCOMPARE(o.Alto, std::string("700"));
-    QCOMPARE(o.Abrir, std::string("Botón"));
+    QCOMPARE(o.Ancho + "x" + o.Alto + " " + o.Abrir, std::string("1024x700 Botón"));
     QCOMPARE((std::array{o.Barra1, o.Barra2, o.Barra3, o.Barra4, o.Barra5, o.Centrar}),
              (std::array{1, 0, 1, 0, 0, 1}));
   }
@@ -402,9 +327,8 @@ class PruebaCarrito : public QObject {
   void productosPorPagina() {
     Banco b;
     frmPrincipal w(b.entorno);
-    auto* txt = Hallar<QLineEdit>(&w, "txtCantProd");
-    txt->selectAll();
-    QTest::keyClicks(txt, "a1b234");
+    auto* txt = Caja(&w, "txtCantProd");
+    Escribir(txt, "a1b234");
     QCOMPARE(txt->text(), QStringLiteral("12"));
     QCOMPARE(w.ProyectoAbierto().txtCantProd, std::string("12"));
     txt->clear();

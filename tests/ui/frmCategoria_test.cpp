@@ -1,42 +1,20 @@
 // The new-category dialog: the key filter of the file name, the enabling rule, the
 // folder check through the browser, keeping and dropping the values, and a category
 // generated from the main window.
-#include <QAction>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTest>
-
+#include "ui/frmCategoria.h"
 #include "ayudas_prueba.h"
-#include "model/archivo_proyecto.h"
 #include "pruebas.h"
 #include "test_util.h"
-#include "ui/frmCategoria.h"
 #include "ui/frmExaminar.h"
 #include "ui/frmPrincipal.h"
 
 namespace vendaluz {
 namespace {
 
-using prueba::AlAbrirse;
-using prueba::Banco;
+using namespace prueba;
 
-struct Controles {
-  QCheckBox* opcion;
-  QLineEdit* nombre;
-  QLineEdit* carpeta;
-  QPushButton* examinar;
-  QPushButton* aceptar;
-  QPushButton* cancelar;
-  explicit Controles(QWidget& w)
-      : opcion(w.findChild<QCheckBox*>("cheACat")),
-        nombre(w.findChild<QLineEdit*>("ANombre")),
-        carpeta(w.findChild<QLineEdit*>("AGuardar")),
-        examinar(w.findChild<QPushButton*>("cmdAEx")),
-        aceptar(w.findChild<QPushButton*>("cmdAceptar")),
-        cancelar(w.findChild<QPushButton*>("cmdCancelar")) {}
-};
+QLineEdit* Nombre(QWidget* d) { return Hallar<QLineEdit>(d, "ANombre"); }
+QLineEdit* Carpeta(QWidget* d) { return Hallar<QLineEdit>(d, "AGuardar"); }
 
 // A store folder as a run leaves it.
 std::filesystem::path TiendaGenerada(const Banco& b) {
@@ -45,6 +23,16 @@ std::filesystem::path TiendaGenerada(const Banco& b) {
   test::Spit(carpeta / "carrito.htm", "<html></html>");
   test::Spit(carpeta / "estado.htm", "estado de la tienda");
   return carpeta;
+}
+
+// Once the browser opens, tries each folder with "Aceptar" in turn.
+void ElegirEnExaminar(std::vector<std::filesystem::path> carpetas) {
+  AlAbrirse([carpetas](QWidget* modal) {
+    for (const auto& carpeta : carpetas) {
+      QVERIFY(qobject_cast<frmExaminar*>(modal)->IrA(AQt(carpeta)));
+      Pulsar(modal, "cmdAceptar");
+    }
+  });
 }
 
 }  // namespace
@@ -57,89 +45,70 @@ class PruebaCategoria : public QObject {
     Banco b;
     Proyecto p;
     frmCategoria d(p, b.entorno);
-    Controles c(d);
     QCOMPARE(d.windowTitle(), QStringLiteral("Categoría"));
-    c.opcion->setChecked(true);
-    QTest::keyClicks(c.nombre, "Ofertas 2");
-    QCOMPARE(c.nombre->text(), QStringLiteral("fertas"));
-    QTest::keyClick(c.nombre, Qt::Key_Backspace);
+    Hallar<QCheckBox>(&d, "cheACat")->setChecked(true);
+    QTest::keyClicks(Nombre(&d), "Ofertas 2");
+    QCOMPARE(Nombre(&d)->text(), QStringLiteral("fertas"));
+    QTest::keyClick(Nombre(&d), Qt::Key_Backspace);
     for (const QString& letra : {QStringLiteral("ñ"), QStringLiteral("Á")}) {
-      QTest::sendKeyEvent(QTest::Click, c.nombre, Qt::Key_unknown, letra, Qt::NoModifier);
+      QTest::sendKeyEvent(QTest::Click, Nombre(&d), Qt::Key_unknown, letra, Qt::NoModifier);
     }
-    QTest::keyClicks(c.nombre, "-_S");
-    QCOMPARE(c.nombre->text(), QStringLiteral("ferta"));
+    QTest::keyClicks(Nombre(&d), "-_S");
+    QCOMPARE(Nombre(&d)->text(), QStringLiteral("ferta"));
     // Pasted text is held to the same rule.
-    c.nombre->clear();
-    c.nombre->insert(QStringLiteral("Mis Ofertas"));
-    QCOMPARE(c.nombre->text(), QString());
-  }
-
-  void laOpcionHabilitaLosCampos() {
-    Banco b;
-    Proyecto p;
-    frmCategoria d(p, b.entorno);
-    Controles c(d);
-    QVERIFY(!c.opcion->isChecked());
-    QVERIFY(!c.nombre->isEnabled() && !c.carpeta->isEnabled() && !c.examinar->isEnabled());
-    c.opcion->click();
-    QVERIFY(c.nombre->isEnabled() && c.carpeta->isEnabled() && c.examinar->isEnabled());
-    c.opcion->click();
-    QVERIFY(!c.nombre->isEnabled() && !c.carpeta->isEnabled() && !c.examinar->isEnabled());
+    Nombre(&d)->clear();
+    Nombre(&d)->insert(QStringLiteral("Mis Ofertas"));
+    QCOMPARE(Nombre(&d)->text(), QString());
   }
 
   void aceptarGuardaYCancelarNo() {
     Banco b;
     const auto tienda = TiendaGenerada(b);
     Proyecto p;
+    auto campos = [](QWidget* d) {
+      const bool si = Nombre(d)->isEnabled();
+      if (Carpeta(d)->isEnabled() != si || Hallar(d, "cmdAEx")->isEnabled() != si) qFatal("mitad");
+      return si;
+    };
     {
       frmCategoria d(p, b.entorno);
-      Controles c(d);
       d.show();
-      c.opcion->click();
-      QTest::keyClicks(c.nombre, "ofertas");
+      QVERIFY(!Hallar<QCheckBox>(&d, "cheACat")->isChecked() && !campos(&d));
+      Pulsar(&d, "cheACat");
+      QVERIFY(campos(&d));
+      QTest::keyClicks(Nombre(&d), "ofertas");
       // Without a folder "Aceptar" does nothing and says nothing.
-      c.aceptar->click();
+      Pulsar(&d, "cmdAceptar");
       QVERIFY(d.isVisible());
-      QCOMPARE(p.categoriaOpcion, 0);
-
       // The browser accepts only a folder that holds carrito.htm.
-      AlAbrirse([&](QWidget* modal) {
-        auto* e = qobject_cast<frmExaminar*>(modal);
-        QVERIFY(e->IrA(AQt(b.proyectos())));
-        e->findChild<QPushButton*>("cmdAceptar")->click();
-        QVERIFY(e->isVisible());
-        QVERIFY(e->IrA(AQt(tienda)));
-        e->findChild<QPushButton*>("cmdAceptar")->click();
-      });
-      c.examinar->click();
+      ElegirEnExaminar({b.proyectos(), tienda});
+      Pulsar(&d, "cmdAEx");
       QCOMPARE(b.dialogos.Contar("pitido"), 1);
-      QCOMPARE(c.carpeta->text(), AQt(tienda));
-      c.aceptar->click();
+      QCOMPARE(Carpeta(&d)->text(), AQt(tienda));
+      Pulsar(&d, "cmdAceptar");
       QVERIFY(!d.isVisible());
     }
     QCOMPARE(p.categoriaOpcion, 1);
     QCOMPARE(p.categoriaArchivo, std::string("ofertas"));
     QCOMPARE(p.categoriaCarpeta, tienda.string());
+    QCOMPARE(b.dialogos.Contar("mensaje"), 0);
 
     // The dialog opens with the kept values; "Cancelar" keeps them as they were.
     {
       frmCategoria d(p, b.entorno);
-      Controles c(d);
-      QVERIFY(c.opcion->isChecked());
-      QVERIFY(c.nombre->isEnabled());
-      QCOMPARE(c.nombre->text(), QStringLiteral("ofertas"));
-      QCOMPARE(c.carpeta->text(), AQt(tienda));
-      c.opcion->click();
-      c.cancelar->click();
+      QVERIFY(Hallar<QCheckBox>(&d, "cheACat")->isChecked() && campos(&d));
+      QCOMPARE(Nombre(&d)->text(), QStringLiteral("ofertas"));
+      QCOMPARE(Carpeta(&d)->text(), AQt(tienda));
+      Pulsar(&d, "cheACat");
+      QVERIFY(!campos(&d));
+      Pulsar(&d, "cmdCancelar");
     }
     QCOMPARE(p.categoriaOpcion, 1);
-
     // Cleared option: kept off, with the texts as they are.
     {
       frmCategoria d(p, b.entorno);
-      Controles c(d);
-      c.opcion->click();
-      c.aceptar->click();
+      Pulsar(&d, "cheACat");
+      Pulsar(&d, "cmdAceptar");
     }
     QCOMPARE(p.categoriaOpcion, 0);
     QCOMPARE(p.categoriaArchivo, std::string("ofertas"));
@@ -147,74 +116,56 @@ class PruebaCategoria : public QObject {
 
   void unNombreQuePisariaLaTiendaSeRechaza() {
     Banco b;
-    const auto tienda = TiendaGenerada(b);
     Proyecto p;
-    p.categoriaCarpeta = tienda.string();
+    p.categoriaCarpeta = TiendaGenerada(b).string();
     frmCategoria d(p, b.entorno);
-    Controles c(d);
     d.show();
-    c.opcion->click();
-    QTest::keyClicks(c.nombre, "estado");
-    c.aceptar->click();
+    Pulsar(&d, "cheACat");
+    QTest::keyClicks(Nombre(&d), "estado");
+    Pulsar(&d, "cmdAceptar");
     QVERIFY(d.isVisible());
     QCOMPARE(p.categoriaOpcion, 0);
-    const auto* aviso = b.dialogos.Ultima("mensaje");
-    QVERIFY(aviso);
-    QVERIFY2(aviso->texto.contains("estado.htm"), qPrintable(aviso->texto));
+    QCOMPARE(b.dialogos.Contar("mensaje"), 1);
+    QCOMPARE(b.dialogos.Ultima("mensaje")->texto,
+             QStringLiteral("El nombre de la categoría «estado» reemplazaría las páginas de la "
+                            "tienda (carrito.htm, estado.htm, formulario.htm, ssl.htm); elija "
+                            "otro nombre."));
   }
 
   void categoriaDesdeLaVentanaPrincipal() {
     Banco b;
     const auto tienda = TiendaGenerada(b);
-    Proyecto p;
-    ContadorProyectos contador;
-    NuevoProyecto(p, contador, "/tmp");
-    p.inicio.Nombre = "Ofertas";
-    for (int i = 0; i < 15; ++i) p.productos.push_back({"Mesa", "80.00", "", ""});
-    p.servidor.Redireccionar = "http://www.example.com";
-    p.correoEmail = "ventas@example.com";
-    GuardarProyecto(p, b.proyectos() / "Ofertas.ini");
-
+    GuardarProyecto(ProyectoCompleto("Ofertas", 15), b.proyectos() / "Ofertas.ini");
     frmPrincipal w(b.entorno);
     w.show();
     b.dialogos.respuestas = {Respuesta::kNo};
     w.AbrirDeLista(b.proyectos() / "Ofertas.ini");
-    AlAbrirse([&](QWidget* modal) {
-      Controles c(*modal);
-      c.opcion->click();
-      QTest::keyClicks(c.nombre, "ofertas");
-      AlAbrirse([&](QWidget* examinar) {
-        qobject_cast<frmExaminar*>(examinar)->IrA(AQt(tienda));
-        examinar->findChild<QPushButton*>("cmdAceptar")->click();
-      });
-      c.examinar->click();
-      c.aceptar->click();
+    AlAbrirse([&](QWidget* d) {
+      Pulsar(d, "cheACat");
+      QTest::keyClicks(Nombre(d), "ofertas");
+      ElegirEnExaminar({tienda});
+      Pulsar(d, "cmdAEx");
+      Pulsar(d, "cmdAceptar");
     });
-    w.findChild<QPushButton*>("cmdCat")->click();
+    Pulsar(&w, "cmdCat");
     QCOMPARE(w.ProyectoAbierto().categoriaArchivo, std::string("ofertas"));
 
     AlAbrirse([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
     w.MostrarReporte();
-    AlAbrirse([](QWidget* modal) {
-      auto* cerrar = modal->findChild<QPushButton*>("cmdCancelar");
-      QTRY_VERIFY_WITH_TIMEOUT(cerrar->isEnabled(), 20000);
-      modal->findChild<QPushButton*>("cmdVista")->click();
-      cerrar->click();
-    });
+    AlTerminarGenerar([](QWidget* g) { Pulsar(g, "cmdVista"); });
     w.Generar();
     QVERIFY(std::filesystem::exists(tienda / "ofertas.htm"));
     QVERIFY(std::filesystem::exists(tienda / "ofertas2.htm"));
     QCOMPARE(test::Slurp(tienda / "estado.htm"), std::string("estado de la tienda"));
     QVERIFY(!std::filesystem::exists(b.proyectos() / "Ofertas"));
     // The list shows the store folder, and the preview opened the category's page.
-    auto* lista = w.findChild<QListWidget*>("flbGenerados");
+    auto* lista = Hallar<QListWidget>(&w, "flbGenerados");
     QCOMPARE(lista->findItems("ofertas2.htm", Qt::MatchExactly).size(), 1);
     QCOMPARE(b.abridor.abiertos.size(), std::size_t{1});
     QVERIFY(QString::fromStdString(b.abridor.abiertos[0]).endsWith("/ofertas.htm"));
 
     // A new project turns the option off again.
-    b.dialogos.respuestas = {Respuesta::kNo};
-    w.NuevoProyecto();
+    Disparar(&w, "mnuNuevoPro");
     QCOMPARE(w.ProyectoAbierto().categoriaOpcion, 0);
     QCOMPARE(w.ProyectoAbierto().categoriaCarpeta, std::string());
   }

@@ -1,15 +1,13 @@
 // The project report window: its rows, the dark-red missing rows, the verdict and
 // the caption of its button.
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
-#include <QTreeWidget>
-
-#include "pruebas.h"
 #include "ui/frmReporte.h"
+#include "ayudas_prueba.h"
+#include "pruebas.h"
 
 namespace vendaluz {
 namespace {
+
+using prueba::Hallar;
 
 struct Fila {
   QString opcion, estado;
@@ -18,25 +16,78 @@ struct Fila {
 };
 
 QList<Fila> Filas(frmReporte& r) {
-  auto* lista = r.findChild<QTreeWidget*>("lstReporte");
+  auto* lista = Hallar<QTreeWidget>(&r, "lstReporte");
   QList<Fila> filas;
   const QColor rojoOscuro(192, 0, 0);
   for (int i = 0; i < lista->topLevelItemCount(); ++i) {
     const QTreeWidgetItem* item = lista->topLevelItem(i);
-    const bool rojo0 = item->foreground(0).color() == rojoOscuro;
-    const bool rojo1 = item->foreground(1).color() == rojoOscuro;
-    if (rojo0 != rojo1) qFatal("una fila con una sola celda en rojo");
-    filas.push_back({item->text(0), item->text(1), rojo0});
+    const bool rojo = item->foreground(0).color() == rojoOscuro;
+    if (rojo != (item->foreground(1).color() == rojoOscuro)) qFatal("una celda sola en rojo");
+    filas.push_back({item->text(0), item->text(1), rojo});
   }
   return filas;
 }
 
-Proyecto Nuevo() {
-  Proyecto p;
-  ContadorProyectos c;
-  NuevoProyecto(p, c, "/tmp");
-  return p;
-}
+const Fila kNombre{"Nombre del Proyecto:", "Proyecto1", false};
+const Fila kNoSeguro{"Servidor Seguro:", "No utilizar", false};
+
+struct Caso {
+  const char* nombre;
+  std::function<void(Proyecto&)> cambiar;  // applied to a complete project
+  QList<Fila> filas;
+  const char* etiqueta;  // the project's name above the list
+};
+const Caso kCasos[] = {
+    {"nuevo",
+     [](Proyecto& p) {
+       p.productos.clear();
+       p.servidor.Redireccionar.clear();
+       p.correoEmail.clear();
+     },
+     {kNombre,
+      {"Carrito de Compra:", "Incompleto", true},
+      {"Formulario:", "10 campos", false},
+      kNoSeguro,
+      {"Redireccionar:", "Incompleto", true},
+      {"E-mail:", "Incompleto", true}},
+     "Proyecto1"},
+    {"completo",
+     [](Proyecto& p) { p.camposFormulario.resize(2); },
+     {kNombre,
+      {"Carrito de Compra:", "1 producto", false},
+      {"Formulario:", "2 campos", false},
+      kNoSeguro},
+     "Proyecto1"},
+    {"SPG sin script",
+     [](Proyecto& p) {
+       p.productos.assign(3, p.productos[0]);
+       ElegirServidor(p, &Proyecto::Servidor::SPG);
+       p.servidor.RutaServidor = "https://pagos.example.com";
+     },
+     {kNombre,
+      {"Carrito de Compra:", "3 productos", false},
+      {"Formulario:", "10 campos", false},
+      {"Servidor Seguro:", "SPG", false},
+      {"Script Servidor:", "Incompleto", true}},
+     "Proyecto1"},
+    {"un precio que no suma",
+     [](Proyecto& p) {
+       p.productos.push_back({"Mesa", "$25", "", ""});
+     },
+     {kNombre,
+      {"Carrito de Compra:", "2 productos", false},
+      {"Precios:", "Incompleto (1 producto)", true},
+      {"Formulario:", "10 campos", false},
+      kNoSeguro},
+     "Proyecto1"},
+    {"sin nombre",
+     [](Proyecto& p) { p.inicio.Nombre.clear(); },
+     {{"Nombre del Proyecto:", "Incompleto", true},
+      {"Carrito de Compra:", "1 producto", false},
+      {"Formulario:", "10 campos", false},
+      kNoSeguro},
+     "(Sín nombre)"},
+};
 
 }  // namespace
 
@@ -44,74 +95,34 @@ class PruebaReporte : public QObject {
   Q_OBJECT
 
  private slots:
-  void proyectoNuevoIncompleto() {
-    frmReporte r(Nuevo());
+  void filasYVeredicto_data() {
+    QTest::addColumn<int>("fila");
+    for (int i = 0; i < int(std::size(kCasos)); ++i) QTest::newRow(kCasos[i].nombre) << i;
+  }
+  void filasYVeredicto() {
+    QFETCH(int, fila);
+    const Caso& c = kCasos[fila];
+    Proyecto p = prueba::ProyectoCompleto("Proyecto1", 1);
+    c.cambiar(p);
+    frmReporte r(p);
     QCOMPARE(r.windowTitle(), QStringLiteral("Reporte"));
-    QVERIFY(!r.Completo());
-    QCOMPARE(r.findChild<QLabel*>("lblReporte")->text(), QStringLiteral("Proyecto1"));
-    auto* lista = r.findChild<QTreeWidget*>("lstReporte");
+    QCOMPARE(Hallar<QLabel>(&r, "lblReporte")->text(), QString::fromUtf8(c.etiqueta));
+    QCOMPARE(Filas(r), c.filas);
+    const bool completo =
+        std::none_of(c.filas.begin(), c.filas.end(), [](auto& f) { return f.rojo; });
+    QCOMPARE(r.Completo(), completo);
+    QCOMPARE(Hallar<QLabel>(&r, "lblEstado")->text(),
+             completo ? QStringLiteral("Estado del Proyecto: Completo")
+                      : QStringLiteral("Estado del Proyecto: Incompleto"));
+    auto* boton = Hallar<QPushButton>(&r, "cmdAceptar");
+    QCOMPARE(boton->text(), completo ? QStringLiteral("Listo") : QStringLiteral("Cerrar"));
+    auto* lista = Hallar<QTreeWidget>(&r, "lstReporte");
+    QVERIFY(lista->selectedItems().isEmpty());
     QCOMPARE(lista->headerItem()->text(0), QStringLiteral("Opción"));
     QCOMPARE(lista->headerItem()->text(1), QStringLiteral("Estado"));
-    QCOMPARE(Filas(r), (QList<Fila>{{"Nombre del Proyecto:", "Proyecto1", false},
-                                    {"Carrito de Compra:", "Incompleto", true},
-                                    {"Formulario:", "10 campos", false},
-                                    {"Servidor Seguro:", "No utilizar", false},
-                                    {"Redireccionar:", "Incompleto", true},
-                                    {"E-mail:", "Incompleto", true}}));
-    QCOMPARE(r.findChild<QLabel*>("lblEstado")->text(),
-             QStringLiteral("Estado del Proyecto: Incompleto"));
-    QCOMPARE(r.findChild<QPushButton*>("cmdAceptar")->text(), QStringLiteral("Cerrar"));
-    QVERIFY(lista->selectedItems().isEmpty());
-  }
-
-  void proyectoCompletoDiceListo() {
-    Proyecto p = Nuevo();
-    p.productos = {{"Silla", "25.00", "De pino", ""}};
-    p.camposFormulario.resize(2);
-    p.servidor.Redireccionar = "http://www.example.com";
-    p.correoEmail = "ventas@example.com";
-    frmReporte r(p);
-    QVERIFY(r.Completo());
-    QCOMPARE(Filas(r), (QList<Fila>{{"Nombre del Proyecto:", "Proyecto1", false},
-                                    {"Carrito de Compra:", "1 producto", false},
-                                    {"Formulario:", "2 campos", false},
-                                    {"Servidor Seguro:", "No utilizar", false}}));
-    QCOMPARE(r.findChild<QLabel*>("lblEstado")->text(),
-             QStringLiteral("Estado del Proyecto: Completo"));
-    auto* boton = r.findChild<QPushButton*>("cmdAceptar");
-    QCOMPARE(boton->text(), QStringLiteral("Listo"));
     r.show();
     QTest::mouseClick(boton, Qt::LeftButton);
     QVERIFY(!r.isVisible());
-  }
-
-  void scriptDeSpgSinDireccionEnRojo() {
-    Proyecto p = Nuevo();
-    p.productos.assign(3, {"Silla", "25", "De pino", ""});
-    p.correoEmail = "ventas@example.com";
-    ElegirServidor(p, &Proyecto::Servidor::SPG);
-    p.servidor.RutaServidor = "https://pagos.example.com";
-    frmReporte r(p);
-    QVERIFY(!r.Completo());
-    const auto filas = Filas(r);
-    QCOMPARE(filas.size(), 5);
-    QCOMPARE(filas[3], (Fila{"Servidor Seguro:", "SPG", false}));
-    QCOMPARE(filas[4], (Fila{"Script Servidor:", "Incompleto", true}));
-
-    // A price the basket cannot add is shown in red with the count.
-    p.servidor.ServidorScript = "https://pagos.example.com/cobrar";
-    p.productos[1].Precio = "$25";
-    frmReporte precios(p);
-    QVERIFY(!precios.Completo());
-    QCOMPARE(Filas(precios)[2], (Fila{"Precios:", "Incompleto (1 producto)", true}));
-  }
-
-  void sinNombre() {
-    Proyecto p = Nuevo();
-    p.inicio.Nombre.clear();
-    frmReporte r(p);
-    QCOMPARE(r.findChild<QLabel*>("lblReporte")->text(), QStringLiteral("(Sín nombre)"));
-    QCOMPARE(Filas(r).front(), (Fila{"Nombre del Proyecto:", "Incompleto", true}));
   }
 };
 
