@@ -200,7 +200,7 @@ inline QString ModalQueAbre(const std::function<void()>& abrir) {
     static_cast<QDialog*>(modal)->reject();
   });
   abrir();
-  QTest::qWaitFor([&nombre] { return !nombre.isEmpty(); }, 5100);
+  (void)QTest::qWaitFor([&nombre] { return !nombre.isEmpty(); }, 5100);
   return nombre;
 }
 

@@ -1,18 +1,6 @@
 // The " Formato " and " Meta Tags " pages: the colour rows, the page selector, the
 // free-text switch, the fonts, the stylesheet switch and dialog, and the meta-tag
 // dialog.
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
-#include <QTreeWidget>
 
 #include "ayudas_prueba.h"
 #include "pruebas.h"
@@ -22,15 +10,7 @@
 namespace vendaluz {
 namespace {
 
-using prueba::AlAbrirse;
-using prueba::Banco;
-
-template <typename T>
-T* Hallar(QObject* raiz, const QString& nombre) {
-  T* hallado = raiz->findChild<T*>(nombre);
-  if (!hallado) qFatal("no hay control %s", qPrintable(nombre));
-  return hallado;
-}
+using namespace prueba;
 
 }  // namespace
 
@@ -113,27 +93,27 @@ class PruebaFormato : public QObject {
     auto* menu = Hallar<QAction>(&w, "mnuHojaEstilo");
     auto* boton = Hallar<QPushButton>(&w, "cmdCSS");
     QVERIFY(!menu->isEnabled() && !boton->isEnabled());
-    Hallar<QCheckBox>(&w, "cheCSS")->click();
+    Pulsar(&w, "cheCSS");
     QVERIFY(menu->isEnabled() && boton->isEnabled());
     QCOMPARE(w.ProyectoAbierto().formato.CSS, 1);
 
     const Proyecto antes = w.ProyectoAbierto();
     b.dialogos.colores = {QColor(255, 0, 0)};
     AlAbrirse([](QWidget* d) {
-      QTest::mouseClick(Hallar<QPushButton>(d, "cmdColorCSS2"), Qt::LeftButton);
+      Pulsar(d, "cmdColorCSS2");
       QCOMPARE(Hallar<QLineEdit>(d, "txtCSSColor2")->text(), QStringLiteral("#FF0000"));
       QTest::keyClick(d, Qt::Key_Escape);
     });
-    menu->trigger();
+    Disparar(&w, "mnuHojaEstilo");
     QCOMPARE(w.ProyectoAbierto(), antes);
 
     b.dialogos.colores = {QColor(0, 0, 255)};
     AlAbrirse([](QWidget* d) {
       QCOMPARE(Hallar<QLineEdit>(d, "txtCSSColor1")->text(), QStringLiteral("#FFFFFF"));
-      QTest::mouseClick(Hallar<QPushButton>(d, "cmdColorCSS0"), Qt::LeftButton);
+      Pulsar(d, "cmdColorCSS0");
       Hallar<QComboBox>(d, "cboCSSDeco2")->setCurrentIndex(2);
       Hallar<QComboBox>(d, "cboCSSFuente1")->setCurrentIndex(0);
-      QTest::mouseClick(Hallar<QPushButton>(d, "cmdAceptar"), Qt::LeftButton);
+      Pulsar(d, "cmdAceptar");
     });
     QTest::mouseClick(boton, Qt::LeftButton);
     const auto& css = w.ProyectoAbierto().css;
@@ -142,7 +122,7 @@ class PruebaFormato : public QObject {
     QCOMPARE(css.Fuente1, std::string("Arial"));
     QCOMPARE(css.Decoracion1, std::string("none"));
 
-    Hallar<QCheckBox>(&w, "cheCSS")->click();
+    Pulsar(&w, "cheCSS");
     QVERIFY(!menu->isEnabled() && !boton->isEnabled());
   }
 
@@ -160,7 +140,7 @@ class PruebaFormato : public QObject {
       QTest::keyClicks(valor, "Ana Gil");
       QTest::keyClick(valor, Qt::Key_Return);
     });
-    Hallar<QPushButton>(&w, "cmdMeta")->click();
+    Pulsar(&w, "cmdMeta");
     QCOMPARE(marco, QStringLiteral(" Autor "));
     QCOMPARE(w.ProyectoAbierto().metaTags.valor[0], std::string("Ana Gil"));
     QCOMPARE(lista->topLevelItem(0)->text(1), QStringLiteral("Ana Gil"));
@@ -182,7 +162,7 @@ class PruebaFormato : public QObject {
     Hallar<PaginaMetaTags>(&w, "Bloque2")->EditarValor();
     QCOMPARE(seleccion, QStringLiteral("Ana Gil"));
 
-    Hallar<QCheckBox>(&w, "cheIncluirMetas")->click();
+    Pulsar(&w, "cheIncluirMetas");
     QCOMPARE(w.ProyectoAbierto().metaTags.Incluir, 0);
   }
 };

@@ -1,14 +1,5 @@
 // The " Formulario " page: the order-form field list, its tool bar and the field
 // dialog with its key filters.
-#include <QAction>
-#include <QCheckBox>
-#include <QDialog>
-#include <QGroupBox>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTreeView>
 
 #include "ayudas_prueba.h"
 #include "pruebas.h"
@@ -19,15 +10,7 @@
 namespace vendaluz {
 namespace {
 
-using prueba::AlAbrirse;
-using prueba::Banco;
-
-template <typename T>
-T* Hallar(QObject* raiz, const QString& nombre) {
-  T* hallado = raiz->findChild<T*>(nombre);
-  if (!hallado) qFatal("no hay control %s", qPrintable(nombre));
-  return hallado;
-}
+using namespace prueba;
 
 PaginaFormulario* Pagina(frmPrincipal& w) { return Hallar<PaginaFormulario>(&w, "Bloque4"); }
 
@@ -77,7 +60,7 @@ class PruebaFormulario : public QObject {
   // Editing keeps the place; incomplete input keeps the dialog open; the tool bar
   // follows the list; duplicates are kept; Delete removes.
   void editarEliminarYAgregar() {
-    prueba::Banco b;
+    Banco b;
     frmPrincipal w(b.entorno);
     auto* lista = Hallar<QTreeView>(&w, "lstFormulario");
     lista->setCurrentIndex(lista->model()->index(4, 0));
@@ -89,7 +72,7 @@ class PruebaFormulario : public QObject {
       abiertoSinTamano = !Llenar(d, "Región", "region", "");
       Llenar(d, "Región", "region", "20");
     });
-    Hallar<QAction>(Pagina(w), "editar")->trigger();
+    Disparar(Pagina(w), "editar");
     QCOMPARE(marco, QStringLiteral("Editar"));
     QCOMPARE(seleccion, QStringLiteral("Provincia"));
     QVERIFY(abiertoSinTamano);
@@ -112,7 +95,7 @@ class PruebaFormulario : public QObject {
 
     auto* editar = Hallar<QAction>(Pagina(w), "editar");
     auto* eliminar = Hallar<QAction>(Pagina(w), "eliminar");
-    for (int i = 0; i < 9; ++i) eliminar->trigger();
+    for (int i = 0; i < 9; ++i) Disparar(Pagina(w), "eliminar");
     QCOMPARE(campos.size(), std::size_t{1});
     QTest::keyClick(lista, Qt::Key_Delete);
     QVERIFY(campos.empty());
@@ -120,7 +103,7 @@ class PruebaFormulario : public QObject {
 
     for (int i = 0; i < 2; ++i) {
       AlAbrirse([](QWidget* d) { Llenar(d, "Nombre", "nombre", "34"); });
-      Hallar<QAction>(Pagina(w), "agregar")->trigger();
+      Disparar(Pagina(w), "agregar");
     }
     QCOMPARE(campos.size(), std::size_t{2});
     QCOMPARE(campos[0], campos[1]);
@@ -131,16 +114,15 @@ class PruebaFormulario : public QObject {
       Hallar<QLineEdit>(d, "txtNombre")->insert("X");
       QTest::keyClick(d, Qt::Key_Escape);
     });
-    editar->trigger();
+    Disparar(Pagina(w), "editar");
     QCOMPARE(campos[1].Campo, std::string("Nombre"));
   }
 
   void validar() {
-    prueba::Banco b;
+    Banco b;
     frmPrincipal w(b.entorno);
-    auto* che = Hallar<QCheckBox>(&w, "cheValidar");
-    QVERIFY(che->isChecked());
-    che->click();
+    QVERIFY(Hallar<QCheckBox>(&w, "cheValidar")->isChecked());
+    Pulsar(&w, "cheValidar");
     QCOMPARE(w.ProyectoAbierto().formularioValidar, 0);
   }
 };

@@ -1,25 +1,19 @@
 // The folder browser in both of its modes, and "Crear >".
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTreeWidget>
 
+#include "ui/frmExaminar.h"
 #include "ayudas_prueba.h"
 #include "pruebas.h"
 #include "test_util.h"
-#include "ui/frmExaminar.h"
 #include "ui/frmPrincipal.h"
 
 namespace vendaluz {
 namespace {
 
-using prueba::AlAbrirse;
-using prueba::Banco;
+using namespace prueba;
 
 QStringList Hijos(frmExaminar& e) {
   QStringList nombres;
-  const QTreeWidgetItem* actual = e.findChild<QTreeWidget*>("dirCarpeta")->currentItem();
+  const QTreeWidgetItem* actual = Hallar<QTreeWidget>(&e, "dirCarpeta")->currentItem();
   for (int i = 0; i < actual->childCount(); ++i) nombres << actual->child(i)->text(0);
   return nombres;
 }
@@ -38,8 +32,8 @@ class PruebaExaminar : public QObject {
     QCOMPARE(e.windowTitle(), QStringLiteral("Examinar"));
     QCOMPARE(e.Carpeta(), AQt(b.programa()));
     QCOMPARE(Hijos(e), (QStringList{"A", "b", "Proyectos"}));
-    QVERIFY(e.findChild<QComboBox*>("drvCarpeta")->count() >= 1);
-    QCOMPARE(e.findChild<QPushButton*>("cmdCrear")->text(), QStringLiteral("C&rear >"));
+    QVERIFY(Hallar<QComboBox>(&e, "drvCarpeta")->count() >= 1);
+    QCOMPARE(Hallar<QPushButton>(&e, "cmdCrear")->text(), QStringLiteral("C&rear >"));
   }
 
   void desdeLaVentanaPrincipalAceptaCualquierCarpeta() {
@@ -51,10 +45,10 @@ class PruebaExaminar : public QObject {
       auto* e = qobject_cast<frmExaminar*>(modal);
       QVERIFY(e);
       QVERIFY(e->IrA(AQt(destino)));
-      e->findChild<QPushButton*>("cmdAceptar")->click();
+      Pulsar(e, "cmdAceptar");
     });
-    w.findChild<QPushButton*>("cmdExaminar")->click();
-    QCOMPARE(w.findChild<QLineEdit*>("txtCarpetaPre")->text(), AQt(destino));
+    Pulsar(&w, "cmdExaminar");
+    QCOMPARE(Hallar<QLineEdit>(&w, "txtCarpetaPre")->text(), AQt(destino));
     QCOMPARE(w.ProyectoAbierto().inicio.Carpeta, destino.string());
     QCOMPARE(b.dialogos.Contar("pitido"), 0);
 
@@ -62,9 +56,9 @@ class PruebaExaminar : public QObject {
     AlAbrirse([&](QWidget* modal) {
       auto* e = qobject_cast<frmExaminar*>(modal);
       e->IrA(AQt(b.programa()));
-      e->findChild<QPushButton*>("cmdCancelar")->click();
+      Pulsar(e, "cmdCancelar");
     });
-    w.findChild<QPushButton*>("cmdExaminar")->click();
+    Pulsar(&w, "cmdExaminar");
     QCOMPARE(w.ProyectoAbierto().inicio.Carpeta, destino.string());
     b.dialogos.archivos = {std::nullopt};
     b.dialogos.respuestas = {Respuesta::kNo};
@@ -79,13 +73,13 @@ class PruebaExaminar : public QObject {
     frmExaminar e(b.entorno, frmExaminar::Modo::kCategoria, "Tienda");
     e.show();
     QVERIFY(e.IrA(AQt(tienda)));
-    e.findChild<QPushButton*>("cmdAceptar")->click();
+    Pulsar(&e, "cmdAceptar");
     QCOMPARE(b.dialogos.Contar("pitido"), 1);
     QVERIFY(e.isVisible());
     QCOMPARE(e.result(), 0);
 
     test::Spit(tienda / "carrito.htm", "<html></html>");
-    e.findChild<QPushButton*>("cmdAceptar")->click();
+    Pulsar(&e, "cmdAceptar");
     QCOMPARE(b.dialogos.Contar("pitido"), 1);
     QVERIFY(!e.isVisible());
     QCOMPARE(e.result(), int(QDialog::Accepted));
@@ -95,7 +89,7 @@ class PruebaExaminar : public QObject {
   void crearUnaCarpeta() {
     Banco b;
     frmExaminar e(b.entorno, frmExaminar::Modo::kCarpetaProyecto, "Tienda");
-    auto* crear = e.findChild<QPushButton*>("cmdCrear");
+    auto* crear = Hallar<QPushButton>(&e, "cmdCrear");
 
     b.dialogos.textos = {QStringLiteral("Nueva")};
     crear->click();
@@ -128,7 +122,7 @@ class PruebaExaminar : public QObject {
     QCOMPARE(e.Carpeta(), AQt(b.programa() / "uno" / "dos"));
 
     // Choosing a folder in the tree makes it current.
-    auto* arbol = e.findChild<QTreeWidget*>("dirCarpeta");
+    auto* arbol = Hallar<QTreeWidget>(&e, "dirCarpeta");
     QTreeWidgetItem* uno = arbol->currentItem()->parent();
     arbol->setCurrentItem(uno);
     QCOMPARE(e.Carpeta(), AQt(b.programa() / "uno"));

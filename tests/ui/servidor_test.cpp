@@ -1,48 +1,34 @@
 // The " Servidor " page: the secure-server and script choices with their enabling
 // rules and menu entries, the address warnings, the cards and tax, and the CGI, ASP
 // and hidden-field dialogs.
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
-#include <QFocusEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-
 #include "ayudas_prueba.h"
 #include "pruebas.h"
 #include "ui/frmCampos.h"
 #include "ui/frmPrincipal.h"
-#include "ui/pagina_servidor.h"
 
 namespace vendaluz {
 namespace {
 
-using prueba::AlAbrirse;
-using prueba::Banco;
+using namespace prueba;
 
-template <typename T>
-T* Hallar(QObject* raiz, const QString& nombre) {
-  T* hallado = raiz->findChild<T*>(nombre);
-  if (!hallado) qFatal("no hay control %s", qPrintable(nombre));
-  return hallado;
-}
-
-// Leaves the secure-server address box, as moving the focus elsewhere does.
-void SalirDe(QLineEdit* caja) {
-  QFocusEvent salida(QEvent::FocusOut, Qt::TabFocusReason);
+// Leaves the box as moving the focus elsewhere does (Tab) or switching windows does.
+void SalirDe(QLineEdit* caja, Qt::FocusReason razon = Qt::TabFocusReason) {
+  QFocusEvent salida(QEvent::FocusOut, razon);
   QApplication::sendEvent(caja, &salida);
 }
 
-void Escribir(QLineEdit* caja, const QString& texto) {
-  caja->selectAll();
-  QTest::keyClick(caja, Qt::Key_Backspace);
-  QTest::keyClicks(caja, texto);
+// Which of the named controls are enabled, as a string of 1 and 0.
+QString Habilitados(QObject* w, std::initializer_list<const char*> nombres) {
+  QString s;
+  for (const char* n : nombres) {
+    QObject* o = Hallar<QObject>(w, n);
+    auto* a = qobject_cast<QAction*>(o);
+    s += (a ? a->isEnabled() : static_cast<QWidget*>(o)->isEnabled()) ? '1' : '0';
+  }
+  return s;
 }
+
+const QString kTermine = QStringLiteral("Asegúrese que la ruta al servidor seguro termine con: %1");
 
 }  // namespace
 
@@ -50,62 +36,48 @@ class PruebaServidor : public QObject {
   Q_OBJECT
 
  private slots:
-  // Each secure-server choice: presets, the enabled controls and menu entries.
+  // Each secure-server choice: presets, the enabled controls and menu entries, and
+  // the address check when the box is left (case counts, the whole last part).
   void servidorSeguro() {
     Banco b;
     frmPrincipal w(b.entorno);
     auto* url = Hallar<QLineEdit>(&w, "txtServidor");
-    auto* ocultos = Hallar<QAction>(&w, "mnuCamposOcultos");
-    QVERIFY(!url->isEnabled() && !ocultos->isEnabled());
-    QVERIFY(Hallar<QPushButton>(&w, "cmdParmCGI")->isEnabled());
-    QVERIFY(!Hallar<QCheckBox>(&w, "cheVisa")->isEnabled());
-    QCOMPARE(Hallar<QLabel>(&w, "Label8")->text(), QStringLiteral("Form: Opción no disponible"));
+    const auto controles = {"txtServidor",      "mnuCamposOcultos", "cmdParmCGI", "cheVisa",
+                            "txtRedireccionar", "cheExt1",          "mnuCGI"};
+    auto form = [&] { return Hallar<QLabel>(&w, "Label8")->text(); };
+    QCOMPARE(Habilitados(&w, controles), QStringLiteral("0010111"));
+    QCOMPARE(form(), QStringLiteral("Form: Opción no disponible"));
 
-    Hallar<QRadioButton>(&w, "opSS2")->click();
+    Pulsar(&w, "opSS2");
     const Proyecto& p = w.ProyectoAbierto();
     QVERIFY(p.servidor.SSL && !p.servidor.NoSS);
     QVERIFY(url->text().startsWith("https://") && url->text().endsWith("/ssl.htm"));
     QCOMPARE(p.servidor.RutaServidor, AStd(url->text()));
     QCOMPARE(Hallar<QLineEdit>(&w, "txtServidorScript")->text(), QStringLiteral("https://"));
-    QVERIFY(url->isEnabled() && ocultos->isEnabled());
-    QVERIFY(!Hallar<QPushButton>(&w, "cmdParmCGI")->isEnabled());
-    QVERIFY(!Hallar<QLineEdit>(&w, "txtRedireccionar")->isEnabled());
-    QVERIFY(!Hallar<QRadioButton>(&w, "cheExt1")->isEnabled());
-    QVERIFY(!Hallar<QAction>(&w, "mnuCGI")->isEnabled());
-    QVERIFY(Hallar<QCheckBox>(&w, "cheVisa")->isEnabled());
-    QCOMPARE(Hallar<QLabel>(&w, "Label8")->text(),
-             QStringLiteral("Form: Establecer campos ocultos"));
-
-    // The address is checked when the box is left: case counts, and the whole last
-    // part (up to 18 characters) is compared.
+    QCOMPARE(Habilitados(&w, controles), QStringLiteral("1101000"));
+    QCOMPARE(form(), QStringLiteral("Form: Establecer campos ocultos"));
     SalirDe(url);
-    QCOMPARE(b.dialogos.Contar("mensaje"), 0);
     Escribir(url, "https://pagos.example.com/SSL.htm");
-    QFocusEvent otraVentana(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    QApplication::sendEvent(url, &otraVentana);  // switching windows does not check
+    SalirDe(url, Qt::ActiveWindowFocusReason);  // switching windows does not check
     QCOMPARE(b.dialogos.Contar("mensaje"), 0);
-    Escribir(url, "https://pagos.example.com/SSL.htm");
     SalirDe(url);
     QCOMPARE(b.dialogos.Contar("pitido"), 1);
-    QCOMPARE(b.dialogos.Ultima("mensaje")->texto,
-             QStringLiteral("Asegúrese que la ruta al servidor seguro termine con: ssl.htm"));
+    QCOMPARE(b.dialogos.Ultima("mensaje")->texto, kTermine.arg("ssl.htm"));
     QCOMPARE(b.dialogos.Ultima("mensaje")->icono, Icono::kInformacion);
     QCOMPARE(p.servidor.RutaServidor, std::string("https://pagos.example.com/SSL.htm"));
 
-    Hallar<QRadioButton>(&w, "opSS1")->click();
+    Pulsar(&w, "opSS1");
     QVERIFY(url->text().endsWith("/formulario.htm"));
     Escribir(url, "https://pagos.example.com/formulario.htm?id=3");
     SalirDe(url);
-    QCOMPARE(
-        b.dialogos.Ultima("mensaje")->texto,
-        QStringLiteral("Asegúrese que la ruta al servidor seguro termine con: formulario.htm"));
+    QCOMPARE(b.dialogos.Ultima("mensaje")->texto, kTermine.arg("formulario.htm"));
     Escribir(url, "https://pagos.example.com/tienda/formulario.htm");
     SalirDe(url);
     QCOMPARE(b.dialogos.Contar("mensaje"), 2);
 
-    Hallar<QRadioButton>(&w, "opSS0")->click();
+    Pulsar(&w, "opSS0");
     QCOMPARE(url->text(), QStringLiteral("https://"));
-    QVERIFY(!url->isEnabled() && !ocultos->isEnabled());
+    QCOMPARE(Habilitados(&w, controles), QStringLiteral("0010111"));
     SalirDe(url);
     QCOMPARE(b.dialogos.Contar("mensaje"), 2);
   }
@@ -115,28 +87,18 @@ class PruebaServidor : public QObject {
   void soporteDeScripts() {
     Banco b;
     frmPrincipal w(b.entorno);
-    auto* boton = Hallar<QPushButton>(&w, "cmdParmCGI");
-    auto* lbl = Hallar<QLabel>(&w, "lblASP");
-    auto* cgi = Hallar<QAction>(&w, "mnuCGI");
-    auto* asp = Hallar<QAction>(&w, "mnuASP");
-    QVERIFY(cgi->isEnabled() && !asp->isEnabled());
-    QCOMPARE(lbl->text(), QStringLiteral("Ubicación de Perl y Ruta al CGI"));
-
-    Hallar<QRadioButton>(&w, "cheExt2")->click();
+    const auto controles = {"cmdParmCGI", "mnuCGI", "mnuASP"};
+    auto etiqueta = [&] { return Hallar<QLabel>(&w, "lblASP")->text(); };
+    QCOMPARE(Habilitados(&w, controles), QStringLiteral("110"));
+    QCOMPARE(etiqueta(), QStringLiteral("Ubicación de Perl y Ruta al CGI"));
+    Pulsar(&w, "cheExt2");
     QVERIFY(w.ProyectoAbierto().soporte.PHP && !w.ProyectoAbierto().soporte.CGI);
-    QVERIFY(!boton->isEnabled() && !cgi->isEnabled() && !asp->isEnabled());
-    QCOMPARE(lbl->text(), QStringLiteral("Opción no disponible"));
-
-    Hallar<QRadioButton>(&w, "cheExt1")->click();
-    QVERIFY(boton->isEnabled() && !cgi->isEnabled() && asp->isEnabled());
-    QCOMPARE(lbl->text(), QStringLiteral("Configurar ASPEmail / CDONTS"));
-    QString abierta;
-    AlAbrirse([&](QWidget* d) {
-      abierta = d->objectName();
-      static_cast<QDialog*>(d)->reject();
-    });
-    QTest::mouseClick(boton, Qt::LeftButton);
-    QCOMPARE(abierta, QStringLiteral("frmASP"));
+    QCOMPARE(Habilitados(&w, controles), QStringLiteral("000"));
+    QCOMPARE(etiqueta(), QStringLiteral("Opción no disponible"));
+    Pulsar(&w, "cheExt1");
+    QCOMPARE(Habilitados(&w, controles), QStringLiteral("101"));
+    QCOMPARE(etiqueta(), QStringLiteral("Configurar ASPEmail / CDONTS"));
+    QCOMPARE(ModalQueAbre([&] { Pulsar(&w, "cmdParmCGI"); }), QStringLiteral("frmASP"));
   }
 
   // frmCGI: required boxes, the script name check with its two-line message, and
@@ -144,7 +106,7 @@ class PruebaServidor : public QObject {
   void dialogoCGI() {
     Banco b;
     frmPrincipal w(b.entorno);
-    bool abiertoTrasError = false;
+    bool abiertoTrasError = false, abiertoSinHost = false;
     AlAbrirse([&](QWidget* d) {
       auto* ruta = Hallar<QLineEdit>(d, "txtCGIRuta");
       Escribir(ruta, "http://tienda.example.com/cgi-bin/enviar.cgi");
@@ -152,13 +114,13 @@ class PruebaServidor : public QObject {
       abiertoTrasError = d->isVisible();
       Hallar<QLineEdit>(d, "txtCGIHost")->clear();
       Escribir(ruta, "http://tienda.example.com/cgi-bin/enviar.pl");
-      QTest::mouseClick(Hallar<QPushButton>(d, "cmdAceptar"), Qt::LeftButton);
-      if (!d->isVisible()) return;
+      Pulsar(d, "cmdAceptar");
+      abiertoSinHost = d->isVisible();
       QTest::keyClicks(Hallar<QLineEdit>(d, "txtCGIHost"), "tienda.example.com");
-      QTest::mouseClick(Hallar<QPushButton>(d, "cmdAceptar"), Qt::LeftButton);
+      Pulsar(d, "cmdAceptar");
     });
-    Hallar<QAction>(&w, "mnuCGI")->trigger();
-    QVERIFY(abiertoTrasError);
+    Disparar(&w, "mnuCGI");
+    QVERIFY(abiertoTrasError && abiertoSinHost);
     QCOMPARE(b.dialogos.Contar("mensaje"), 1);
     QCOMPARE(b.dialogos.Contar("pitido"), 1);
     QCOMPARE(
@@ -175,19 +137,19 @@ class PruebaServidor : public QObject {
   void dialogoASP() {
     Banco b;
     frmPrincipal w(b.entorno);
-    Hallar<QRadioButton>(&w, "cheExt1")->click();
+    Pulsar(&w, "cheExt1");
     bool abiertoSinSmtp = false;
     AlAbrirse([&](QWidget* d) {
       auto* smtp = Hallar<QLineEdit>(d, "txtSMTP");
       QVERIFY(!smtp->isEnabled());
-      Hallar<QRadioButton>(d, "opASP1")->click();
+      Pulsar(d, "opASP1");
       QVERIFY(smtp->isEnabled());
-      QTest::mouseClick(Hallar<QPushButton>(d, "cmdAceptar"), Qt::LeftButton);
+      Pulsar(d, "cmdAceptar");
       abiertoSinSmtp = d->isVisible();
       QTest::keyClicks(smtp, "smtp.example.com");
       QTest::keyClick(smtp, Qt::Key_Return);
     });
-    Hallar<QAction>(&w, "mnuASP")->trigger();
+    Disparar(&w, "mnuASP");
     QVERIFY(abiertoSinSmtp);
     const auto& asp = w.ProyectoAbierto().asp;
     QVERIFY(asp.ASPEmail && !asp.CDONTS);
@@ -202,38 +164,31 @@ class PruebaServidor : public QObject {
                          "&lt;1> &amp; más\">"));
     Banco b;
     frmPrincipal w(b.entorno);
-    Hallar<QRadioButton>(&w, "opSS1")->click();
+    Pulsar(&w, "opSS1");
     AlAbrirse([](QWidget* d) {
-      auto* quitar = Hallar<QPushButton>(d, "cmdQuitar");
-      QVERIFY(!quitar->isEnabled());
-      auto* agregar = Hallar<QPushButton>(d, "cmdAgregar");
-      for (int i = 0; i < 2; ++i) {
-        QTest::keyClicks(Hallar<QLineEdit>(d, "txtNombre"), "tienda");
-        QTest::keyClicks(Hallar<QLineEdit>(d, "txtValor"), "42");
-        QTest::mouseClick(agregar, Qt::LeftButton);
+      QVERIFY(!Hallar(d, "cmdQuitar")->isEnabled());
+      const std::pair<const char*, const char*> campos[] = {
+          {"tienda", "42"}, {"tienda", "42"}, {"moneda", ""}, {"", "EUR"}};
+      for (const auto& [nombre, valor] : campos) {  // the same twice; no value: not added
+        QTest::keyClicks(Hallar<QLineEdit>(d, "txtNombre"), nombre);
+        QTest::keyClicks(Hallar<QLineEdit>(d, "txtValor"), valor);
+        Pulsar(d, "cmdAgregar");
       }
-      QTest::keyClicks(Hallar<QLineEdit>(d, "txtNombre"), "moneda");
-      QTest::mouseClick(agregar, Qt::LeftButton);  // no value: nothing added
-      QTest::keyClicks(Hallar<QLineEdit>(d, "txtValor"), "EUR");
-      QTest::mouseClick(agregar, Qt::LeftButton);
-      auto* lista = Hallar<QListWidget>(d, "lstCampos");
-      QCOMPARE(lista->count(), 2);
-      QVERIFY(quitar->isEnabled());
-      QTest::mouseClick(Hallar<QPushButton>(d, "cmsAceptar"), Qt::LeftButton);
+      QCOMPARE(Hallar<QListWidget>(d, "lstCampos")->count(), 2);
+      QVERIFY(Hallar(d, "cmdQuitar")->isEnabled());
+      Pulsar(d, "cmsAceptar");
     });
-    Hallar<QPushButton>(&w, "cmdOcultos")->click();
+    Pulsar(&w, "cmdOcultos");
     QCOMPARE(w.ProyectoAbierto().camposOcultos,
              (std::vector<CampoOculto>{"<input type=\"hidden\" name=\"tienda\" value=\"42\">",
                                        "<input type=\"hidden\" name=\"moneda\" value=\"EUR\">"}));
-
     AlAbrirse([](QWidget* d) {
-      auto* lista = Hallar<QListWidget>(d, "lstCampos");
-      lista->setCurrentRow(0);
-      QTest::mouseClick(Hallar<QPushButton>(d, "cmdQuitar"), Qt::LeftButton);
-      QCOMPARE(lista->count(), 1);
+      Hallar<QListWidget>(d, "lstCampos")->setCurrentRow(0);
+      Pulsar(d, "cmdQuitar");
+      QCOMPARE(Hallar<QListWidget>(d, "lstCampos")->count(), 1);
       QTest::keyClick(d, Qt::Key_Escape);
     });
-    Hallar<QAction>(&w, "mnuCamposOcultos")->trigger();
+    Disparar(&w, "mnuCamposOcultos");
     QCOMPARE(w.ProyectoAbierto().camposOcultos.size(), std::size_t{2});
   }
 
@@ -242,26 +197,21 @@ class PruebaServidor : public QObject {
     Banco b;
     frmPrincipal w(b.entorno);
     w.show();
-    auto* fraT = Hallar<QWidget>(&w, "fraT");
-    auto* fraI = Hallar<QWidget>(&w, "fraI");
     Hallar<QTabWidget>(&w, "SSTab")->setCurrentIndex(5);
-    QVERIFY(fraT->isVisible() && !fraI->isVisible());
+    QVERIFY(Hallar(&w, "fraT")->isVisible() && !Hallar(&w, "fraI")->isVisible());
     Hallar<QComboBox>(&w, "cboPago")->setCurrentIndex(1);
-    QVERIFY(!fraT->isVisible() && fraI->isVisible());
-
+    QVERIFY(!Hallar(&w, "fraT")->isVisible() && Hallar(&w, "fraI")->isVisible());
     auto* tasa = Hallar<QLineEdit>(&w, "txtTasa");
     QVERIFY(!tasa->isEnabled());
-    Hallar<QCheckBox>(&w, "cheTasa")->click();
+    Pulsar(&w, "cheTasa");
     QVERIFY(tasa->isEnabled());
     QCOMPARE(w.ProyectoAbierto().cheTasa, 1);
-    tasa->clear();
-    QTest::keyClicks(tasa, "7,5");
+    Escribir(tasa, "7,5");
     QCOMPARE(tasa->text(), QStringLiteral("75"));
     QTest::keyClicks(tasa, ".25");
     QCOMPARE(w.ProyectoAbierto().txtTasa, std::string("75.25"));
-
-    Hallar<QRadioButton>(&w, "opSS2")->click();
-    Hallar<QCheckBox>(&w, "cheAmex")->click();
+    Pulsar(&w, "opSS2");
+    Pulsar(&w, "cheAmex");
     QCOMPARE(w.ProyectoAbierto().tajetas.Amex, 0);
   }
 };

@@ -1,10 +1,4 @@
 // The splash, the about box and the help box.
-#include <QDialog>
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
-#include <QToolButton>
 
 #include "ayudas_prueba.h"
 #include "pruebas.h"
@@ -16,12 +10,14 @@
 
 namespace vendaluz {
 
+using namespace prueba;
+
 class PruebaVentanasPequenas : public QObject {
   Q_OBJECT
 
  private slots:
   void laVentanaPrincipalAparecePasadosDosSegundos() {
-    prueba::Banco b;
+    Banco b;
     std::unique_ptr<frmPrincipal> principal;
     qint64 pasados = -1;
     QElapsedTimer reloj;
@@ -46,17 +42,17 @@ class PruebaVentanasPequenas : public QObject {
   }
 
   void acercaDe() {
-    prueba::AbridorPrueba abridor;
+    AbridorPrueba abridor;
     frmAcerca acerca(abridor);
     QCOMPARE(acerca.windowTitle(), QStringLiteral("Acerca de Vendaluz v1.0"));
-    QCOMPARE(acerca.findChild<QLabel*>("lblVersion")->text(),
+    QCOMPARE(Hallar<QLabel>(&acerca, "lblVersion")->text(),
              QStringLiteral("Vendaluz https v1.0.2"));
-    auto* web = acerca.findChild<Enlace*>("lblWeb");
+    auto* web = Hallar<Enlace>(&acerca, "lblWeb");
     emit web->linkActivated(web->Destino());
     QCOMPARE(abridor.abiertos.size(), std::size_t{1});
     QVERIFY(abridor.abiertos[0].starts_with("https://"));
     QVERIFY(web->text().contains(QString::fromStdString(abridor.abiertos[0])));
-    auto* cerrar = acerca.findChild<QPushButton*>("cmdCancelar");
+    auto* cerrar = Hallar<QPushButton>(&acerca, "cmdCancelar");
     QCOMPARE(cerrar->text(), QStringLiteral("Cerrar"));
     acerca.show();
     cerrar->click();
@@ -64,12 +60,12 @@ class PruebaVentanasPequenas : public QObject {
   }
 
   void ayuda() {
-    prueba::AbridorPrueba abridor;
+    AbridorPrueba abridor;
     frmAyuda ayuda(abridor);
     QCOMPARE(ayuda.windowTitle(), QStringLiteral("Ayuda"));
-    QCOMPARE(ayuda.findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Vendaluz https v1.0"));
-    auto* foro = ayuda.findChild<Enlace*>("lblForo");
-    auto* correo = ayuda.findChild<Enlace*>("lblEmail");
+    QCOMPARE(Hallar<QLabel>(&ayuda, "lblVersion")->text(), QStringLiteral("Vendaluz https v1.0"));
+    auto* foro = Hallar<Enlace>(&ayuda, "lblForo");
+    auto* correo = Hallar<Enlace>(&ayuda, "lblEmail");
     emit foro->linkActivated(foro->Destino());
     emit correo->linkActivated(correo->Destino());
     QCOMPARE(abridor.abiertos.size(), std::size_t{2});
@@ -78,22 +74,16 @@ class PruebaVentanasPequenas : public QObject {
     const QString direccion = QString::fromStdString(abridor.abiertos[1]);
     QVERIFY(direccion.startsWith("mailto:"));
     QVERIFY(correo->text().contains(">" + direccion.mid(7) + "<"));
-    QCOMPARE(ayuda.findChild<QPushButton*>("cmdCancelar")->text(), QStringLiteral("Cerrar"));
+    QCOMPARE(Hallar<QPushButton>(&ayuda, "cmdCancelar")->text(), QStringLiteral("Cerrar"));
   }
 
   void ayudaYAcercaDesdeLaVentanaPrincipal() {
-    prueba::Banco b;
+    Banco b;
     frmPrincipal w(b.entorno);
     w.show();
-    QStringList abiertas;
-    for (const char* clave : {"ayuda", "acerca"}) {
-      prueba::AlAbrirse([&abiertas](QWidget* modal) {
-        abiertas << modal->objectName();
-        static_cast<QDialog*>(modal)->reject();
-      });
-      w.findChild<QToolButton*>(clave)->click();
+    for (auto [clave, ventana] : {std::pair{"ayuda", "frmAyuda"}, {"acerca", "frmAcerca"}}) {
+      QCOMPARE(ModalQueAbre([&] { Hallar<QToolButton>(&w, clave)->click(); }), ventana);
     }
-    QCOMPARE(abiertas, (QStringList{"frmAyuda", "frmAcerca"}));
   }
 };
 
