@@ -51,33 +51,26 @@ struct CasoPregunta {
   const char* proyecto;
   const char* descripcion;
   std::optional<Respuesta> respuesta;
-  const char* archivo;   // answer of the save dialog, under Proyectos; nullptr cancels
-  const char* pregunta;  // nullptr: not asked
-  bool sigue;            // a new project is open / the window closed
+  const char* archivo;  // answer of the save dialog, under Proyectos; nullptr cancels
+  bool preguntado;
+  bool sigue;  // a new project is open / the window closed
   bool guardado;
 };
-const QString kGuardar = QStringLiteral("¿Guardar los cambios realizados a %1?");
+// clang-format off
 const CasoPregunta kPreguntas[] = {
-    {"nuevo, No", "mnuNuevoPro", "Proyecto1", "", Respuesta::kNo, nullptr, "Proyecto1", true,
-     false},
-    {"nuevo sin nombre ni descripción", "mnuNuevoPro", "", "", {}, nullptr, nullptr, true, false},
-    {"nuevo con descripción", "mnuNuevoPro", "", "Muebles", Respuesta::kNo, nullptr, "", true,
-     false},
-    {"nuevo, Sí y Cancelar", "mnuNuevoPro", "Tienda", "", Respuesta::kSi, nullptr, "Tienda", true,
-     false},
-    {"nuevo, Sí y guardar", "mnuNuevoPro", "Tienda", "", Respuesta::kSi, "Tienda.ini", "Tienda",
-     true, true},
-    {"nuevo, Sí y falla", "mnuNuevoPro", "Tienda", "", Respuesta::kSi, "no/Tienda.ini", "Tienda",
-     false, false},
-    {"salir, Cancelar", "mnuSalir", "Proyecto1", "", Respuesta::kCancelar, nullptr, "Proyecto1",
-     false, false},
-    {"salir, Sí y Cancelar", "cerrar", "Proyecto1", "", Respuesta::kSi, nullptr, "Proyecto1", false,
-     false},
-    {"salir, Sí y guardar", "cerrar", "Tienda", "", Respuesta::kSi, "Tienda.ini", "Tienda", true,
-     true},
-    {"salir, No", "mnuSalir", "Tienda", "", Respuesta::kNo, nullptr, "Tienda", true, false},
-    {"salir sin nombre", "cerrar", "", "", {}, nullptr, nullptr, true, false},
+    {"nuevo, No",            "mnuNuevoPro", "Proyecto1", "",        Respuesta::kNo,       nullptr,         true,  true,  false},
+    {"nuevo sin nombre",     "mnuNuevoPro", "",          "",        {},                   nullptr,         false, true,  false},
+    {"nuevo con descripción", "mnuNuevoPro", "",         "Muebles", Respuesta::kNo,       nullptr,         true,  true,  false},
+    {"nuevo, Sí y Cancelar", "mnuNuevoPro", "Tienda",    "",        Respuesta::kSi,       nullptr,         true,  true,  false},
+    {"nuevo, Sí y guardar",  "mnuNuevoPro", "Tienda",    "",        Respuesta::kSi,       "Tienda.ini",    true,  true,  true},
+    {"nuevo, Sí y falla",    "mnuNuevoPro", "Tienda",    "",        Respuesta::kSi,       "no/Tienda.ini", true,  false, false},
+    {"salir, Cancelar",      "mnuSalir",    "Proyecto1", "",        Respuesta::kCancelar, nullptr,         true,  false, false},
+    {"salir, Sí y Cancelar", "cerrar",      "Proyecto1", "",        Respuesta::kSi,       nullptr,         true,  false, false},
+    {"salir, Sí y guardar",  "cerrar",      "Tienda",    "",        Respuesta::kSi,       "Tienda.ini",    true,  true,  true},
+    {"salir, No",            "mnuSalir",    "Tienda",    "",        Respuesta::kNo,       nullptr,         true,  true,  false},
+    {"salir sin nombre",     "cerrar",      "",          "",        {},                   nullptr,         false, true,  false},
 };
+// clang-format on
 
 }  // namespace
 
@@ -127,10 +120,10 @@ class PruebaPrincipal : public QObject {
       Disparar(&w, c.accion);
     }
 
-    QCOMPARE(b.dialogos.Contar("pregunta"), c.pregunta ? 1 : 0);
-    if (c.pregunta) {
+    QCOMPARE(b.dialogos.Contar("pregunta"), c.preguntado ? 1 : 0);
+    if (c.preguntado) {
       const auto& p = *b.dialogos.Ultima("pregunta");
-      QCOMPARE(p.texto, kGuardar.arg(QString::fromUtf8(c.pregunta)));
+      QCOMPARE(p.texto, QStringLiteral("¿Guardar los cambios realizados a %1?").arg(c.proyecto));
       QCOMPARE(p.titulo, QStringLiteral("Vendaluz"));
       QCOMPARE(p.icono, Icono::kPregunta);
       QCOMPARE(p.botones, salir ? Botones::kSiNoCancelar : Botones::kSiNo);
@@ -235,38 +228,23 @@ class PruebaPrincipal : public QObject {
     QCOMPARE(w.ProyectoAbierto().productos.size(), std::size_t{2});
   }
 
+  // Cancelled, a file that cannot be read (the project stays), a good file; then
+  // from the list a file gone since the list was filled.
   void abrirConElDialogo() {
     Banco b;
     Proyecto largo = ProyectoCompleto("Nombre largo de una tienda de muebles");
     largo.inicio.Descripcion = "Sillas y mesas";
-    const auto ruta = b.programa() / "Otra.ini";
+    const auto ruta = b.programa() / "Otra.ini", falta = b.proyectos() / "falta.ini";
     GuardarProyecto(largo, ruta);
-    frmPrincipal w(b.entorno);
-    b.dialogos.respuestas = {Respuesta::kNo, Respuesta::kNo};
-    b.dialogos.archivos = {std::nullopt, AQt(ruta)};
-    Disparar(&w, "mnuAbrirPro");
-    QCOMPARE(w.ProyectoAbierto().inicio.Nombre, std::string("Proyecto1"));
-    const auto* dialogo = b.dialogos.Ultima("abrir");
-    QCOMPARE(dialogo->carpeta, AQt(b.proyectos()));
-    QCOMPARE(dialogo->filtro, QStringLiteral("Proyecto Vendaluz (*.ini)"));
-
-    Disparar(&w, "mnuAbrirPro");
-    QCOMPARE(w.ProyectoAbierto().inicio.Nombre, largo.inicio.Nombre);
-    // A name longer than the box allows is shown whole.
-    QCOMPARE(Nombre(w)->text(), AQt(largo.inicio.Nombre));
-    QCOMPARE(Hallar<QLineEdit>(&w, "txtDesPro")->text(), QStringLiteral("Sillas y mesas"));
-    QCOMPARE(w.RutaActual(), ruta);
-    QCOMPARE(b.dialogos.Contar("mensaje"), 0);
-    QCOMPARE(b.dialogos.sinRespuesta, 0);
-  }
-
-  void abrirUnArchivoIlegibleDejaElProyecto() {
-    Banco b;
     GuardarProyecto(ProyectoCompleto("Tienda"), b.proyectos() / "Tienda.ini");
     frmPrincipal w(b.entorno);
     Escribir(Nombre(w), "Mi tienda");
-    const auto falta = b.proyectos() / "falta.ini";
-    b.dialogos.archivos = {AQt(falta)};
+    b.dialogos.respuestas = {Respuesta::kNo, Respuesta::kNo, Respuesta::kNo};
+    b.dialogos.archivos = {std::nullopt, AQt(falta), AQt(ruta)};
+    Disparar(&w, "mnuAbrirPro");
+    const auto* dialogo = b.dialogos.Ultima("abrir");
+    QCOMPARE(dialogo->carpeta, AQt(b.proyectos()));
+    QCOMPARE(dialogo->filtro, QStringLiteral("Proyecto Vendaluz (*.ini)"));
     Disparar(&w, "mnuAbrirPro");
     const auto* aviso = b.dialogos.Ultima("mensaje");
     QVERIFY(aviso);
@@ -277,11 +255,17 @@ class PruebaPrincipal : public QObject {
     QCOMPARE(Nombre(w)->text(), QStringLiteral("Mi tienda"));
     QVERIFY(w.RutaActual().empty());
 
-    // From the list: the file went away after the list was filled.
+    Disparar(&w, "mnuAbrirPro");
+    QCOMPARE(w.ProyectoAbierto().inicio.Nombre, largo.inicio.Nombre);
+    QCOMPARE(Nombre(w)->text(), AQt(largo.inicio.Nombre));  // whole, though longer than the box
+    QCOMPARE(Hallar<QLineEdit>(&w, "txtDesPro")->text(), QStringLiteral("Sillas y mesas"));
+    QCOMPARE(w.RutaActual(), ruta);
+    QCOMPARE(b.dialogos.sinRespuesta, 0);
+
     std::filesystem::remove(b.proyectos() / "Tienda.ini");
     AbrirDeLaLista(w, "Tienda");
     QCOMPARE(b.dialogos.Contar("mensaje"), 2);
-    QCOMPARE(w.ProyectoAbierto().inicio.Nombre, std::string("Mi tienda"));
+    QCOMPARE(w.ProyectoAbierto().inicio.Nombre, largo.inicio.Nombre);
     QVERIFY(EntradasLista(w).isEmpty());
   }
 
