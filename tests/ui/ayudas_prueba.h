@@ -62,27 +62,22 @@ class DialogosPrueba : public Dialogos {
     Llamada& l = Registrar("pregunta", titulo, texto);
     l.icono = icono;
     l.botones = botones;
-    return Siguiente(respuestas,
-                     botones == Botones::kSiNoCancelar ? Respuesta::kCancelar : Respuesta::kNo);
+    const bool cancelar = botones == Botones::kSiNoCancelar;
+    return Siguiente(respuestas, cancelar ? Respuesta::kCancelar : Respuesta::kNo);
   }
   std::optional<QString> PedirTexto(QWidget*, const QString& titulo, const QString& indicacion,
                                     const QString& inicial) override {
-    Registrar("texto", titulo, indicacion).inicial = inicial;
+    Registrar("texto", titulo, indicacion, {}, inicial);
     return Siguiente(textos, {});
   }
   std::optional<QString> ArchivoParaAbrir(QWidget*, const QString& titulo, const QString& carpeta,
                                           const QString& filtro) override {
-    Llamada& l = Registrar("abrir", titulo);
-    l.carpeta = carpeta;
-    l.filtro = filtro;
+    Registrar("abrir", titulo, {}, carpeta, {}, filtro);
     return Siguiente(archivos, {});
   }
   std::optional<QString> ArchivoParaGuardar(QWidget*, const QString& titulo, const QString& carpeta,
                                             const QString& nombre, const QString& filtro) override {
-    Llamada& l = Registrar("guardar", titulo);
-    l.carpeta = carpeta;
-    l.inicial = nombre;
-    l.filtro = filtro;
+    Registrar("guardar", titulo, {}, carpeta, nombre, filtro);
     return Siguiente(archivos, {});
   }
   std::optional<QColor> ElegirColor(QWidget*, const QColor&) override {
@@ -92,11 +87,16 @@ class DialogosPrueba : public Dialogos {
   void Pitido() override { Registrar("pitido"); }
 
  private:
-  Llamada& Registrar(const char* tipo, const QString& titulo = {}, const QString& texto = {}) {
+  Llamada& Registrar(const char* tipo, const QString& titulo = {}, const QString& texto = {},
+                     const QString& carpeta = {}, const QString& inicial = {},
+                     const QString& filtro = {}) {
     Llamada& l = llamadas.emplace_back();
     l.tipo = QString::fromLatin1(tipo);
     l.titulo = titulo;
     l.texto = texto;
+    l.carpeta = carpeta;
+    l.inicial = inicial;
+    l.filtro = filtro;
     return l;
   }
   template <typename T>

@@ -1,18 +1,14 @@
 // The " Formato " and " Meta Tags " pages: the colour rows, the page selector, the
 // free-text switch, the fonts, the stylesheet switch and dialog, and the meta-tag
 // dialog.
-
 #include "ayudas_prueba.h"
 #include "pruebas.h"
 #include "ui/frmPrincipal.h"
 #include "ui/pagina_meta_tags.h"
 
 namespace vendaluz {
-namespace {
 
 using namespace prueba;
-
-}  // namespace
 
 class PruebaFormato : public QObject {
   Q_OBJECT
@@ -23,18 +19,17 @@ class PruebaFormato : public QObject {
   void colores() {
     Banco b;
     frmPrincipal w(b.entorno);
-    const char* esperados[] = {"#FFFFFF", "#000000", "#000000", "#E0E0E0",
-                               "#FFFFFF", "#32468D", "#800080"};
-    for (int i = 0; i < 7; ++i) {
-      QCOMPARE(Hallar<QLineEdit>(&w, QStringLiteral("txtColor%1").arg(i))->text(),
-               QString::fromLatin1(esperados[i]));
-    }
+    auto muestras = [&] {
+      QStringList s;
+      for (int i = 0; i < 7; ++i) s << Hallar<QLineEdit>(&w, QString("txtColor%1").arg(i))->text();
+      return s.join(' ');
+    };
+    QCOMPARE(muestras(), QStringLiteral("#FFFFFF #000000 #000000 #E0E0E0 #FFFFFF #32468D #800080"));
     b.dialogos.colores = {QColor(10, 20, 30), std::nullopt};
-    auto* boton = Hallar<QPushButton>(&w, "cmdColor5");
-    QTest::mouseClick(boton, Qt::LeftButton);
-    QCOMPARE(Hallar<QLineEdit>(&w, "txtColor5")->text(), QStringLiteral("#0A141E"));
+    Pulsar(&w, "cmdColor5");
+    QCOMPARE(muestras(), QStringLiteral("#FFFFFF #000000 #000000 #E0E0E0 #FFFFFF #0A141E #800080"));
     QCOMPARE(w.ProyectoAbierto().formato.Color[5], Color{10 + 256 * 20 + 65536 * 30});
-    QTest::mouseClick(boton, Qt::LeftButton);
+    Pulsar(&w, "cmdColor5");
     QCOMPARE(Hallar<QLineEdit>(&w, "txtColor5")->text(), QStringLiteral("#0A141E"));
     QCOMPARE(b.dialogos.Contar("color"), 2);
   }
@@ -48,9 +43,8 @@ class PruebaFormato : public QObject {
     w.show();
     Hallar<QTabWidget>(&w, "SSTab")->setCurrentIndex(1);
     Hallar<QComboBox>(&w, "cboDoc")->setCurrentIndex(2);
-    QVERIFY(Hallar<QWidget>(&w, "fraHTML12")->isVisible());
-    QVERIFY(!Hallar<QWidget>(&w, "fraHTML10")->isVisible());
-    QVERIFY(!Hallar<QWidget>(&w, "fraHTML11")->isVisible());
+    QVERIFY(!Hallar(&w, "fraHTML10")->isVisible() && !Hallar(&w, "fraHTML11")->isVisible());
+    QVERIFY(Hallar(&w, "fraHTML12")->isVisible());
     QCOMPARE(Hallar<QLabel>(&w, "lblTitPag2")->text(),
              QStringLiteral("Nombre del hipervínculo: ssl"));
 
