@@ -17,10 +17,9 @@ int main(int argc, char** argv) {
   const std::map<std::string, std::function<QObject*()>> clases = {
       {"frmPrincipal", CrearPruebaPrincipal}, {"frmReporte", CrearPruebaReporte},
       {"frmExaminar", CrearPruebaExaminar},   {"VentanasPequenas", CrearPruebaVentanasPequenas},
-      {"frmGenerar", CrearPruebaGenerar},
-      {"frmCategoria", CrearPruebaCategoria}, {"Carrito", CrearPruebaCarrito},
-      {"Formulario", CrearPruebaFormulario},  {"Servidor", CrearPruebaServidor},
-      {"Formato", CrearPruebaFormato},
+      {"frmGenerar", CrearPruebaGenerar},     {"frmCategoria", CrearPruebaCategoria},
+      {"Carrito", CrearPruebaCarrito},        {"Formulario", CrearPruebaFormulario},
+      {"Servidor", CrearPruebaServidor},      {"Formato", CrearPruebaFormato},
   };
   if (argc < 2 || !clases.count(argv[1])) {
     std::fprintf(stderr, "uso: tests_ui CLASE [opciones de Qt Test]\nclases:");
