@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/conversion.h"
+#include "ui/fila_botones.h"
 
 namespace vendaluz {
 
@@ -27,25 +28,16 @@ frmASP::frmASP(Proyecto& p, QWidget* padre) : QDialog(padre), p_(p) {
   smtp->addWidget(etiqueta);
   smtp->addWidget(txtSMTP_, 1);
 
-  auto* cmdAceptar = new QPushButton(QStringLiteral("Aceptar"), this);
-  cmdAceptar->setObjectName("cmdAceptar");
-  cmdAceptar->setDefault(true);
-  auto* cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-  cmdCancelar->setObjectName("cmdCancelar");
-  auto* botones = new QHBoxLayout;
-  botones->addStretch(1);
-  botones->addWidget(cmdAceptar);
-  botones->addWidget(cmdCancelar);
+  const FilaBotones botones = CrearFilaBotones(this);
   auto* columna = new QVBoxLayout(this);
   columna->addWidget(opCDONTS_);
   columna->addWidget(opASPEmail_);
   columna->addLayout(smtp);
-  columna->addLayout(botones);
+  columna->addLayout(botones.fila);
   setMinimumWidth(340);
 
   connect(opASPEmail_, &QRadioButton::toggled, txtSMTP_, &QWidget::setEnabled);
-  connect(cmdAceptar, &QPushButton::clicked, this, &frmASP::Aceptar);
-  connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
+  connect(botones.aceptar, &QPushButton::clicked, this, &frmASP::Aceptar);
   opCDONTS_->setChecked(p_.asp.CDONTS);
   opASPEmail_->setChecked(p_.asp.ASPEmail);
   txtSMTP_->setEnabled(opASPEmail_->isChecked());

@@ -1,7 +1,6 @@
 #include "ui/frmCGI.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 
 #include "ui/conversion.h"
 #include "ui/dialogos.h"
+#include "ui/fila_botones.h"
 
 namespace vendaluz {
 
@@ -38,21 +38,12 @@ frmCGI::frmCGI(Proyecto& p, Dialogos& dialogos, QWidget* padre)
       new QLabel(QStringLiteral("El script podrá ser ejecutado únicamente desde:"), this));
   filas->addRow(QStringLiteral("&DNS o Dirección IP:"), txtCGIHost_);
 
-  auto* cmdAceptar = new QPushButton(QStringLiteral("Aceptar"), this);
-  cmdAceptar->setObjectName("cmdAceptar");
-  cmdAceptar->setDefault(true);
-  auto* cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-  cmdCancelar->setObjectName("cmdCancelar");
-  auto* botones = new QHBoxLayout;
-  botones->addStretch(1);
-  botones->addWidget(cmdAceptar);
-  botones->addWidget(cmdCancelar);
+  const FilaBotones botones = CrearFilaBotones(this);
   auto* columna = new QVBoxLayout(this);
   columna->addLayout(filas);
-  columna->addLayout(botones);
+  columna->addLayout(botones.fila);
   setMinimumWidth(440);
-  connect(cmdAceptar, &QPushButton::clicked, this, &frmCGI::Aceptar);
-  connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
+  connect(botones.aceptar, &QPushButton::clicked, this, &frmCGI::Aceptar);
 }
 
 void frmCGI::Aceptar() {

@@ -3,13 +3,13 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/conversion.h"
+#include "ui/fila_botones.h"
 #include "ui/selector_color.h"
 #include "ui/teclas.h"
 
@@ -69,18 +69,9 @@ frmCSS::frmCSS(Proyecto& p, Dialogos& dialogos, QWidget* padre) : QDialog(padre)
     }
     columna->addWidget(marco);
   }
-  auto* cmdAceptar = new QPushButton(QStringLiteral("Aceptar"), this);
-  cmdAceptar->setObjectName("cmdAceptar");
-  cmdAceptar->setDefault(true);
-  auto* cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-  cmdCancelar->setObjectName("cmdCancelar");
-  auto* botones = new QHBoxLayout;
-  botones->addStretch(1);
-  botones->addWidget(cmdAceptar);
-  botones->addWidget(cmdCancelar);
-  columna->addLayout(botones);
-  connect(cmdAceptar, &QPushButton::clicked, this, &frmCSS::Aceptar);
-  connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
+  const FilaBotones botones = CrearFilaBotones(this);
+  columna->addLayout(botones.fila);
+  connect(botones.aceptar, &QPushButton::clicked, this, &frmCSS::Aceptar);
 }
 
 void frmCSS::Aceptar() {

@@ -3,7 +3,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +14,7 @@
 
 #include "ui/conversion.h"
 #include "ui/dialogos.h"
+#include "ui/fila_botones.h"
 #include "ui/teclas.h"
 
 namespace vendaluz {
@@ -87,22 +87,13 @@ frmCarrito::frmCarrito(Modo modo, const Producto& producto, bool conImagen, Dial
     }
   }
 
-  auto* cmdAceptar = new QPushButton(QStringLiteral("Aceptar"), this);
-  cmdAceptar->setObjectName("cmdAceptar");
-  cmdAceptar->setDefault(true);
-  auto* cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-  cmdCancelar->setObjectName("cmdCancelar");
-  auto* botones = new QHBoxLayout;
-  botones->addStretch(1);
-  botones->addWidget(cmdAceptar);
-  botones->addWidget(cmdCancelar);
+  const FilaBotones botones = CrearFilaBotones(this);
   auto* columna = new QVBoxLayout(this);
   columna->addWidget(fraCarrito_);
-  columna->addLayout(botones);
+  columna->addLayout(botones.fila);
   setMinimumWidth(420);
 
-  connect(cmdAceptar, &QPushButton::clicked, this, &frmCarrito::Aceptar);
-  connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
+  connect(botones.aceptar, &QPushButton::clicked, this, &frmCarrito::Aceptar);
   connect(cmdBuscar_, &QPushButton::clicked, this, &frmCarrito::Buscar);
   connect(cmdVista_, &QPushButton::clicked, this, &frmCarrito::Vista);
   connect(txtImagen_, &QLineEdit::textChanged, this,

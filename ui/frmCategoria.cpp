@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include "generator/comprobaciones.h"
 #include "platform/error.h"
 #include "ui/conversion.h"
+#include "ui/fila_botones.h"
 #include "ui/frmExaminar.h"
 
 namespace vendaluz {
@@ -43,12 +43,8 @@ frmCategoria::frmCategoria(Proyecto& p, Entorno& entorno, QWidget* padre)
   cmdAEx_->setToolTip(QStringLiteral("Elegir la carpeta de la tienda"));
   cmdAEx_->setAutoDefault(false);
   cmdAEx_->setMaximumWidth(40);
-  cmdAceptar_ = new QPushButton(QStringLiteral("Aceptar"), this);
-  cmdAceptar_->setObjectName("cmdAceptar");
-  cmdAceptar_->setDefault(true);
-  cmdCancelar_ = new QPushButton(QStringLiteral("Cancelar"), this);
-  cmdCancelar_->setObjectName("cmdCancelar");
-  cmdCancelar_->setAutoDefault(false);
+  const FilaBotones botones = CrearFilaBotones(this);
+  botones.cancelar->setAutoDefault(false);
 
   auto* nombre = new QLabel(QStringLiteral("&Nombre del archivo:"), this);
   nombre->setBuddy(ANombre_);
@@ -61,15 +57,11 @@ frmCategoria::frmCategoria(Proyecto& p, Entorno& entorno, QWidget* padre)
   rejilla->addWidget(AGuardar_, 1, 1);
   rejilla->addWidget(cmdAEx_, 1, 2);
   rejilla->setColumnStretch(1, 1);
-  auto* botones = new QHBoxLayout;
-  botones->addStretch(1);
-  botones->addWidget(cmdAceptar_);
-  botones->addWidget(cmdCancelar_);
   auto* columna = new QVBoxLayout(this);
   columna->addWidget(explicacion);
   columna->addWidget(cheACat_);
   columna->addLayout(rejilla);
-  columna->addLayout(botones);
+  columna->addLayout(botones.fila);
   resize(480, 0);
 
   ANombre_->setText(AQt(p_.categoriaArchivo));
@@ -80,8 +72,7 @@ frmCategoria::frmCategoria(Proyecto& p, Entorno& entorno, QWidget* padre)
 
   connect(cheACat_, &QCheckBox::toggled, this, &frmCategoria::Habilitar);
   connect(cmdAEx_, &QPushButton::clicked, this, &frmCategoria::Examinar);
-  connect(cmdAceptar_, &QPushButton::clicked, this, &frmCategoria::Aceptar);
-  connect(cmdCancelar_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(botones.aceptar, &QPushButton::clicked, this, &frmCategoria::Aceptar);
 }
 
 void frmCategoria::Habilitar(bool activa) {

@@ -32,8 +32,6 @@ class frmCategoria : public QDialog {
   QLineEdit* ANombre_;
   QLineEdit* AGuardar_;
   QPushButton* cmdAEx_;
-  QPushButton* cmdAceptar_;
-  QPushButton* cmdCancelar_;
 };
 
 }  // namespace vendaluz

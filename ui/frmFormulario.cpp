@@ -2,12 +2,12 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "ui/conversion.h"
+#include "ui/fila_botones.h"
 #include "ui/teclas.h"
 
 namespace vendaluz {
@@ -37,21 +37,12 @@ frmFormulario::frmFormulario(Modo modo, const CampoFormulario& campo, QWidget* p
   filas->addRow(QStringLiteral("&Nombre:"), txtValor_);
   filas->addRow(QStringLiteral("&Tamaño:"), txtTamano_);
 
-  auto* cmdAceptar = new QPushButton(QStringLiteral("Aceptar"), this);
-  cmdAceptar->setObjectName("cmdAceptar");
-  cmdAceptar->setDefault(true);
-  auto* cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-  cmdCancelar->setObjectName("cmdCancelar");
-  auto* botones = new QHBoxLayout;
-  botones->addStretch(1);
-  botones->addWidget(cmdAceptar);
-  botones->addWidget(cmdCancelar);
+  const FilaBotones botones = CrearFilaBotones(this);
   auto* columna = new QVBoxLayout(this);
   columna->addWidget(marco);
-  columna->addLayout(botones);
+  columna->addLayout(botones.fila);
   setMinimumWidth(300);
-  connect(cmdAceptar, &QPushButton::clicked, this, &frmFormulario::Aceptar);
-  connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
+  connect(botones.aceptar, &QPushButton::clicked, this, &frmFormulario::Aceptar);
 
   if (!agregar) {
     txtNombre_->setText(AQt(campo.Campo));

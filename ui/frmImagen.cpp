@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/conversion.h"
+#include "ui/fila_botones.h"
 #include "ui/teclas.h"
 
 namespace vendaluz {
@@ -82,22 +82,13 @@ frmImagen::frmImagen(Proyecto& p, const QString& rutaImagenes, QWidget* padre)
   tabs_->addTab(imagenes, QStringLiteral("Imágenes"));
   tabs_->addTab(thumbs, QStringLiteral("Thumbnails"));
 
-  auto* cmdAceptar = new QPushButton(QStringLiteral("Aceptar"), this);
-  cmdAceptar->setObjectName("cmdAceptar");
-  cmdAceptar->setDefault(true);
-  auto* cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-  cmdCancelar->setObjectName("cmdCancelar");
-  auto* botones = new QHBoxLayout;
-  botones->addStretch(1);
-  botones->addWidget(cmdAceptar);
-  botones->addWidget(cmdCancelar);
+  const FilaBotones botones = CrearFilaBotones(this);
   auto* columna = new QVBoxLayout(this);
   columna->addWidget(tabs_);
-  columna->addLayout(botones);
+  columna->addLayout(botones.fila);
   resize(440, 300);
 
-  connect(cmdAceptar, &QPushButton::clicked, this, &frmImagen::Aceptar);
-  connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
+  connect(botones.aceptar, &QPushButton::clicked, this, &frmImagen::Aceptar);
 
   // Each rule also holds for the values loaded below.
   connect(cheCopiarImg_, &QCheckBox::toggled, this, &frmImagen::CopiarCambiado);

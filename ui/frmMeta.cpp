@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/fila_botones.h"
+
 namespace vendaluz {
 
 frmMeta::frmMeta(const QString& nombre, const QString& valor, QWidget* padre) : QDialog(padre) {
@@ -24,21 +26,12 @@ frmMeta::frmMeta(const QString& nombre, const QString& valor, QWidget* padre) : 
   fila->addWidget(etiqueta);
   fila->addWidget(txtValor_, 1);
 
-  auto* cmdAceptar = new QPushButton(QStringLiteral("Aceptar"), this);
-  cmdAceptar->setObjectName("cmdAceptar");
-  cmdAceptar->setDefault(true);
-  auto* cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-  cmdCancelar->setObjectName("cmdCancelar");
-  auto* botones = new QHBoxLayout;
-  botones->addStretch(1);
-  botones->addWidget(cmdAceptar);
-  botones->addWidget(cmdCancelar);
+  const FilaBotones botones = CrearFilaBotones(this);
   auto* columna = new QVBoxLayout(this);
   columna->addWidget(marco);
-  columna->addLayout(botones);
+  columna->addLayout(botones.fila);
   setMinimumWidth(380);
-  connect(cmdAceptar, &QPushButton::clicked, this, &QDialog::accept);
-  connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
+  connect(botones.aceptar, &QPushButton::clicked, this, &QDialog::accept);
   txtValor_->setFocus();
 }
 

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include <algorithm>
 
 #include "ui/conversion.h"
+#include "ui/fila_botones.h"
 
 namespace vendaluz {
 namespace {
@@ -82,20 +82,11 @@ frmOpciones::frmOpciones(Proyecto& p, QWidget* padre) : QDialog(padre), p_(p) {
     connect(chePopup_[i], &QCheckBox::toggled, this, [this, i] { PopupCambiado(i); });
   }
 
-  auto* cmdAceptar = new QPushButton(QStringLiteral("Aceptar"), this);
-  cmdAceptar->setObjectName("cmdAceptar");
-  cmdAceptar->setDefault(true);
-  auto* cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
-  cmdCancelar->setObjectName("cmdCancelar");
-  auto* botones = new QHBoxLayout;
-  botones->addStretch(1);
-  botones->addWidget(cmdAceptar);
-  botones->addWidget(cmdCancelar);
+  const FilaBotones botones = CrearFilaBotones(this);
   auto* columna = new QVBoxLayout(this);
   columna->addWidget(tabs);
-  columna->addLayout(botones);
-  connect(cmdAceptar, &QPushButton::clicked, this, &frmOpciones::Aceptar);
-  connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
+  columna->addLayout(botones.fila);
+  connect(botones.aceptar, &QPushButton::clicked, this, &frmOpciones::Aceptar);
 
   const auto& o = p_.popup;
   txtAncho_->setText(AQt(o.Ancho));
