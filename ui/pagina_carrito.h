@@ -2,38 +2,26 @@
 // product dialog, and the picture and pop-up options.
 #pragma once
 
-#include "ui/modelo_lista.h"
-#include "ui/pagina_proyecto.h"
+#include "ui/pagina_lista.h"
 
-class QAction;
 class QCheckBox;
 class QListView;
 class QStackedWidget;
-class QToolBar;
-class QTreeView;
 
 namespace vendaluz {
 
 class Dialogos;
 
-class PaginaCarrito : public PaginaProyecto {
+class PaginaCarrito : public PaginaLista<Producto> {
   Q_OBJECT
 
  public:
   PaginaCarrito(Proyecto& p, Dialogos& dialogos, QWidget* padre = nullptr);
   void Mostrar() override;
 
-  // The tool bar's commands.
-  void Agregar();
-  void Editar();  // the selected product; nothing without one
-  void Eliminar();
-  void Subir();
-  void Bajar();
+  // The tool bar's commands besides those of every list page.
   void AbrirImagenes();
   void AbrirOpciones();
-
-  // The selected row, or -1.
-  int Seleccionada() const;
 
  signals:
   // Productos.Imagen has been switched by the user.
@@ -43,28 +31,23 @@ class PaginaCarrito : public PaginaProyecto {
   // The right mouse button over the list, at a global position.
   void menuPedido(const QPoint& donde);
 
- protected:
-  bool eventFilter(QObject* objeto, QEvent* evento) override;
-
  private:
-  void Seleccionar(int fila);
-  void Mover(int paso);
-  void EstadoBarra();
+  void CrearBarraCarrito();
+  void CrearVistas();
+  void CrearPie();
+  bool Dialogo(bool agregar, Producto& producto) override;
+  bool PuedeMover() const override;
+  void Seleccionar(int fila) override;
   void MostrarImagen();
   void CambiarVista(bool detalles);
 
   Dialogos& dialogos_;
-  ModeloLista<Producto>* modelo_;
   QToolBar* barCarrito_;
-  QAction* agregar_;
-  QAction* modificar_;
-  QAction* quitar_;
   QAction* subir_;
   QAction* bajar_;
   QAction* imagen_;
   QAction* opciones_;
   QStackedWidget* vistas_;
-  QTreeView* lstCarrito_;
   QListView* iconos_;
   QCheckBox* cheDeta_;
   QCheckBox* cheImagen_;
