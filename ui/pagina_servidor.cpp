@@ -41,85 +41,9 @@ PaginaServidor::PaginaServidor(Proyecto& p, Dialogos& dialogos, QWidget* padre)
   txtServidorScript_ = caja("txtServidorScript");
   txtServidor_->installEventFilter(this);
 
-  auto* soporte = new QGroupBox(QStringLiteral("Extensiones soportadas por el Servidor:"), this);
-  auto* grupoExt = new QButtonGroup(this);
-  auto* colExt = new QVBoxLayout(soporte);
-  const char* extensiones[] = {"Common Gateway Interface (&CGI)", "Active Server Pages (&ASP)",
-                               "Hypertext Preprocessor (P&HP)"};
-  for (int i = 0; i < 3; ++i) {
-    cheExt_[i] = new QRadioButton(QString::fromUtf8(extensiones[i]), soporte);
-    cheExt_[i]->setObjectName(QStringLiteral("cheExt%1").arg(i));
-    grupoExt->addButton(cheExt_[i], i);
-    colExt->addWidget(cheExt_[i]);
-  }
-  lblASP_ = new QLabel(soporte);
-  lblASP_->setObjectName("lblASP");
-  cmdParmCGI_ = new QPushButton(QStringLiteral(">"), soporte);
-  cmdParmCGI_->setObjectName("cmdParmCGI");
-  cmdParmCGI_->setMaximumWidth(40);
-  auto* filaASP = new QHBoxLayout;
-  filaASP->addWidget(lblASP_, 1);
-  filaASP->addWidget(cmdParmCGI_);
-  colExt->addLayout(filaASP);
-
-  auto* fraSS = new QGroupBox(QStringLiteral(" Servidor Seguro "), this);
-  fraSS->setObjectName("fraSS");
-  auto* grupoSS = new QButtonGroup(this);
-  auto* colSS = new QGridLayout(fraSS);
-  const char* seguros[] = {"&No utilizar Servidor Seguro", "Utilizar Secure &Payment Gateway",
-                           "Utilizar tecnología SS&L"};
-  for (int i = 0; i < 3; ++i) {
-    opSS_[i] = new QRadioButton(QString::fromUtf8(seguros[i]), fraSS);
-    opSS_[i]->setObjectName(QStringLiteral("opSS%1").arg(i));
-    grupoSS->addButton(opSS_[i], i);
-    colSS->addWidget(opSS_[i], i, 0, 1, 3);
-  }
-  colSS->addWidget(new QLabel(QStringLiteral("URL:"), fraSS), 3, 0);
-  colSS->addWidget(txtServidor_, 3, 1, 1, 2);
-  colSS->addWidget(new QLabel(QStringLiteral("Script:"), fraSS), 4, 0);
-  colSS->addWidget(txtServidorScript_, 4, 1, 1, 2);
-  Label8_ = new QLabel(fraSS);
-  Label8_->setObjectName("Label8");
-  cmdOcultos_ = new QPushButton(QStringLiteral(">"), fraSS);
-  cmdOcultos_->setObjectName("cmdOcultos");
-  cmdOcultos_->setMaximumWidth(40);
-  colSS->addWidget(Label8_, 5, 0, 1, 2);
-  colSS->addWidget(cmdOcultos_, 5, 2);
-
-  cboPago_ = new QComboBox(this);
-  cboPago_->setObjectName("cboPago");
-  cboPago_->addItems({QStringLiteral("Tarjeta de crédito"), QStringLiteral("Tasa de impuesto")});
-  fraT_ = new QGroupBox(this);
-  fraT_->setObjectName("fraT");
-  auto* rejillaT = new QGridLayout(fraT_);
-  const std::pair<const char*, const char*> tarjetas[] = {{"cheVisa", "Visa"},
-                                                          {"cheMaster", "Master Card"},
-                                                          {"cheAmex", "American Express"},
-                                                          {"cheDiners", "Diners Club"}};
-  int* valores[] = {&p_.tajetas.Visa, &p_.tajetas.Master, &p_.tajetas.Amex, &p_.tajetas.Diners};
-  for (int i = 0; i < 4; ++i) {
-    tarjetas_[i] = new QCheckBox(QString::fromUtf8(tarjetas[i].second), fraT_);
-    tarjetas_[i]->setObjectName(tarjetas[i].first);
-    rejillaT->addWidget(tarjetas_[i], i / 2, i % 2);
-    int* valor = valores[i];
-    connect(tarjetas_[i], &QCheckBox::clicked, this, [valor](bool m) { *valor = m ? 1 : 0; });
-  }
-  fraI_ = new QGroupBox(this);
-  fraI_->setObjectName("fraI");
-  cheTasa_ = new QCheckBox(QStringLiteral("Incluir tasa de impuesto     %"), fraI_);
-  cheTasa_->setObjectName("cheTasa");
-  txtTasa_ = new QLineEdit(fraI_);
-  txtTasa_->setObjectName("txtTasa");
-  txtTasa_->setMaxLength(5);
-  txtTasa_->setMaximumWidth(60);
-  // The point is the decimal separator of the rate; the comma is refused.
-  txtTasa_->installEventFilter(new FiltroTeclas(
-      [](QChar c) { return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == '.'; },
-      txtTasa_));
-  auto* filaI = new QHBoxLayout(fraI_);
-  filaI->addWidget(cheTasa_);
-  filaI->addWidget(txtTasa_);
-  filaI->addStretch(1);
+  QGroupBox* soporte = CrearSoporte();
+  QGroupBox* fraSS = CrearSeguro();
+  CrearPago();
 
   auto etiqueta = [this](const QString& texto, QWidget* control) {
     auto* l = new QLabel(texto, this);
@@ -154,8 +78,32 @@ PaginaServidor::PaginaServidor(Proyecto& p, Dialogos& dialogos, QWidget* padre)
           [this](const QString& t) { p_.servidor.RutaServidor = AStd(t); });
   connect(txtServidorScript_, &QLineEdit::textEdited, this,
           [this](const QString& t) { p_.servidor.ServidorScript = AStd(t); });
+  MostrarPago(0);
+}
+
+// The server's extension, with the button that opens its options.
+QGroupBox* PaginaServidor::CrearSoporte() {
+  auto* soporte = new QGroupBox(QStringLiteral("Extensiones soportadas por el Servidor:"), this);
+  auto* grupoExt = new QButtonGroup(this);
+  auto* colExt = new QVBoxLayout(soporte);
+  const char* extensiones[] = {"Common Gateway Interface (&CGI)", "Active Server Pages (&ASP)",
+                               "Hypertext Preprocessor (P&HP)"};
+  for (int i = 0; i < 3; ++i) {
+    cheExt_[i] = new QRadioButton(QString::fromUtf8(extensiones[i]), soporte);
+    cheExt_[i]->setObjectName(QStringLiteral("cheExt%1").arg(i));
+    grupoExt->addButton(cheExt_[i], i);
+    colExt->addWidget(cheExt_[i]);
+  }
+  lblASP_ = new QLabel(soporte);
+  lblASP_->setObjectName("lblASP");
+  cmdParmCGI_ = new QPushButton(QStringLiteral(">"), soporte);
+  cmdParmCGI_->setObjectName("cmdParmCGI");
+  cmdParmCGI_->setMaximumWidth(40);
+  auto* filaASP = new QHBoxLayout;
+  filaASP->addWidget(lblASP_, 1);
+  filaASP->addWidget(cmdParmCGI_);
+  colExt->addLayout(filaASP);
   connect(grupoExt, &QButtonGroup::idClicked, this, &PaginaServidor::ElegirSoporte);
-  connect(grupoSS, &QButtonGroup::idClicked, this, &PaginaServidor::ElegirServidor);
   connect(cmdParmCGI_, &QPushButton::clicked, this, [this] {
     if (p_.soporte.CGI) {
       AbrirCGI();
@@ -163,7 +111,75 @@ PaginaServidor::PaginaServidor(Proyecto& p, Dialogos& dialogos, QWidget* padre)
       AbrirASP();
     }
   });
+  return soporte;
+}
+
+// The secure-server choice, its URL and script, and the hidden fields.
+QGroupBox* PaginaServidor::CrearSeguro() {
+  auto* fraSS = new QGroupBox(QStringLiteral(" Servidor Seguro "), this);
+  fraSS->setObjectName("fraSS");
+  auto* grupoSS = new QButtonGroup(this);
+  auto* colSS = new QGridLayout(fraSS);
+  const char* seguros[] = {"&No utilizar Servidor Seguro", "Utilizar Secure &Payment Gateway",
+                           "Utilizar tecnología SS&L"};
+  for (int i = 0; i < 3; ++i) {
+    opSS_[i] = new QRadioButton(QString::fromUtf8(seguros[i]), fraSS);
+    opSS_[i]->setObjectName(QStringLiteral("opSS%1").arg(i));
+    grupoSS->addButton(opSS_[i], i);
+    colSS->addWidget(opSS_[i], i, 0, 1, 3);
+  }
+  colSS->addWidget(new QLabel(QStringLiteral("URL:"), fraSS), 3, 0);
+  colSS->addWidget(txtServidor_, 3, 1, 1, 2);
+  colSS->addWidget(new QLabel(QStringLiteral("Script:"), fraSS), 4, 0);
+  colSS->addWidget(txtServidorScript_, 4, 1, 1, 2);
+  Label8_ = new QLabel(fraSS);
+  Label8_->setObjectName("Label8");
+  cmdOcultos_ = new QPushButton(QStringLiteral(">"), fraSS);
+  cmdOcultos_->setObjectName("cmdOcultos");
+  cmdOcultos_->setMaximumWidth(40);
+  colSS->addWidget(Label8_, 5, 0, 1, 2);
+  colSS->addWidget(cmdOcultos_, 5, 2);
+  connect(grupoSS, &QButtonGroup::idClicked, this, &PaginaServidor::ElegirServidor);
   connect(cmdOcultos_, &QPushButton::clicked, this, &PaginaServidor::AbrirCampos);
+  return fraSS;
+}
+
+// The payment list and the two frames it switches between: cards and tax rate.
+void PaginaServidor::CrearPago() {
+  cboPago_ = new QComboBox(this);
+  cboPago_->setObjectName("cboPago");
+  cboPago_->addItems({QStringLiteral("Tarjeta de crédito"), QStringLiteral("Tasa de impuesto")});
+  fraT_ = new QGroupBox(this);
+  fraT_->setObjectName("fraT");
+  auto* rejillaT = new QGridLayout(fraT_);
+  const std::pair<const char*, const char*> tarjetas[] = {{"cheVisa", "Visa"},
+                                                          {"cheMaster", "Master Card"},
+                                                          {"cheAmex", "American Express"},
+                                                          {"cheDiners", "Diners Club"}};
+  int* valores[] = {&p_.tajetas.Visa, &p_.tajetas.Master, &p_.tajetas.Amex, &p_.tajetas.Diners};
+  for (int i = 0; i < 4; ++i) {
+    tarjetas_[i] = new QCheckBox(QString::fromUtf8(tarjetas[i].second), fraT_);
+    tarjetas_[i]->setObjectName(tarjetas[i].first);
+    rejillaT->addWidget(tarjetas_[i], i / 2, i % 2);
+    int* valor = valores[i];
+    connect(tarjetas_[i], &QCheckBox::clicked, this, [valor](bool m) { *valor = m ? 1 : 0; });
+  }
+  fraI_ = new QGroupBox(this);
+  fraI_->setObjectName("fraI");
+  cheTasa_ = new QCheckBox(QStringLiteral("Incluir tasa de impuesto     %"), fraI_);
+  cheTasa_->setObjectName("cheTasa");
+  txtTasa_ = new QLineEdit(fraI_);
+  txtTasa_->setObjectName("txtTasa");
+  txtTasa_->setMaxLength(5);
+  txtTasa_->setMaximumWidth(60);
+  // The point is the decimal separator of the rate; the comma is refused.
+  txtTasa_->installEventFilter(new FiltroTeclas(
+      [](QChar c) { return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == '.'; },
+      txtTasa_));
+  auto* filaI = new QHBoxLayout(fraI_);
+  filaI->addWidget(cheTasa_);
+  filaI->addWidget(txtTasa_);
+  filaI->addStretch(1);
   connect(cboPago_, &QComboBox::currentIndexChanged, this, &PaginaServidor::MostrarPago);
   connect(cheTasa_, &QCheckBox::clicked, this, [this](bool m) {
     p_.cheTasa = m ? 1 : 0;
@@ -171,7 +187,6 @@ PaginaServidor::PaginaServidor(Proyecto& p, Dialogos& dialogos, QWidget* padre)
   });
   connect(txtTasa_, &QLineEdit::textEdited, this,
           [this](const QString& t) { p_.txtTasa = AStd(t); });
-  MostrarPago(0);
 }
 
 void PaginaServidor::Mostrar() {

@@ -38,6 +38,9 @@ class PaginaServidor : public PaginaProyecto {
   bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
+  QGroupBox* CrearSoporte();
+  QGroupBox* CrearSeguro();
+  void CrearPago();
   void ElegirSoporte(int indice);
   void ElegirServidor(int indice);
   void Habilitar();
