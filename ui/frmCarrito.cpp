@@ -34,7 +34,40 @@ frmCarrito::frmCarrito(Modo modo, const Producto& producto, bool conImagen, Dial
   setModal(true);
 
   const bool agregar = modo == Modo::kAgregar;
-  fraCarrito_ = new QGroupBox(agregar ? QStringLiteral("Agregar") : QStringLiteral("Editar"), this);
+  CrearMarco(agregar ? QStringLiteral("Agregar") : QStringLiteral("Editar"));
+
+  const FilaBotones botones = CrearFilaBotones(this);
+  auto* columna = new QVBoxLayout(this);
+  columna->addWidget(fraCarrito_);
+  columna->addLayout(botones.fila);
+  setMinimumWidth(420);
+
+  connect(botones.aceptar, &QPushButton::clicked, this, &frmCarrito::Aceptar);
+  connect(cmdBuscar_, &QPushButton::clicked, this, &frmCarrito::Buscar);
+  connect(cmdVista_, &QPushButton::clicked, this, &frmCarrito::Vista);
+  connect(txtImagen_, &QLineEdit::textChanged, this,
+          [this](const QString& texto) { cmdVista_->setEnabled(!texto.isEmpty()); });
+
+  if (!agregar) {
+    txtProducto_->setText(AQt(producto.Nombre));
+    // A price from an older file that is not a plain number is shown as it is; the
+    // report names it.
+    txtPrecio_->setText(AQt(producto.Precio));
+    txtDes_->setPlainText(AQt(producto.Descripcion));
+    if (conImagen) txtImagen_->setText(AQt(producto.Imagen));
+    txtProducto_->selectAll();
+  }
+  txtProducto_->setFocus();
+}
+
+Producto frmCarrito::Resultado() const {
+  return {AStd(txtProducto_->text()), AStd(txtPrecio_->text()), AStd(txtDes_->toPlainText()),
+          conImagen_ ? AStd(txtImagen_->text()) : std::string()};
+}
+
+// The product's fields; the picture's row only when the store shows pictures.
+void frmCarrito::CrearMarco(const QString& titulo) {
+  fraCarrito_ = new QGroupBox(titulo, this);
   fraCarrito_->setObjectName("fraCarrito");
   txtProducto_ = new QLineEdit(fraCarrito_);
   txtProducto_->setObjectName("txtProducto");
@@ -80,40 +113,12 @@ frmCarrito::frmCarrito(Modo modo, const Producto& producto, bool conImagen, Dial
   rejilla->addWidget(txtImagen_, 3, 1);
   rejilla->addWidget(cmdBuscar_, 3, 2);
   rejilla->addWidget(cmdVista_, 3, 3);
-  if (!conImagen) {
+  if (!conImagen_) {
     for (QWidget* w : {static_cast<QWidget*>(lblImagen), static_cast<QWidget*>(txtImagen_),
                        static_cast<QWidget*>(cmdBuscar_), static_cast<QWidget*>(cmdVista_)}) {
       w->hide();
     }
   }
-
-  const FilaBotones botones = CrearFilaBotones(this);
-  auto* columna = new QVBoxLayout(this);
-  columna->addWidget(fraCarrito_);
-  columna->addLayout(botones.fila);
-  setMinimumWidth(420);
-
-  connect(botones.aceptar, &QPushButton::clicked, this, &frmCarrito::Aceptar);
-  connect(cmdBuscar_, &QPushButton::clicked, this, &frmCarrito::Buscar);
-  connect(cmdVista_, &QPushButton::clicked, this, &frmCarrito::Vista);
-  connect(txtImagen_, &QLineEdit::textChanged, this,
-          [this](const QString& texto) { cmdVista_->setEnabled(!texto.isEmpty()); });
-
-  if (!agregar) {
-    txtProducto_->setText(AQt(producto.Nombre));
-    // A price from an older file that is not a plain number is shown as it is; the
-    // report names it.
-    txtPrecio_->setText(AQt(producto.Precio));
-    txtDes_->setPlainText(AQt(producto.Descripcion));
-    if (conImagen) txtImagen_->setText(AQt(producto.Imagen));
-    txtProducto_->selectAll();
-  }
-  txtProducto_->setFocus();
-}
-
-Producto frmCarrito::Resultado() const {
-  return {AStd(txtProducto_->text()), AStd(txtPrecio_->text()), AStd(txtDes_->toPlainText()),
-          conImagen_ ? AStd(txtImagen_->text()) : std::string()};
 }
 
 void frmCarrito::Buscar() {

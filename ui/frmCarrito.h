@@ -31,6 +31,7 @@ class frmCarrito : public QDialog {
   Producto Resultado() const;
 
  private:
+  void CrearMarco(const QString& titulo);
   void Buscar();
   void Vista();
   void Aceptar();
