@@ -29,6 +29,46 @@ void PonerLista(QComboBox* lista, const std::string& valor) {
 
 PaginaFormato::PaginaFormato(Proyecto& p, Dialogos& dialogos, QWidget* padre)
     : PaginaProyecto(p, padre), dialogos_(dialogos) {
+  QGroupBox* fraColores = CrearColores();
+  QGroupBox* fraPagina = CrearPagina();
+
+  cheCSS_ = new QCheckBox(QStringLiteral("Incluir &Hoja de Estilo (CSS)"), this);
+  cheCSS_->setObjectName("cheCSS");
+  cmdCSS_ = new QPushButton(QStringLiteral(">"), this);
+  cmdCSS_->setObjectName("cmdCSS");
+  cmdCSS_->setMaximumWidth(40);
+  auto* css = new QHBoxLayout;
+  css->addWidget(cheCSS_);
+  css->addWidget(cmdCSS_);
+  css->addStretch(1);
+
+  auto* izquierda = new QVBoxLayout;
+  izquierda->addWidget(fraColores, 1);
+  izquierda->addLayout(css);
+  auto* fila = new QHBoxLayout(this);
+  fila->addLayout(izquierda, 2);
+  fila->addWidget(fraPagina, 3);
+
+  // The lists take no typing (typing would pick an entry by its first letter): a
+  // value is only picked from the list.
+  for (QComboBox* lista : {cboDoc_, cboFuente_, cboTFuente_}) NoTeclear(lista);
+
+  connect(cboDoc_, &QComboBox::currentIndexChanged, this, &PaginaFormato::ElegirPagina);
+  connect(cboFuente_, &QComboBox::textActivated, this,
+          [this](const QString& t) { p_.formato.Fuente = AStd(t); });
+  connect(cboTFuente_, &QComboBox::textActivated, this,
+          [this](const QString& t) { p_.formato.TamanoFuente = AStd(t); });
+  connect(cheCSS_, &QCheckBox::clicked, this, [this](bool m) {
+    p_.formato.CSS = m ? 1 : 0;
+    cmdCSS_->setEnabled(m);
+    emit cssCambiado();
+  });
+  connect(cmdCSS_, &QPushButton::clicked, this, &PaginaFormato::AbrirCSS);
+  ElegirPagina(0);
+}
+
+// The seven colours of the store's pages.
+QGroupBox* PaginaFormato::CrearColores() {
   auto* fraColores = new QGroupBox(QStringLiteral(" Colores "), this);
   auto* rejilla = new QGridLayout(fraColores);
   const char* etiquetas[] = {
@@ -45,7 +85,11 @@ PaginaFormato::PaginaFormato(Proyecto& p, Dialogos& dialogos, QWidget* padre)
     rejilla->addWidget(colores_[i]->boton(), i, 3);
   }
   rejilla->setRowStretch(7, 1);
+  return fraColores;
+}
 
+// The title, text and centring of each page kind, and the default font.
+QGroupBox* PaginaFormato::CrearPagina() {
   auto* fraPagina = new QGroupBox(QStringLiteral(" Página Web "), this);
   auto* colPagina = new QVBoxLayout(fraPagina);
   cboDoc_ = new QComboBox(fraPagina);
@@ -107,40 +151,7 @@ PaginaFormato::PaginaFormato(Proyecto& p, Dialogos& dialogos, QWidget* padre)
   fuentes->addWidget(cboFuente_, 1);
   fuentes->addWidget(cboTFuente_);
   colPagina->addLayout(fuentes);
-
-  cheCSS_ = new QCheckBox(QStringLiteral("Incluir &Hoja de Estilo (CSS)"), this);
-  cheCSS_->setObjectName("cheCSS");
-  cmdCSS_ = new QPushButton(QStringLiteral(">"), this);
-  cmdCSS_->setObjectName("cmdCSS");
-  cmdCSS_->setMaximumWidth(40);
-  auto* css = new QHBoxLayout;
-  css->addWidget(cheCSS_);
-  css->addWidget(cmdCSS_);
-  css->addStretch(1);
-
-  auto* izquierda = new QVBoxLayout;
-  izquierda->addWidget(fraColores, 1);
-  izquierda->addLayout(css);
-  auto* fila = new QHBoxLayout(this);
-  fila->addLayout(izquierda, 2);
-  fila->addWidget(fraPagina, 3);
-
-  // The lists take no typing (typing would pick an entry by its first letter): a
-  // value is only picked from the list.
-  for (QComboBox* lista : {cboDoc_, cboFuente_, cboTFuente_}) NoTeclear(lista);
-
-  connect(cboDoc_, &QComboBox::currentIndexChanged, this, &PaginaFormato::ElegirPagina);
-  connect(cboFuente_, &QComboBox::textActivated, this,
-          [this](const QString& t) { p_.formato.Fuente = AStd(t); });
-  connect(cboTFuente_, &QComboBox::textActivated, this,
-          [this](const QString& t) { p_.formato.TamanoFuente = AStd(t); });
-  connect(cheCSS_, &QCheckBox::clicked, this, [this](bool m) {
-    p_.formato.CSS = m ? 1 : 0;
-    cmdCSS_->setEnabled(m);
-    emit cssCambiado();
-  });
-  connect(cmdCSS_, &QPushButton::clicked, this, &PaginaFormato::AbrirCSS);
-  ElegirPagina(0);
+  return fraPagina;
 }
 
 void PaginaFormato::Mostrar() {

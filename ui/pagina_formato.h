@@ -36,6 +36,8 @@ class PaginaFormato : public PaginaProyecto {
   void cssCambiado();
 
  private:
+  QGroupBox* CrearColores();
+  QGroupBox* CrearPagina();
   void ElegirPagina(int k);
 
   Dialogos& dialogos_;
