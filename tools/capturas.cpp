@@ -49,11 +49,17 @@ void Guardar(QWidget& w, const QString& nombre) {
   }
 }
 
+// A new project as the program makes it, its folders under carpetaProyectos.
+Proyecto Nuevo(const std::string& carpetaProyectos) {
+  Proyecto p;
+  ContadorProyectos c;
+  NuevoProyecto(p, c, carpetaProyectos);
+  return p;
+}
+
 void CapturarPrincipal() {
   prueba::Banco b(kPrograma);
-  Proyecto tienda;
-  ContadorProyectos c;
-  NuevoProyecto(tienda, c, b.proyectos().string());
+  Proyecto tienda = Nuevo(b.proyectos().string());
   tienda.inicio.Nombre = "Tienda";
   tienda.inicio.Descripcion = "Muebles de pino hechos a mano";
   tienda.productos = {{"Silla", "25.00", "Silla de pino", "fotos/silla.jpg"},
@@ -70,14 +76,12 @@ void CapturarPrincipal() {
   for (int i = 0; i < tab->count(); ++i) {
     tab->setCurrentIndex(i);
     Guardar(w, QString::fromLatin1(nombres[i]));
-}
+  }
 }
 
 void CapturarDialogos() {
   prueba::Banco b(kPrograma);
-  Proyecto p;
-  ContadorProyectos c;
-  NuevoProyecto(p, c, "/tmp");
+  Proyecto p = Nuevo("/tmp");
   frmReporte incompleto(p);
   Guardar(incompleto, "reporte-incompleto");
   p.productos.assign(4, {"Silla", "25.00", "De pino", ""});
@@ -120,9 +124,7 @@ void CapturarDialogos() {
 
 void CapturarGeneracion() {
   prueba::Banco b(kPrograma);
-  Proyecto p;
-  ContadorProyectos c;
-  NuevoProyecto(p, c, b.proyectos().string());
+  Proyecto p = Nuevo(b.proyectos().string());
   p.inicio.Nombre = "Tienda";
   p.productos = {{"Silla", "25.00", "", ""}};
   PreviewServer servidor;
