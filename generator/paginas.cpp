@@ -1,7 +1,5 @@
 #include "generator/paginas.h"
 
-#include <array>
-
 #include "generator/catalogo.h"
 #include "generator/estado.h"
 #include "generator/estilo.h"
@@ -13,7 +11,7 @@
 namespace vendaluz {
 namespace {
 
-constexpr std::array<ClasePagina, 6> kPaginas = {{
+constexpr ClasePagina kPaginas[] = {
     {.archivo = "estilo.css", .plantilla = "CSS", .construir = ConstruirEstilo},
     {.archivo = "carrito.htm",
      .plantilla = "CARRITO",
@@ -33,7 +31,7 @@ constexpr std::array<ClasePagina, 6> kPaginas = {{
      .enlace = "*MenuLink*"},
     {.archivo = "ssl.htm", .plantilla = "SSL", .construir = ConstruirPago, .formato = 2},
     {.archivo = "enviar", .construir = ConstruirScriptCorreo},
-}};
+};
 
 }  // namespace
 

@@ -19,8 +19,8 @@ namespace vendaluz {
 // text, or, when copia is set, a byte copy of that file (the card logos).
 struct ArchivoTienda {
   std::string nombre;
-  std::string texto;
-  std::filesystem::path copia;
+  std::string texto = {};
+  std::filesystem::path copia = {};
   std::string_view aviso = {};  // a status text shown before it is written
 };
 
@@ -30,13 +30,13 @@ using Constructor = std::vector<ArchivoTienda> (*)(const Proyecto& p, const Ejec
                                                    const ClasePagina& clase);
 
 struct ClasePagina {
-  std::string_view archivo;    // the file; for the catalogue, its first page
-  std::string_view plantilla;  // the template its builder fills; empty: chosen by options
-  Constructor construir;
-  int formato = -1;         // its Formato.Titulo and Texto entry; -1: the fixed title
-  std::string_view titulo;  // the fixed title
-  std::string_view menu;    // its entry in the top menu (frame marks allowed); empty: none
-  std::string_view enlace;  // where the menu entry links, when not to archivo
+  std::string_view archivo;         // the file; for the catalogue, its first page
+  std::string_view plantilla = {};  // the template its builder fills; empty: chosen by options
+  Constructor construir = nullptr;
+  int formato = -1;              // its Formato.Titulo and Texto entry; -1: the fixed title
+  std::string_view titulo = {};  // the fixed title
+  std::string_view menu = {};    // its entry in the top menu (frame marks allowed); empty: none
+  std::string_view enlace = {};  // where the menu entry links, when not to archivo
 };
 
 // Every kind of page, in the order of the run.
