@@ -3,6 +3,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <csignal>
 #include <memory>
 
 #include "model/espacio.h"
@@ -24,6 +25,8 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&traduccion);
   }
 
+  // Past a file-size limit a write fails and is reported, instead of killing the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   vendaluz::DialogosQt dialogosQt;
   vendaluz::Dialogos& dialogos = dialogosQt;
   vendaluz::Espacio espacio;

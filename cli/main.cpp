@@ -3,6 +3,7 @@
 #include <getopt.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -182,13 +183,17 @@ bool Preguntar(const std::string& pregunta) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Past a file-size limit a write fails and is reported, instead of killing the run.
+  std::signal(SIGXFSZ, SIG_IGN);
   Opciones o;
   if (auto salida = LeerOpciones(argc, argv, o)) return *salida;
 
   const bool terminal = ::isatty(STDERR_FILENO) == 1;
   Pantalla pantalla(terminal && !o.silencioso);
   try {
-    const Espacio espacio = PrepararEspacio(ExecutableFolder(), CarpetaDatosUsuario());
+    // With --salida the workspace is not needed, and may not be writable.
+    const Espacio espacio =
+        PrepararEspacio(ExecutableFolder(), CarpetaDatosUsuario(), !o.salida.has_value());
     Proyecto p;
     CargarProyecto(*o.proyecto, p, PathText(espacio.proyectos));
     p.txtCantProd = o.productosPorPagina;
@@ -208,14 +213,22 @@ int main(int argc, char** argv) {
     LlamadasGenerador llamadas;
     llamadas.estado = [&](const std::string& t) { pantalla.Estado(t); };
     llamadas.progreso = [&](int a, int b, int c) { pantalla.Progreso(a, b, c); };
-    llamadas.preguntarReemplazo = [&](const std::string& nombre) {
-      if (o.reemplazar) return true;
+    llamadas.preguntarReemplazo = [&](const PreguntaCarpeta& pregunta) {
+      if (o.reemplazar) {
+        if (!pregunta.ajenos.empty()) {
+          pantalla.Limpiar();
+          std::cerr << "vendaluz-generar: se reemplaza la carpeta, con archivos que Vendaluz no "
+                       "generó: "
+                    << pregunta.ajenos << "\n";
+        }
+        return true;
+      }
       if (::isatty(STDIN_FILENO) != 1 || !terminal) {
         sinTerminal = true;
         return false;
       }
       pantalla.Limpiar();
-      return Preguntar("La carpeta " + nombre + " ya existe. ¿Desea reemplazarla?");
+      return Preguntar(pregunta.texto);
     };
     llamadas.error = [&](const Error& e) {
       pantalla.Limpiar();

@@ -1,8 +1,11 @@
 #include "generator/generador.h"
 
+#include <algorithm>
 #include <exception>
+#include <iterator>
 #include <system_error>
 
+#include "generator/carpeta_tienda.h"
 #include "generator/catalogo.h"
 #include "generator/comprobaciones.h"
 #include "generator/estilo.h"
@@ -73,19 +76,19 @@ ResultadoGeneracion Generador::Ejecutar() {
   }
 }
 
-void Generador::Imagenes(const fs::path& carpeta) {
+void Generador::Imagenes() {
   if (p_.productosImagen != 1 || p_.thumbnails.Copiar != 1) return;
   const vendaluz::Progreso progreso = [this](int minimo, int maximo, int valor) {
     InformarProgreso(minimo, maximo, valor);
   };
   // An existing folder (a category added to a store) is kept as it is.
-  e_.disco->MakeFolder(carpeta / "imagenes");
-  for (ProblemaArchivo& pr : CopiarImagenes(*e_.disco, p_, carpeta, progreso)) {
+  e_.disco->MakeFolder(destino_ / "imagenes");
+  for (ProblemaArchivo& pr : CopiarImagenes(*e_.disco, p_, destino_, progreso)) {
     e_.problemas.push_back(std::move(pr));
   }
   if (p_.thumbnails.Mostrar == 1) {
-    e_.disco->MakeFolder(carpeta / "thumbnails");
-    e_.tamanos = CrearMiniaturas(*e_.disco, p_, carpeta, progreso);
+    e_.disco->MakeFolder(destino_ / "thumbnails");
+    e_.tamanos = CrearMiniaturas(*e_.disco, p_, destino_, progreso);
   }
 }
 
@@ -93,39 +96,16 @@ void Generador::Escribir(const ClasePagina& clase) {
   for (const ArchivoTienda& a : clase.construir(p_, e_, clase)) {
     if (!a.aviso.empty()) InformarEstado(std::string(a.aviso));
     if (a.copia.empty()) {
-      e_.EscribirArchivo(e_.carpetaSalida / a.nombre, a.texto);
+      e_.EscribirArchivo(destino_ / a.nombre, a.texto);
     } else {
-      e_.CopiarArchivo(a.copia, e_.carpetaSalida / a.nombre);
+      e_.CopiarArchivo(a.copia, destino_ / a.nombre);
     }
   }
 }
 
-ResultadoGeneracion Generador::Tienda() {
-  const fs::path& carpeta = e_.carpetaSalida;
-  InformarEstado("Generando " + e_.nombreProyecto + "...");
-
-  // Everything that would stop the run later is checked before the old store goes.
-  if (carpetaDelNombre_) ComprobarNombreCarpeta(e_.nombreProyecto);
-  ProductosPorPagina(p_);
-  ComprobarTasa(p_);
-
-  std::error_code ec;
-  const fs::file_status st = fs::status(carpeta, ec);
-  if (fs::exists(st)) {
-    if (!fs::is_directory(st)) {
-      throw Error(CodigoError::kCarpetaFallida,
-                  "«" + PathText(carpeta) + "» existe pero no es una carpeta.");
-    }
-    if (!llamadas_.preguntarReemplazo || !llamadas_.preguntarReemplazo(e_.nombreProyecto)) {
-      InformarEstado("Se ha interrumpido la operación");
-      return ResultadoGeneracion::kInterrumpida;
-    }
-    VaciarCarpeta(*e_.disco, carpeta);
-  } else {
-    e_.disco->MakeFolder(carpeta);
-  }
-
-  Imagenes(carpeta);
+// Every file of a full run, into destino_.
+void Generador::Construir() {
+  Imagenes();
   e_.estilo = EstiloDePagina(p_);
   const int pasos = PasosTienda();
   int paso = 0;
@@ -134,6 +114,50 @@ ResultadoGeneracion Generador::Tienda() {
     Escribir(clase);
   }
   InformarProgreso(0, pasos, pasos);
+}
+
+ResultadoGeneracion Generador::Tienda() {
+  const fs::path& carpeta = e_.carpetaSalida;
+  InformarEstado("Generando " + e_.nombreProyecto + "...");
+
+  // Everything that would stop the run later is checked before any work.
+  if (carpetaDelNombre_) ComprobarNombreCarpeta(e_.nombreProyecto);
+  ProductosPorPagina(p_);
+  ComprobarTasa(p_);
+  if (p_.productosImagen == 1 && p_.thumbnails.Copiar == 1 && ComprobarArchivosImagen(p_) > 0 &&
+      p_.thumbnails.Mostrar == 1) {
+    LeerReglaMiniatura(p_.thumbnails);
+  }
+
+  const CarpetaPrevia previa = MirarCarpeta(carpeta);
+  if (previa.existe) {
+    const PreguntaCarpeta pregunta{PreguntaReemplazo(e_.nombreProyecto, previa.ajenos),
+                                   ListaAjenos(previa.ajenos)};
+    if (!llamadas_.preguntarReemplazo || !llamadas_.preguntarReemplazo(pregunta)) {
+      InformarEstado("Se ha interrumpido la operación");
+      return ResultadoGeneracion::kInterrumpida;
+    }
+  }
+
+  // The store is built beside the old one, which stays as it is until the new one is
+  // complete; messages name the files as they will be in the store.
+  TiendaNueva nueva(*e_.disco, carpeta);
+  destino_ = nueva.Ruta();
+  std::string sinBorrar;
+  try {
+    Construir();
+    sinBorrar = nueva.Instalar();
+  } catch (const Error& err) {
+    throw Error(err.tipo(), RutaEnTienda(err.descripcion(), nueva.Ruta(), carpeta));
+  }
+  for (ProblemaArchivo& pr : e_.problemas) {
+    const fs::path relativa = pr.archivo.lexically_relative(nueva.Ruta());
+    if (!relativa.empty() && *relativa.begin() != "..") pr.archivo = carpeta / relativa;
+    pr.causa = RutaEnTienda(pr.causa, nueva.Ruta(), carpeta);
+  }
+  if (!sinBorrar.empty()) {
+    e_.problemas.push_back({carpeta, "la tienda anterior quedó a un lado: " + sinBorrar});
+  }
   return Terminar("La Vendaluz ha sido creada!");
 }
 
@@ -154,7 +178,9 @@ ResultadoGeneracion Generador::Categoria() {
                                                     std::string(catalogo.archivo) + ").");
   }
 
-  Imagenes(carpeta);
+  destino_ = carpeta;
+  const std::vector<std::string> antes = ArchivosBajo(carpeta);
+  Imagenes();
   InformarProgreso(0, 2, 1);
   e_.estilo = EstiloDePagina(p_);
   Escribir(PaginaDe(ConstruirEstilo));
@@ -163,6 +189,13 @@ ResultadoGeneracion Generador::Categoria() {
   ClasePagina categoria = catalogo;
   categoria.archivo = primera;
   Escribir(categoria);
+  std::vector<std::string> agregados;
+  std::ranges::set_difference(ArchivosBajo(carpeta), antes, std::back_inserter(agregados));
+  try {
+    AnotarPropios(*e_.disco, carpeta, agregados);
+  } catch (const DiskError& e) {
+    e_.problemas.push_back({e.path(), e.cause()});
+  }
   InformarProgreso(0, 2, 2);
   return Terminar("La nueva categoría ha sido creada!");
 }

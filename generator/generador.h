@@ -23,13 +23,20 @@
 
 namespace vendaluz {
 
+// The replace question: its text ("La carpeta X ya existe. ¿Desea reemplazarla?", or
+// naming the files no run wrote) and those files ("gracias.htm, … y 3 más"; empty
+// when there are none).
+struct PreguntaCarpeta {
+  std::string texto;
+  std::string ajenos;
+};
+
 struct LlamadasGenerador {
   std::function<void(const std::string& texto)> estado;
   std::function<void(int minimo, int maximo, int valor)> progreso;
-  // "La carpeta X ya existe. ¿Desea reemplazarla?": true replaces, false stops the
-  // run without touching anything. Without this callback an existing folder is
-  // never replaced.
-  std::function<bool(const std::string& nombreProyecto)> preguntarReemplazo;
+  // The output folder exists: true replaces it, false stops the run without touching
+  // anything. Without this callback an existing folder is never replaced.
+  std::function<bool(const PreguntaCarpeta& pregunta)> preguntarReemplazo;
   // The run stopped; Error::Mensaje() is the one message for the user.
   std::function<void(const Error& error)> error;
   // The run is complete; problemas lists the files that could not be written or
@@ -69,8 +76,9 @@ class Generador {
  private:
   ResultadoGeneracion Tienda();
   ResultadoGeneracion Categoria();
-  void Imagenes(const std::filesystem::path& carpeta);
+  void Imagenes();
   void Escribir(const ClasePagina& clase);
+  void Construir();
   ResultadoGeneracion Terminar(const std::string& textoFinal);
   void InformarEstado(const std::string& texto);
   void InformarProgreso(int minimo, int maximo, int valor);
@@ -78,6 +86,7 @@ class Generador {
   Proyecto p_;
   LlamadasGenerador llamadas_;
   Ejecucion e_;
+  std::filesystem::path destino_;  // the folder the files go to while the run builds
   bool carpetaDelNombre_ = false;  // the output folder is named after the project
   bool ejecutada_ = false;
 };

@@ -182,6 +182,26 @@ std::string NombreBase(std::string_view ruta) {
   return nombre;
 }
 
+int ComprobarArchivosImagen(const Proyecto& p) {
+  int con = 0;
+  for (const Producto& producto : p.productos) {
+    const std::string ruta(Trim(producto.Imagen));
+    if (ruta.empty()) continue;
+    ++con;
+    std::error_code ec;
+    const fs::file_status st = fs::status(ruta, ec);
+    if (!fs::exists(st)) continue;
+    if (!fs::is_regular_file(st)) {
+      throw Error(CodigoError::kImagenNoArchivo, "La imagen «" + ruta + "» no es un archivo");
+    }
+    if (const std::uintmax_t bytes = fs::file_size(ruta, ec); !ec && bytes > kMaxBytesImagen) {
+      throw Error(CodigoError::kImagenArchivoGrande,
+                  "La imagen «" + ruta + "» ocupa más de 200 MB; redúzcala antes de generar.");
+    }
+  }
+  return con;
+}
+
 std::vector<ProblemaArchivo> CopiarImagenes(Disk& disco, const Proyecto& p, const fs::path& carpeta,
                                             const Progreso& progreso) {
   std::vector<ProblemaArchivo> problemas;

@@ -2,6 +2,7 @@
 // thumbnails/, with the picture sizes that the catalogue rows use for the popups.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -38,6 +39,13 @@ using Progreso = std::function<void(int minimo, int maximo, int valor)>;
 // removed) and its base name (up to the first full stop).
 std::string NombreImagen(std::string_view ruta);
 std::string NombreBase(std::string_view ruta);
+
+inline constexpr std::uintmax_t kMaxBytesImagen = 200u << 20;  // 200 MB
+
+// Checks the product pictures before a run: each that exists must be a regular file
+// (kImagenNoArchivo) of at most kMaxBytesImagen (kImagenArchivoGrande); a missing one
+// is left to the copy, which reports it. Returns how many products have a picture.
+int ComprobarArchivosImagen(const Proyecto& p);
 
 // Copies every product picture into carpeta/imagenes (which the caller creates) when
 // Productos.Imagen and Thumbnails.Copiar are both 1. Pictures that cannot be copied

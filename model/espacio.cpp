@@ -14,8 +14,14 @@
 namespace vendaluz {
 namespace {
 
-// Creates folder when missing; true when it then exists and can be written.
-bool UsableFolder(const fs::path& folder, std::error_code& ec) {
+// Creates folder when missing (or, without crear, checks that it could be made);
+// true when it then exists, or could, and can be written.
+bool UsableFolder(const fs::path& folder, bool crear, std::error_code& ec) {
+  if (!crear && !fs::exists(folder, ec)) {
+    if (::access(folder.parent_path().c_str(), W_OK | X_OK) == 0) return true;
+    ec = std::error_code(errno, std::generic_category());
+    return false;
+  }
   fs::create_directories(folder, ec);
   if (ec) return false;
   if (!fs::is_directory(folder, ec)) {
@@ -41,15 +47,15 @@ fs::path CarpetaDatosUsuario() {
   return fs::path(home && *home ? home : "/tmp") / ".local" / "share" / "vendaluz";
 }
 
-Espacio PrepararEspacio(const fs::path& programa, const fs::path& datosUsuario) {
+Espacio PrepararEspacio(const fs::path& programa, const fs::path& datosUsuario, bool crear) {
   Espacio e;
   e.programa = programa;
 
   std::error_code ec;
   e.proyectos = programa / "Proyectos";
-  if (!UsableFolder(e.proyectos, ec)) {
+  if (!UsableFolder(e.proyectos, crear, ec)) {
     e.proyectos = datosUsuario / "Proyectos";
-    if (!UsableFolder(e.proyectos, ec)) {
+    if (crear && !UsableFolder(e.proyectos, crear, ec)) {
       throw Error(CodigoError::kCarpetaFallida, "No se pudo crear la carpeta de proyectos «" +
                                                     PathText(e.proyectos) +
                                                     "»: " + SystemErrorText(ec.value()));

@@ -30,8 +30,10 @@ fs::path CarpetaDatosUsuario();
 // read-only place), datosUsuario/Proyectos takes its place. The card pictures come
 // from Codigo beside the program, or from the installed data folder
 // (programa/../share/vendaluz/Codigo). Throws Error when no Proyectos folder can be
-// made at all.
-Espacio PrepararEspacio(const fs::path& programa, const fs::path& datosUsuario);
+// made at all. Without crear nothing is created (a run that writes elsewhere): the
+// folder that would be made is named, and a store generated there makes it.
+Espacio PrepararEspacio(const fs::path& programa, const fs::path& datosUsuario,
+                        bool crear = true);
 
 // One entry of the project list: the file name without its final ".ini", and the file.
 struct EntradaProyecto {

@@ -85,14 +85,15 @@ bool ReadAll(int fd, char* p, std::size_t n, std::size_t* got) {
 class NewFile {
  public:
   // Creates the new file in the folder of target; a failure names `shown`.
-  NewFile(const fs::path& target, const fs::path& shown) : target_(target), shown_(shown) {
+  NewFile(const fs::path& target, const fs::path& shown, mode_t mode = 0666)
+      : target_(target), shown_(shown) {
     static std::atomic<unsigned> counter{0};
     const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     for (int attempt = 0;; ++attempt) {
       temp_ = folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) +
                         "-" + std::to_string(counter++) + "-" + std::to_string(stamp & 0xFFFFFF));
-      fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      fd_ = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
       if (fd_ >= 0) break;
       if (errno != EEXIST || attempt > 100) FailWrite(shown_, errno);
     }
@@ -140,6 +141,19 @@ void MakeWritable(int fd) {
   }
 }
 
+// Opens the sub-folder name of dirfd without following a link; a folder its owner
+// shut (no read or search permission) is opened up first, so that it can go.
+int OpenSubfolder(int dirfd, const std::string& name) {
+  constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+  const int fd = ::openat(dirfd, name.c_str(), kFlags);
+  if (fd >= 0 || errno != EACCES) return fd;
+  if (::fchmodat(dirfd, name.c_str(), S_IRWXU, 0) != 0) {
+    errno = EACCES;
+    return -1;
+  }
+  return ::openat(dirfd, name.c_str(), kFlags);
+}
+
 // Empties the folder open as dirfd (path names it in messages). Entries are looked
 // at without following links and sub-folders are opened relative to their parent
 // with O_NOFOLLOW, so nothing outside the folder is ever reached.
@@ -167,7 +181,7 @@ void EmptyFolder(int dirfd, const fs::path& path) {
     if (::unlinkat(dirfd, name.c_str(), 0) != 0 && errno != ENOENT) FailRemove(path / name, errno);
   }
   for (const std::string& name : folders) {
-    Fd fd(::openat(dirfd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    Fd fd(OpenSubfolder(dirfd, name));
     if (!fd) {
       // Anything but a real folder now (a link swapped in) is removed as it is.
       if (errno != ENOTDIR && errno != ELOOP) FailRemove(path / name, errno);
@@ -220,17 +234,25 @@ class Real : public Disk {
       Fail(CodigoError::kEscrituraFallida, kNoEscrito, to,
            "no se pudo leer «" + PathText(from) + "»: " + SystemErrorText(errnum));
     };
-    Fd in(::open(from.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking on open, so that a FIFO in a picture's place cannot stall the copy.
+    Fd in(::open(from.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!in) unreadable(errno);
     struct stat src {
     }, dst{};
     if (::fstat(in.get(), &src) != 0) unreadable(errno);
     if (S_ISDIR(src.st_mode)) unreadable(EISDIR);
+    // A FIFO or a device would block the copy or never end.
+    if (!S_ISREG(src.st_mode)) {
+      Fail(CodigoError::kEscrituraFallida, kNoEscrito, to,
+           "«" + PathText(from) + "» no es un archivo");
+    }
+    (void)::fcntl(in.get(), F_SETFL, 0);
     // Truncating a file that is its own source would destroy it.
     if (::stat(to.c_str(), &dst) == 0 && dst.st_dev == src.st_dev && dst.st_ino == src.st_ino) {
       return;
     }
-    NewFile file(to, to);
+    // open() takes the umask off the source's bits, as for any new file.
+    NewFile file(to, to, src.st_mode & 0777);
     std::vector<char> buffer(1 << 18);
     for (;;) {
       std::size_t got = 0;
@@ -243,6 +265,10 @@ class Real : public Disk {
 
   void MakeFolder(const fs::path& path) override {
     std::error_code ec;
+    if (fs::is_symlink(path, ec)) {
+      Fail(CodigoError::kCarpetaFallida, "No se pudo crear la carpeta", path,
+           "en su lugar hay un enlace simbólico");
+    }
     fs::create_directories(path, ec);
     if (!ec && !fs::is_directory(path, ec)) ec = std::make_error_code(std::errc::not_a_directory);
     if (ec) {
@@ -251,14 +277,27 @@ class Real : public Disk {
     }
   }
 
-  void Remove(const fs::path& path) override {
+  void Rename(const fs::path& from, const fs::path& to) override {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return;
+    // File systems without RENAME_NOREPLACE: the check and the rename are two steps.
+    if (errno != EINVAL && errno != ENOSYS) FailWrite(from, errno);
+    struct stat st {};
+    if (::lstat(to.c_str(), &st) == 0) FailWrite(to, EEXIST);
+    if (::rename(from.c_str(), to.c_str()) != 0) FailWrite(from, errno);
+  }
+
+  void Remove(const fs::path& given) override {
+    const fs::path path = given.has_filename() ? given : given.parent_path();
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0) {
       if (errno == ENOENT) return;
       FailRemove(path, errno);
     }
     if (!S_ISDIR(st.st_mode)) return RemoveEntry(path, false);
-    Fd fd(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    const fs::path parent = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+    Fd parent_fd(::open(parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!parent_fd) FailRemove(path, errno);
+    Fd fd(OpenSubfolder(parent_fd.get(), path.filename().string()));
     if (!fd) FailRemove(path, errno);
     MakeWritable(fd.get());
     EmptyFolder(fd.get(), path);

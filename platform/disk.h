@@ -47,14 +47,19 @@ class Disk {
   // Writes bytes as the file at path. Throws DiskError (kEscrituraFallida).
   virtual void WriteFile(const fs::path& path, std::string_view bytes, Replace how) = 0;
 
-  // Copies a file byte for byte, replacing the target; copying a file onto itself
-  // does nothing. Throws DiskError (kEscrituraFallida) naming the target; when the
-  // source could not be read, the cause names the source.
+  // Copies a file byte for byte, replacing the target, with the source's permission
+  // bits (less the umask); copying a file onto itself does nothing. Throws DiskError
+  // (kEscrituraFallida) naming the target; when the source could not be read, the
+  // cause names the source.
   virtual void CopyFile(const fs::path& from, const fs::path& to) = 0;
 
-  // Creates the folder and any missing parent; an existing folder is fine. Throws
-  // DiskError (kCarpetaFallida).
+  // Creates the folder and any missing parent; an existing folder is fine, a link in
+  // its place is not. Throws DiskError (kCarpetaFallida).
   virtual void MakeFolder(const fs::path& path) = 0;
+
+  // Gives an entry a new name in the same file system; `to` must not exist. Throws
+  // DiskError (kEscrituraFallida) naming `from`.
+  virtual void Rename(const fs::path& from, const fs::path& to) = 0;
 
   // Removes a file, a link (never followed) or a folder with everything in it,
   // read-only entries included. Throws DiskError (kVaciadoFallido) naming the entry

@@ -21,6 +21,8 @@ enum class CodigoError : int {
   kImagenDemasiadoGrande = 203,  // a picture with more pixels than allowed
   kTamanoMiniatura = 204,        // the thumbnail size is not a usable number
   kJpegNoCodificado = 205,       // a bitmap could not be encoded as JPEG
+  kImagenNoArchivo = 206,        // a picture path names a folder, a FIFO or a device
+  kImagenArchivoGrande = 207,    // a picture file larger than a run reads
 
   // The store generator.
   kNombreCarpetaInvalido = 301,  // a project name that cannot name the output folder

@@ -69,6 +69,10 @@ class FailingDisk : public Disk {
     Check(path, CodigoError::kCarpetaFallida, "No se pudo crear la carpeta");
     RealDisk().MakeFolder(path);
   }
+  void Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    Check(to, CodigoError::kEscrituraFallida, "No se pudo escribir");
+    RealDisk().Rename(from, to);
+  }
   void Remove(const std::filesystem::path& path) override {
     Check(path, CodigoError::kVaciadoFallido, "No se pudo borrar");
     RealDisk().Remove(path);

@@ -68,15 +68,12 @@ frmGenerar::frmGenerar(const Proyecto& p, Entorno& entorno, PreviewServer& servi
         },
         Qt::QueuedConnection);
   };
-  llamadas.preguntarReemplazo = [this](const std::string& nombre) {
+  llamadas.preguntarReemplazo = [this](const PreguntaCarpeta& pregunta) {
     bool reemplazar = false;
     QMetaObject::invokeMethod(
         this,
-        [this, &reemplazar, n = AQt(nombre)] {
-          reemplazar =
-              entorno_.dialogos.Preguntar(
-                  this, QStringLiteral("La carpeta %1 ya existe. ¿Desea reemplazarla?").arg(n),
-                  Botones::kSiNo) == Respuesta::kSi;
+        [this, &reemplazar, texto = AQt(pregunta.texto)] {
+          reemplazar = entorno_.dialogos.Preguntar(this, texto, Botones::kSiNo) == Respuesta::kSi;
         },
         Qt::BlockingQueuedConnection);
     return reemplazar;

@@ -122,14 +122,19 @@ TEST_F(Cli, GeneratesWithItsOptionsAndNeverReplacesWithoutAsking) {
                               "» ya existe y no se reemplazó; no se tocó nada. Use --reemplazar "
                               "para reemplazarla.\n");
   EXPECT_EQ(Slurp(t / "viejo.htm"), "viejo");
-  EXPECT_EQ(Ejecutar({"--reemplazar", "--silencioso", ini.string()}).salida, "");
+  const Resultado reemplazo = Ejecutar({"--reemplazar", "--silencioso", ini.string()});
+  EXPECT_EQ(reemplazo.salida, "");
+  EXPECT_EQ(reemplazo.errores,
+            "vendaluz-generar: se reemplaza la carpeta, con archivos que Vendaluz no generó: "
+            "viejo.htm\n");
   EXPECT_FALSE(fs::exists(t / "viejo.htm"));
 
   if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "sin script(1)";
   Spit(t / "viejo.htm", "viejo");
   const Resultado no = Ejecutar({ini.string()}, "\n", true);  // Enter: the default, No
   EXPECT_EQ(no.codigo, 4);
-  EXPECT_NE(no.salida.find("La carpeta Muebles Ñandú ya existe. ¿Desea reemplazarla? [s/N]"),
+  EXPECT_NE(no.salida.find("La carpeta «Muebles Ñandú» ya existe y contiene archivos que "
+                           "Vendaluz no generó: viejo.htm. ¿Desea reemplazarla? [s/N]"),
             std::string::npos)
       << no.salida;
   EXPECT_EQ(Slurp(t / "viejo.htm"), "viejo");

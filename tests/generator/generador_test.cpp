@@ -55,7 +55,7 @@ TEST(Generador, ReplacingEmptiesTheFolderAndNoTouchesNothing) {
   Registro si;
   EXPECT_EQ(Generador(ProyectoDePrueba("Tienda", 1), espacio, si.Llamadas()).Ejecutar(),
             ResultadoGeneracion::kCreada);
-  EXPECT_EQ(si.preguntas, Lista{"Tienda"});
+  EXPECT_EQ(si.preguntas, Lista{"La carpeta Tienda ya existe. ¿Desea reemplazarla?"});
   EXPECT_EQ(Archivos(t), kTienda);
   EXPECT_EQ(Slurp(dir / "fuera" / "importante.txt"), "no tocar");
 }

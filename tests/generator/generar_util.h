@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "generator/carpeta_tienda.h"
 #include "generator/generador.h"
 #include "model/espacio.h"
 #include "model/proyecto.h"
@@ -54,8 +55,8 @@ struct Registro {
     LlamadasGenerador l;
     l.estado = [this](const std::string& t) { estados.push_back(t); };
     l.progreso = [this](int a, int b, int c) { progreso.emplace_back(a, b, c); };
-    l.preguntarReemplazo = [this](const std::string& n) {
-      preguntas.push_back(n);
+    l.preguntarReemplazo = [this](const PreguntaCarpeta& pregunta) {
+      preguntas.push_back(pregunta.texto);
       return respuesta;
     };
     l.error = [this](const Error& e) { errores.push_back(e.Mensaje()); };
@@ -67,11 +68,13 @@ struct Registro {
   }
 };
 
-// Every regular file under carpeta, as paths relative to it, sorted.
+// Every regular file under carpeta but the run's own list, as paths relative to it,
+// sorted.
 inline std::vector<std::string> Archivos(const std::filesystem::path& carpeta) {
   std::vector<std::string> lista;
   for (const auto& e : std::filesystem::recursive_directory_iterator(carpeta)) {
-    if (e.is_regular_file()) lista.push_back(e.path().lexically_relative(carpeta).string());
+    const std::string nombre = e.path().lexically_relative(carpeta).string();
+    if (e.is_regular_file() && nombre != kListaPropios) lista.push_back(nombre);
   }
   std::sort(lista.begin(), lista.end());
   return lista;

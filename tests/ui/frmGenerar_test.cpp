@@ -83,8 +83,9 @@ class PruebaGenerar : public QObject {
       g.show();
       EsperarFin(g);
       const auto* pregunta = b.dialogos.Ultima("pregunta");
-      QCOMPARE(pregunta->texto,
-               QStringLiteral("La carpeta Tienda ya existe. ¿Desea reemplazarla?"));
+      QCOMPARE(pregunta->texto, QStringLiteral("La carpeta «Tienda» ya existe y contiene "
+                                               "archivos que Vendaluz no generó: viejo.txt. "
+                                               "¿Desea reemplazarla?"));
       QCOMPARE(pregunta->titulo, QStringLiteral("Vendaluz"));
       QCOMPARE(pregunta->icono, Icono::kPregunta);
       QCOMPARE(pregunta->botones, Botones::kSiNo);
