@@ -14,18 +14,36 @@ std::string NombrePagina(std::string_view base, int n) {
   return nombre + ".htm";
 }
 
-std::string TextoPaginador(std::string_view base, int paginas) {
+namespace {
+
+void EntradaPaginador(std::string& texto, std::string_view base, int n) {
+  const std::string numero = std::to_string(n);
+  texto += " [<a href=\"";
+  texto += base;
+  if (n > 1) texto += numero;
+  texto += ".htm\">";
+  texto += numero;
+  texto += "</a>]";
+}
+
+}  // namespace
+
+std::string TextoPaginador(std::string_view base, int paginas, int actual) {
   std::string texto;
-  texto.reserve(static_cast<std::size_t>(paginas) * (base.size() + 30));
-  for (int n = 1; n <= std::max(paginas, 1); ++n) {
-    const std::string numero = std::to_string(n);
-    texto += " [<a href=\"";
-    texto += base;
-    if (n > 1) texto += numero;
-    texto += ".htm\">";
-    texto += numero;
-    texto += "</a>]";
+  if (paginas <= kPaginadorCompleto) {
+    texto.reserve(static_cast<std::size_t>(paginas) * (base.size() + 30));
+    for (int n = 1; n <= std::max(paginas, 1); ++n) EntradaPaginador(texto, base, n);
+    return texto;
   }
+  const int desde = std::max(1, actual - kPaginasCerca),
+            hasta = std::min(paginas, actual + kPaginasCerca);
+  EntradaPaginador(texto, base, 1);
+  if (desde > 2) texto += " \u2026";
+  for (int n = std::max(desde, 2); n <= std::min(hasta, paginas - 1); ++n) {
+    EntradaPaginador(texto, base, n);
+  }
+  if (hasta < paginas - 1) texto += " \u2026";
+  EntradaPaginador(texto, base, paginas);
   return texto;
 }
 
@@ -108,6 +126,7 @@ std::vector<ArchivoTienda> ConstruirCatalogo(const Proyecto& p, const Ejecucion&
   const bool conMiniaturas =
       p.productosImagen == 1 && p.thumbnails.Copiar == 1 && p.thumbnails.Mostrar == 1;
   const int paginas = total == 0 ? 1 : (total - 1) / porPagina + 1;
+  // Up to kPaginadorCompleto pages every page has the same pager.
   const std::string paginador = TextoPaginador(base, paginas);
 
   std::vector<ArchivoTienda> archivos;
@@ -121,7 +140,8 @@ std::vector<ArchivoTienda> ConstruirCatalogo(const Proyecto& p, const Ejecucion&
     }
     std::string pagina(CargarPlantilla(clase.plantilla));
     RellenarMarco(p, e, clase, pagina, filas);
-    Reemplazar(pagina, "*NumPag*", paginador);
+    Reemplazar(pagina, "*NumPag*",
+               paginas <= kPaginadorCompleto ? paginador : TextoPaginador(base, paginas, n));
     archivos.push_back({NombrePagina(base, n), std::move(pagina)});
   }
   return archivos;

@@ -1,6 +1,5 @@
 // The catalogue pages: the product list split into pages of txtCantProd products,
-// each a filled CARRITO shell with one PRODUCTO row per product and a pager that
-// links every page.
+// each a filled CARRITO shell with one PRODUCTO row per product and a pager.
 #pragma once
 
 #include <string>
@@ -16,8 +15,14 @@ namespace vendaluz {
 // Page n of a catalogue: base.htm for the first, base<n>.htm for the others.
 std::string NombrePagina(std::string_view base, int n);
 
-// " [<a href="base.htm">1</a>] [<a href="base2.htm">2</a>] ..." for every page.
-std::string TextoPaginador(std::string_view base, int paginas);
+inline constexpr int kPaginadorCompleto = 50;  // up to this many pages each lists all
+inline constexpr int kPaginasCerca = 5;        // listed on each side of the page shown
+
+// The pager of page `actual`: " [<a href="base.htm">1</a>] [<a href="base2.htm">2</a>]
+// ..." for every page, or above kPaginadorCompleto pages only the first, the last
+// and those within kPaginasCerca of the current one, with " …" for each gap, so that
+// the catalogue grows linearly with the products.
+std::string TextoPaginador(std::string_view base, int paginas, int actual = 1);
 
 // Text for a single-quoted JavaScript string inside a double-quoted attribute:
 // backslash, quote and line breaks escaped for the script, '"' and '&' written as
