@@ -1,7 +1,9 @@
 #include "model/archivo_proyecto.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 #include <utility>
 
 #include "model/ajustes.h"
@@ -11,10 +13,6 @@
 
 namespace vendaluz {
 namespace {
-
-// A damaged count can name millions of entries that the file does not hold; a run
-// of this many missing entries in a row ends the list at the last entry present.
-constexpr long long kHuecoMaximo = 100000;
 
 // Product and form-field counts: the value of the leading digits (after blanks, with
 // an optional sign and fraction), rounded; "3a" is 3, "" and "x" are 0.
@@ -54,22 +52,38 @@ long long CantidadEntera(std::string_view text) {
   return digits ? CantidadInicial(text) : -1;
 }
 
-// Reads entries 1..n (or 0..n-1) of a list. read(i, out) fills one record and says
-// whether any of its entries was present; missing entries are empty text.
-template <typename Record, typename ReadOne>
-std::vector<Record> LeerLista(long long first, long long count, ReadOne read) {
-  std::vector<Record> list;
-  long long lastPresent = first - 1;
-  for (long long i = first; i < first + count; ++i) {
-    Record r{};
-    if (read(i, r)) {
-      lastPresent = i;
-    } else if (i - lastPresent > kHuecoMaximo) {
-      list.resize(static_cast<std::size_t>(lastPresent - first + 1));
-      break;
+// The indices from first to first + count - 1 that name an entry: the keys of the
+// sections that are such a number (prefix, then the digits as written by the
+// program), in order. Found from the keys the file holds, so that a count naming
+// millions of entries costs nothing.
+std::vector<long long> Presentes(const IniFile& ini, std::span<const std::string_view> secciones,
+                                 std::string_view prefijo, long long first, long long count) {
+  std::vector<long long> indices;
+  const std::string pre = FoldCase(prefijo);
+  for (std::string_view seccion : secciones) {
+    for (const std::string& clave : ini.Keys(seccion)) {
+      if (!clave.starts_with(pre)) continue;
+      const std::string_view digitos = std::string_view(clave).substr(pre.size());
+      if (digitos.empty() || digitos.size() > 15 || (digitos[0] == '0' && digitos.size() > 1) ||
+          digitos.find_first_not_of("0123456789") != std::string_view::npos) {
+        continue;
+      }
+      const long long i = std::stoll(std::string(digitos));
+      if (i >= first && i - first < count) indices.push_back(i);
     }
-    list.push_back(std::move(r));
   }
+  std::sort(indices.begin(), indices.end());
+  indices.erase(std::unique(indices.begin(), indices.end()), indices.end());
+  return indices;
+}
+
+// The entries of a list that the file holds, in index order. read(i, out) fills one
+// record; missing fields are empty text. A list is never longer than the entries
+// present: an index with no entry at all is no record (a damaged count or a gap).
+template <typename Record, typename ReadOne>
+std::vector<Record> LeerLista(const std::vector<long long>& indices, ReadOne read) {
+  std::vector<Record> list(indices.size());
+  for (std::size_t k = 0; k < indices.size(); ++k) read(indices[k], list[k]);
   return list;
 }
 
@@ -94,16 +108,13 @@ constexpr ListaEnColumnas<CampoFormulario, 3> kCampos = {"Formulario",
 template <typename Record, std::size_t N>
 std::vector<Record> LeerColumnas(const IniFile& ini, const ListaEnColumnas<Record, N>& lista) {
   const long long n = CantidadInicial(ini.Get(lista.seccionCantidad, "Cantidad").value_or(""));
-  return LeerLista<Record>(1, n, [&](long long i, Record& r) {
+  std::array<std::string_view, N> secciones;
+  for (std::size_t c = 0; c < N; ++c) secciones[c] = lista.columnas[c].first;
+  return LeerLista<Record>(Presentes(ini, secciones, "", 1, n), [&](long long i, Record& r) {
     const std::string k = std::to_string(i);
-    bool any = false;
     for (const auto& [seccion, campo] : lista.columnas) {
-      if (auto v = ini.Get(seccion, k)) {
-        r.*campo = std::move(*v);
-        any = true;
-      }
+      if (auto v = ini.Get(seccion, k)) r.*campo = std::move(*v);
     }
-    return any;
   });
 }
 
@@ -133,11 +144,10 @@ void LeerProyecto(const IniFile& ini, Proyecto& p) {
         break;
       case TipoAjuste::kListaOcultos: {
         const long long n = CantidadEntera(ini.Get("SSL", "Cantidad").value_or("0"));
-        p.camposOcultos =
-            LeerLista<CampoOculto>(0, n < 0 ? 0 : n, [&ini](long long j, CampoOculto& r) {
-              auto v = ini.Get("SSL", "Campo" + std::to_string(j));
-              if (v) r = std::move(*v);
-              return v.has_value();
+        const std::string_view ssl[] = {"SSL"};
+        p.camposOcultos = LeerLista<CampoOculto>(
+            Presentes(ini, ssl, "Campo", 0, n < 0 ? 0 : n), [&ini](long long j, CampoOculto& r) {
+              r = ini.Get("SSL", "Campo" + std::to_string(j)).value_or("");
             });
         break;
       }

@@ -188,6 +188,14 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
   return DecodeValue(value);
 }
 
+std::vector<std::string> IniFile::Keys(std::string_view section) const {
+  std::vector<std::string> keys;
+  const auto s = index_.find(FoldCase(Trim(section)));
+  if (s == index_.end()) return keys;
+  for (const auto& [key, line] : sections_[s->second].keys) keys.push_back(key);
+  return keys;
+}
+
 IniFile::Section& IniFile::SectionFor(std::string_view name) {
   const std::string folded = FoldCase(Trim(name));
   if (const auto s = index_.find(folded); s != index_.end()) return sections_[s->second];

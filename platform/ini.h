@@ -37,6 +37,9 @@ class IniFile {
   // The value of section/key, or nothing when the section or key is missing.
   std::optional<std::string> Get(std::string_view section, std::string_view key) const;
 
+  // The keys of a section as Get finds them (letter case folded), in no order.
+  std::vector<std::string> Keys(std::string_view section) const;
+
   // Stores a value, escaping it when the plain form would not read back exactly.
   void Set(std::string_view section, std::string_view key, std::string_view value);
 
