@@ -1,6 +1,6 @@
-// The new-category dialog: the key filter of the file name, the enabling rule, the
-// folder check through the browser, keeping and dropping the values, and a category
-// generated from the main window.
+// The new-category dialog: the key filter of the file name, the enabling rule, the folder check
+// through the browser, the names refused, keeping and dropping the values, and a category generated
+// from the main window.
 #include "ui/frmCategoria.h"
 #include "ayudas_prueba.h"
 #include "pruebas.h"
@@ -16,12 +16,18 @@ using namespace prueba;
 QLineEdit* Nombre(QWidget* d) { return Hallar<QLineEdit>(d, "ANombre"); }
 QLineEdit* Carpeta(QWidget* d) { return Hallar<QLineEdit>(d, "AGuardar"); }
 
-// A store folder as a run leaves it.
+// Whether the name, the folder and its button are enabled; all three follow the check box.
+bool Campos(QWidget* d) {
+  const bool si = Nombre(d)->isEnabled();
+  if (Carpeta(d)->isEnabled() != si || Hallar(d, "cmdAEx")->isEnabled() != si) qFatal("mitad");
+  return si;
+}
+
+// A store folder as a run leaves it, as far as the folder browser looks.
 std::filesystem::path TiendaGenerada(const Banco& b) {
   const auto carpeta = b.proyectos() / "Tienda";
   std::filesystem::create_directories(carpeta);
   test::Spit(carpeta / "carrito.htm", "<html></html>");
-  test::Spit(carpeta / "estado.htm", "estado de la tienda");
   return carpeta;
 }
 
@@ -41,70 +47,60 @@ class PruebaCategoria : public QObject {
   Q_OBJECT
 
  private slots:
-  void nombreSoloConMinusculas() {
-    Banco b;
-    Proyecto p;
-    frmCategoria d(p, b.entorno);
-    QCOMPARE(d.windowTitle(), QStringLiteral("Categoría"));
-    Hallar<QCheckBox>(&d, "cheACat")->setChecked(true);
-    QTest::keyClicks(Nombre(&d), "Ofertas 2");
-    QCOMPARE(Nombre(&d)->text(), QStringLiteral("fertas"));
-    QTest::keyClick(Nombre(&d), Qt::Key_Backspace);
-    for (const QString& letra : {QStringLiteral("ñ"), QStringLiteral("Á")}) {
-      QTest::sendKeyEvent(QTest::Click, Nombre(&d), Qt::Key_unknown, letra, Qt::NoModifier);
-    }
-    QTest::keyClicks(Nombre(&d), "-_S");
-    QCOMPARE(Nombre(&d)->text(), QStringLiteral("ferta"));
-    // Pasted text is held to the same rule.
-    Nombre(&d)->clear();
-    Nombre(&d)->insert(QStringLiteral("Mis Ofertas"));
-    QCOMPARE(Nombre(&d)->text(), QString());
-  }
-
-  void aceptarGuardaYCancelarNo() {
+  // The name takes lowercase a to z only, typed or pasted; without a folder "Aceptar" does nothing
+  // and says nothing; the browser takes only a folder with carrito.htm; a name that would write
+  // over the store's pages is refused with a warning; the dialog opens with the kept values;
+  // "Cancelar" keeps them; the option switched off is kept off with the texts as they are.
+  void nombreCarpetaYValoresGuardados() {
     Banco b;
     const auto tienda = TiendaGenerada(b);
     Proyecto p;
-    auto campos = [](QWidget* d) {
-      const bool si = Nombre(d)->isEnabled();
-      if (Carpeta(d)->isEnabled() != si || Hallar(d, "cmdAEx")->isEnabled() != si) qFatal("mitad");
-      return si;
-    };
     {
       frmCategoria d(p, b.entorno);
       d.show();
-      QVERIFY(!Hallar<QCheckBox>(&d, "cheACat")->isChecked() && !campos(&d));
+      QVERIFY(!Hallar<QCheckBox>(&d, "cheACat")->isChecked() && !Campos(&d));
       Pulsar(&d, "cheACat");
-      QVERIFY(campos(&d));
-      QTest::keyClicks(Nombre(&d), "ofertas");
-      // Without a folder "Aceptar" does nothing and says nothing.
+      QVERIFY(Campos(&d));
+      QTest::keyClicks(Nombre(&d), "Ofertas 2-_S");
+      for (const QString& letra : {QStringLiteral("ñ"), QStringLiteral("Á")}) {
+        QTest::sendKeyEvent(QTest::Click, Nombre(&d), Qt::Key_unknown, letra, Qt::NoModifier);
+      }
+      QTest::keyClick(Nombre(&d), Qt::Key_Backspace);
+      QCOMPARE(Nombre(&d)->text(), QStringLiteral("ferta"));
+      Nombre(&d)->clear();
+      Nombre(&d)->insert(QStringLiteral("Mis Ofertas"));
+      QCOMPARE(Nombre(&d)->text(), QString());
+      QTest::keyClicks(Nombre(&d), "estado");
       Pulsar(&d, "cmdAceptar");
       QVERIFY(d.isVisible());
-      // The browser accepts only a folder that holds carrito.htm.
       ElegirEnExaminar({b.proyectos(), tienda});
       Pulsar(&d, "cmdAEx");
       QCOMPARE(b.dialogos.Contar("pitido"), 1);
       QCOMPARE(Carpeta(&d)->text(), AQt(tienda));
+      QCOMPARE(b.dialogos.Contar("mensaje"), 0);
+      Pulsar(&d, "cmdAceptar");
+      QVERIFY(d.isVisible());
+      QCOMPARE(p.categoriaOpcion, 0);
+      QCOMPARE(b.dialogos.Ultima("mensaje")->texto,
+               QStringLiteral("El nombre de la categoría «estado» reemplazaría las páginas de la "
+                              "tienda (carrito.htm, estado.htm, formulario.htm, ssl.htm); elija "
+                              "otro nombre."));
+      Escribir(Nombre(&d), "ofertas");
       Pulsar(&d, "cmdAceptar");
       QVERIFY(!d.isVisible());
     }
     QCOMPARE(p.categoriaOpcion, 1);
     QCOMPARE(p.categoriaArchivo, std::string("ofertas"));
     QCOMPARE(p.categoriaCarpeta, tienda.string());
-    QCOMPARE(b.dialogos.Contar("mensaje"), 0);
-
-    // The dialog opens with the kept values; "Cancelar" keeps them as they were.
     {
       frmCategoria d(p, b.entorno);
-      QVERIFY(Hallar<QCheckBox>(&d, "cheACat")->isChecked() && campos(&d));
-      QCOMPARE(Nombre(&d)->text(), QStringLiteral("ofertas"));
-      QCOMPARE(Carpeta(&d)->text(), AQt(tienda));
+      QVERIFY(Hallar<QCheckBox>(&d, "cheACat")->isChecked() && Campos(&d));
+      QCOMPARE(Nombre(&d)->text() + " " + Carpeta(&d)->text(), "ofertas " + AQt(tienda));
       Pulsar(&d, "cheACat");
-      QVERIFY(!campos(&d));
+      QVERIFY(!Campos(&d));
       Pulsar(&d, "cmdCancelar");
     }
     QCOMPARE(p.categoriaOpcion, 1);
-    // Cleared option: kept off, with the texts as they are.
     {
       frmCategoria d(p, b.entorno);
       Pulsar(&d, "cheACat");
@@ -114,24 +110,8 @@ class PruebaCategoria : public QObject {
     QCOMPARE(p.categoriaArchivo, std::string("ofertas"));
   }
 
-  void unNombreQuePisariaLaTiendaSeRechaza() {
-    Banco b;
-    Proyecto p;
-    p.categoriaCarpeta = TiendaGenerada(b).string();
-    frmCategoria d(p, b.entorno);
-    d.show();
-    Pulsar(&d, "cheACat");
-    QTest::keyClicks(Nombre(&d), "estado");
-    Pulsar(&d, "cmdAceptar");
-    QVERIFY(d.isVisible());
-    QCOMPARE(p.categoriaOpcion, 0);
-    QCOMPARE(b.dialogos.Contar("mensaje"), 1);
-    QCOMPARE(b.dialogos.Ultima("mensaje")->texto,
-             QStringLiteral("El nombre de la categoría «estado» reemplazaría las páginas de la "
-                            "tienda (carrito.htm, estado.htm, formulario.htm, ssl.htm); elija "
-                            "otro nombre."));
-  }
-
+  // From the main window: the run adds the category's pages to the store folder, which the list
+  // shows; a new project turns the option off again.
   void categoriaDesdeLaVentanaPrincipal() {
     Banco b;
     const auto tienda = TiendaGenerada(b);
@@ -152,19 +132,11 @@ class PruebaCategoria : public QObject {
 
     AlAbrirse([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
     w.MostrarReporte();
-    AlTerminarGenerar([](QWidget* g) { Pulsar(g, "cmdVista"); });
+    AlTerminarGenerar();
     w.Generar();
-    QVERIFY(std::filesystem::exists(tienda / "ofertas.htm"));
-    QVERIFY(std::filesystem::exists(tienda / "ofertas2.htm"));
-    QCOMPARE(test::Slurp(tienda / "estado.htm"), std::string("estado de la tienda"));
-    QVERIFY(!std::filesystem::exists(b.proyectos() / "Ofertas"));
-    // The list shows the store folder, and the preview opened the category's page.
     auto* lista = Hallar<QListWidget>(&w, "flbGenerados");
     QCOMPARE(lista->findItems("ofertas2.htm", Qt::MatchExactly).size(), 1);
-    QCOMPARE(b.abridor.abiertos.size(), std::size_t{1});
-    QVERIFY(QString::fromStdString(b.abridor.abiertos[0]).endsWith("/ofertas.htm"));
 
-    // A new project turns the option off again.
     Disparar(&w, "mnuNuevoPro");
     QCOMPARE(w.ProyectoAbierto().categoriaOpcion, 0);
     QCOMPARE(w.ProyectoAbierto().categoriaCarpeta, std::string());
