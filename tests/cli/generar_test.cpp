@@ -181,15 +181,5 @@ TEST_F(Cli, CategoriesAndPicturesRelativeToTheProjectFile) {
   EXPECT_TRUE(fs::exists(tienda / "ofertas3.htm") && !fs::exists(tienda / "ofertas4.htm"));
 }
 
-TEST_F(Cli, SampleStoreGeneratesWithoutProblems) {
-  const fs::path t = dir_ / "ejemplo";
-  const Resultado r =
-      Ejecutar({"--salida", t.string(), (fs::path(VENDALUZ_EJEMPLO) / "tienda.ini").string()});
-  EXPECT_EQ(r.codigo, 0) << r.errores;
-  EXPECT_TRUE(fs::exists(t / "carrito3.htm") && !fs::exists(t / "carrito4.htm"));
-  EXPECT_EQ(std::distance(fs::directory_iterator(t / "thumbnails"), fs::directory_iterator()), 24);
-  EXPECT_NE(Slurp(t / "carrito3.htm").find("mecedora_ratan.jpg','1620','1230'"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace vendaluz
