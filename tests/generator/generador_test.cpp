@@ -195,7 +195,7 @@ TEST(Generador, BadSettingsStopTheRunBeforeAnythingIsTouchedAndACategoryAddsItsP
 
   Registro r;
   Generador g(categoria("ofertas", t), espacio, r.Llamadas());
-  EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kCreada);
+  ASSERT_EQ(g.Ejecutar(), ResultadoGeneracion::kCreada);
   EXPECT_EQ(r.estados, (Lista{"Analizando Ofertas...", "Generando nueva categoría...",
                               "La nueva categoría ha sido creada!"}));
   EXPECT_EQ(r.progreso.back(), std::make_tuple(0, 2, 2));

@@ -1,4 +1,4 @@
-// Text helpers: the Windows-1252 code page, case, blanks, separators and wildcards.
+// Text helpers: the Windows-1252 code page, case, blanks and wildcards.
 #include <gtest/gtest.h>
 
 #include "platform/cp1252.h"
@@ -33,16 +33,11 @@ TEST(Cp1252, CharactersItLacksAndMalformedTextAreReportedNeverDropped) {
   EXPECT_EQ(out, "&#937;\x80&#128512;");
 }
 
-TEST(Text, CaseBlanksSeparatorsDuplicatesAndWildcards) {
+TEST(Text, CaseBlanksAndWildcards) {
   EXPECT_EQ(FoldCase("TAMAÑOFUENTE ÀÉ×"), "tamañofuente àé×");
   EXPECT_FALSE(EqualsIgnoreCase("TamañoFuente", "TamanoFuente"));
   EXPECT_EQ(Trim("  \t a b \t "), "a b");
   EXPECT_EQ(Trim("\r x \n"), "\r x \n");
-  EXPECT_EQ(TextAfterLast("C:\\fotos\\silla.roja.jpg", "\\"), "silla.roja.jpg");
-  EXPECT_EQ(TextAfterLast("fin\\", "\\"), "");
-  std::vector<std::string> v = {"b", "a", "B", "b", "c", "a", ""};
-  RemoveDuplicates(v);
-  EXPECT_EQ(v, (std::vector<std::string>{"b", "a", "B", "c", ""}));
   EXPECT_TRUE(WildcardMatch("*.ini", "Tienda.INI"));
   EXPECT_FALSE(WildcardMatch("*.ini", "Tienda.ini.bak"));
   EXPECT_FALSE(WildcardMatch("carrito?.htm", "carrito.htm"));
