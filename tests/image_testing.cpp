@@ -39,21 +39,6 @@ Bitmap Photo(int width, int height, int seed) {
   });
 }
 
-Rgb ColorAt(const Bitmap& m, int x, int y) {
-  const std::uint8_t* p = m.Pixel(x, y);
-  return {p[0], p[1], p[2]};
-}
-
-std::array<double, 3> Mean(const Bitmap& m) {
-  std::array<double, 3> sum{};
-  for (std::size_t i = 0; i < m.rgb.size(); ++i) sum[i % 3] += m.rgb[i] / (m.rgb.size() / 3.0);
-  return sum;
-}
-
-int Distance(const Rgb& a, const Rgb& b) {
-  return std::max({std::abs(a[0] - b[0]), std::abs(a[1] - b[1]), std::abs(a[2] - b[2])});
-}
-
 std::string Jpeg(const Bitmap& m, const Options& o) {
   jpeg_compress_struct c{};
   jpeg_error_mgr err{};

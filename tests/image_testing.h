@@ -22,9 +22,6 @@ Bitmap Paint(int width, int height, const std::function<Rgb(int x, int y)>& colo
 Bitmap Quadrants(int width, int height,
                  const std::array<Rgb, 4>& colors = {kRed, kGreen, kBlue, kWhite});
 Bitmap Photo(int width, int height, int seed);  // smooth, varied content
-Rgb ColorAt(const Bitmap& m, int x, int y);
-std::array<double, 3> Mean(const Bitmap& m);  // of each channel
-int Distance(const Rgb& a, const Rgb& b);     // the largest difference of one channel
 
 // What the writers heed; each ignores what its format lacks.
 struct Options {

@@ -1,5 +1,5 @@
 // Shared helpers of the core tests: temporary folders, whole-file reads and writes,
-// and a disk that fails on one named file.
+// the message of a failure, and a disk that fails to write one named file.
 #pragma once
 
 #include <unistd.h>
@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -51,43 +52,44 @@ inline std::string TestData(const std::string& name) {
   return Slurp(std::filesystem::path(VENDALUZ_TEST_DATA) / name);
 }
 
-// The real disk, except that every operation on a file or folder named `name`
-// fails with errnum, as a full disk or a locked file would.
+// The message of the Error that f throws; "sin error" when it throws none.
+inline std::string MensajeDe(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const Error& e) {
+    return e.Mensaje();
+  }
+  return "sin error";
+}
+
+// The real disk, except that writing a file named `name`, or renaming an entry to
+// that name, fails as on a full disk.
 class FailingDisk : public Disk {
+  using Path = std::filesystem::path;
+
  public:
-  explicit FailingDisk(std::string name, int errnum = ENOSPC)
-      : name_(std::move(name)), errnum_(errnum) {}
-  void WriteFile(const std::filesystem::path& path, std::string_view bytes, Replace how) override {
-    Check(path, CodigoError::kEscrituraFallida, "No se pudo escribir");
+  explicit FailingDisk(std::string name) : name_(std::move(name)) {}
+  void WriteFile(const Path& path, std::string_view bytes, Replace how) override {
+    Check(path);
     RealDisk().WriteFile(path, bytes, how);
   }
-  void CopyFile(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    Check(to, CodigoError::kEscrituraFallida, "No se pudo escribir");
-    RealDisk().CopyFile(from, to);
-  }
-  void MakeFolder(const std::filesystem::path& path) override {
-    Check(path, CodigoError::kCarpetaFallida, "No se pudo crear la carpeta");
-    RealDisk().MakeFolder(path);
-  }
-  void Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    Check(to, CodigoError::kEscrituraFallida, "No se pudo escribir");
+  void Rename(const Path& from, const Path& to) override {
+    Check(to);
     RealDisk().Rename(from, to);
   }
-  void Remove(const std::filesystem::path& path) override {
-    Check(path, CodigoError::kVaciadoFallido, "No se pudo borrar");
-    RealDisk().Remove(path);
-  }
-  std::vector<std::string> List(const std::filesystem::path& folder) override {
-    Check(folder, CodigoError::kCarpetaFallida, "No se pudo leer la carpeta");
-    return RealDisk().List(folder);
-  }
+  void CopyFile(const Path& from, const Path& to) override { RealDisk().CopyFile(from, to); }
+  void MakeFolder(const Path& path) override { RealDisk().MakeFolder(path); }
+  void Remove(const Path& path) override { RealDisk().Remove(path); }
+  std::vector<std::string> List(const Path& folder) override { return RealDisk().List(folder); }
 
  private:
-  void Check(const std::filesystem::path& path, CodigoError code, std::string_view what) const {
-    if (path.filename() == name_) throw DiskError(code, what, path, SystemErrorText(errnum_));
+  void Check(const Path& path) const {
+    if (path.filename() == name_) {
+      throw DiskError(CodigoError::kEscrituraFallida, "No se pudo escribir", path,
+                      SystemErrorText(ENOSPC));
+    }
   }
   std::string name_;
-  int errnum_;
 };
 
 }  // namespace vendaluz::test

@@ -4,18 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <vector>
 
+#include "generator/generar_util.h"
 #include "model/archivo_proyecto.h"
-#include "model/proyecto.h"
-#include "test_util.h"
 
 namespace vendaluz {
 namespace {
 
 namespace fs = std::filesystem;
+using test::ProyectoDePrueba;
 using test::Slurp;
 using test::Spit;
 using test::TempDir;
@@ -65,17 +62,6 @@ class Cli : public ::testing::Test {
     return ruta;
   }
 
-  static vendaluz::Proyecto Nuevo(const std::string& nombre, int productos) {
-    vendaluz::Proyecto p;
-    ContadorProyectos c;
-    NuevoProyecto(p, c, "/tmp");
-    p.inicio.Nombre = nombre;
-    for (int i = 1; i <= productos; ++i) {
-      p.productos.push_back({"Producto " + std::to_string(i), "1.50", "", ""});
-    }
-    return p;
-  }
-
   fs::path Tienda(const std::string& nombre) const { return dir_ / "bin" / "Proyectos" / nombre; }
 
   TempDir dir_;
@@ -87,7 +73,7 @@ TEST_F(Cli, HelpVersionAndWrongUsage) {
   EXPECT_EQ(ayuda.codigo, 0);
   EXPECT_EQ(ayuda.salida.rfind("Uso: vendaluz-generar [opciones] PROYECTO.ini\n", 0), 0u);
   EXPECT_EQ(Ejecutar({"--version"}).salida, "vendaluz-generar 1.0\n");
-  const fs::path ini = Proyecto(Nuevo("Tienda", 1));
+  const fs::path ini = Proyecto(ProyectoDePrueba("Tienda", 1));
   const std::pair<std::vector<std::string>, std::string> casos[] = {
       {{}, "falta el archivo de proyecto."},
       {{"--nada", ini.string()}, "opción desconocida: --nada"},
@@ -105,7 +91,7 @@ TEST_F(Cli, HelpVersionAndWrongUsage) {
 }
 
 TEST_F(Cli, GeneratesWithItsOptionsAndNeverReplacesWithoutAsking) {
-  vendaluz::Proyecto p = Nuevo("Muebles Ñandú", 5);
+  vendaluz::Proyecto p = ProyectoDePrueba("Muebles Ñandú", 5);
   const fs::path ini = Proyecto(p);
   const Resultado r = Ejecutar({"--productos-por-pagina", "2", "--tasa", "21", ini.string()});
   EXPECT_EQ(r.codigo, 0) << r.errores;
@@ -157,7 +143,7 @@ TEST_F(Cli, ErrorsAndProblemsHaveTheirExitCodes) {
   };
   for (const auto& [opciones, mensaje] : casos) {
     std::vector<std::string> args = opciones;
-    if (args.size() != 1) args.push_back(Proyecto(Nuevo("Tienda", 1)).string());
+    if (args.size() != 1) args.push_back(Proyecto(ProyectoDePrueba("Tienda", 1)).string());
     const Resultado r = Ejecutar(args);
     EXPECT_EQ(r.codigo, 1) << mensaje;
     EXPECT_EQ(r.errores, "vendaluz-generar: " + mensaje + "\n");
@@ -165,7 +151,7 @@ TEST_F(Cli, ErrorsAndProblemsHaveTheirExitCodes) {
   EXPECT_FALSE(fs::exists(Tienda("Tienda")));
 
   fs::remove_all(dir_ / "bin" / "Codigo");
-  vendaluz::Proyecto p = Nuevo("Tienda", 1);
+  vendaluz::Proyecto p = ProyectoDePrueba("Tienda", 1);
   ElegirServidor(p, &Proyecto::Servidor::SSL);
   p.tajetas = {1, 0, 0, 0};
   const Resultado r = Ejecutar({Proyecto(p).string()});
@@ -184,7 +170,7 @@ TEST_F(Cli, CategoriesAndPicturesRelativeToTheProjectFile) {
   fs::create_directories(dir_ / "proyecto" / "fotos");
   fs::copy_file(fs::path(VENDALUZ_TEST_DATA) / "imagenes" / "silla.roja.jpg",
                 dir_ / "proyecto" / "fotos" / "silla.roja.jpg");
-  vendaluz::Proyecto p = Nuevo("Tienda", 1);
+  vendaluz::Proyecto p = ProyectoDePrueba("Tienda", 1);
   p.productos[0].Imagen = "fotos/silla.roja.jpg";
   // Run from dir_, not from proyecto/.
   ASSERT_EQ(
@@ -194,21 +180,10 @@ TEST_F(Cli, CategoriesAndPicturesRelativeToTheProjectFile) {
             Slurp(dir_ / "proyecto" / "fotos" / "silla.roja.jpg"));
   const Resultado r =
       Ejecutar({"--categoria", "ofertas", "--salida", tienda.string(), "--productos-por-pagina",
-                "3", Proyecto(Nuevo("Ofertas", 7), "o.ini").string()});
+                "3", Proyecto(ProyectoDePrueba("Ofertas", 7), "o.ini").string()});
   EXPECT_EQ(r.codigo, 0) << r.errores;
   EXPECT_EQ(r.salida, (tienda / "ofertas.htm").string() + "\n");
   EXPECT_TRUE(fs::exists(tienda / "ofertas3.htm") && !fs::exists(tienda / "ofertas4.htm"));
-}
-
-TEST_F(Cli, SampleStoreGeneratesWithoutProblems) {
-  const fs::path t = dir_ / "ejemplo";
-  const Resultado r =
-      Ejecutar({"--salida", t.string(), (fs::path(VENDALUZ_EJEMPLO) / "tienda.ini").string()});
-  EXPECT_EQ(r.codigo, 0) << r.errores;
-  EXPECT_TRUE(fs::exists(t / "carrito3.htm") && !fs::exists(t / "carrito4.htm"));
-  EXPECT_TRUE(fs::exists(t / "estilo.css"));
-  EXPECT_EQ(std::distance(fs::directory_iterator(t / "thumbnails"), fs::directory_iterator()), 24);
-  EXPECT_NE(Slurp(t / "carrito3.htm").find("mecedora_ratan.jpg','1620','1230'"), std::string::npos);
 }
 
 }  // namespace

@@ -74,7 +74,7 @@ inline std::vector<std::string> Archivos(const std::filesystem::path& carpeta) {
   std::vector<std::string> lista;
   for (const auto& e : std::filesystem::recursive_directory_iterator(carpeta)) {
     const std::string nombre = e.path().lexically_relative(carpeta).string();
-    if (e.is_regular_file() && nombre != kListaPropios) lista.push_back(nombre);
+    if (e.is_regular_file() && e.path().filename() != kListaPropios) lista.push_back(nombre);
   }
   std::sort(lista.begin(), lista.end());
   return lista;

@@ -1,9 +1,18 @@
+// A new project, its option groups and colours, and the workspace its files live in.
 #include "model/proyecto.h"
 
 #include <gtest/gtest.h>
 
+#include "model/espacio.h"
+#include "platform/error.h"
+#include "test_util.h"
+
 namespace vendaluz {
 namespace {
+
+namespace fs = std::filesystem;
+using test::Spit;
+using test::TempDir;
 
 TEST(Proyecto, NewProjectsAreNumberedPerRunAndKeepProductsPerPage) {
   ContadorProyectos contador;
@@ -16,9 +25,7 @@ TEST(Proyecto, NewProjectsAreNumberedPerRunAndKeepProductsPerPage) {
   EXPECT_EQ(p.inicio.Carpeta, "/w/Proyectos");
   EXPECT_EQ(p.txtCantProd, "25");
   EXPECT_EQ(p.cheTasa, 0);
-  EXPECT_TRUE(p.productos.empty());
-  ASSERT_EQ(p.camposFormulario.size(), 10u);
-  EXPECT_EQ(p.camposFormulario[5], (CampoFormulario{"Código Postal", "cp", "34"}));
+  EXPECT_TRUE(p.productos.empty());  // its form fields are pinned by proyecto_nuevo.ini
   NuevoProyecto(p, contador, "/w/Proyectos");
   EXPECT_EQ(p.inicio.Nombre, "Proyecto2");
   EXPECT_EQ(ContadorProyectos().Siguiente(), "Proyecto1");
@@ -53,6 +60,42 @@ TEST(Proyecto, OptionGroupsHiddenFieldsAndColours) {
   }
   EXPECT_EQ(HexAColor("#32468d"), 9258546u);
   for (const char* malo : {"32468D", "#32468", "#32468G"}) EXPECT_FALSE(HexAColor(malo)) << malo;
+}
+
+TEST(Espacio, ProyectosBesideTheProgramOrInTheUserDataFolder) {
+  TempDir dir;
+  const Espacio e = PrepararEspacio(dir.path(), dir / "datos");
+  EXPECT_EQ(e.proyectos, dir / "Proyectos");
+  EXPECT_EQ(e.codigo, dir / "Codigo");
+  EXPECT_TRUE(fs::is_directory(e.proyectos));
+  EXPECT_FALSE(fs::exists(dir / "datos"));
+  // A file where Proyectos should be: no folder can be made there, not even by root.
+  TempDir otro;
+  Spit(otro / "bin" / "Proyectos", "");
+  fs::create_directories(otro / "share" / "vendaluz" / "Codigo");
+  const Espacio instalado = PrepararEspacio(otro / "bin", otro / "datos");
+  EXPECT_EQ(instalado.proyectos, otro / "datos" / "Proyectos");
+  EXPECT_TRUE(fs::is_directory(instalado.proyectos));
+  EXPECT_EQ(instalado.codigo, otro / "share" / "vendaluz" / "Codigo");
+  Spit(otro / "nada", "");
+  EXPECT_THROW(PrepararEspacio(otro / "bin", otro / "nada"), Error);
+}
+
+TEST(Espacio, ProjectListShowsIniFilesByName) {
+  TempDir dir;
+  for (const char* f : {"tienda.ini", "Tienda.copia.ini", "Zapatos.INI", "ábaco.ini", "b.ini.bak",
+                        "notas.txt", ".ini"}) {
+    Spit(dir / f, "");
+  }
+  fs::create_directory(dir / "carpeta.ini");
+  std::vector<std::string> lista;
+  for (const auto& e : ListarProyectos(dir.path())) {
+    lista.push_back(e.nombre + " " + e.ruta.filename().string());
+  }
+  EXPECT_EQ(lista,
+            (std::vector<std::string>{"ábaco ábaco.ini", "tienda tienda.ini",
+                                      "Tienda.copia Tienda.copia.ini", "Zapatos Zapatos.INI"}));
+  EXPECT_TRUE(ListarProyectos(dir / "falta").empty());
 }
 
 }  // namespace

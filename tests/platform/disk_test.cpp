@@ -55,14 +55,7 @@ TEST(Disk, FailuresNameThePathAndTheCauseAndLeaveNoHalfFile) {
   Disk& d = RealDisk();
   Spit(dir / "p.ini", "contenido anterior");
   Spit(dir / "grande.jpg", std::string(100000, 'x'));
-  auto error = [](auto operacion) {
-    try {
-      operacion();
-    } catch (const DiskError& e) {
-      return e.path().filename().string() + " | " + e.cause() + " | " + e.Mensaje();
-    }
-    return std::string("sin error");
-  };
+  const std::string escribir = "Error: 102: No se pudo escribir «";
   {
     // A file-size limit makes the write itself fail part way, even for root.
     struct rlimit antes {};
@@ -71,33 +64,26 @@ TEST(Disk, FailuresNameThePathAndTheCauseAndLeaveNoHalfFile) {
     struct rlimit limite = antes;
     limite.rlim_cur = 1000;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
-    const std::string escrito =
-        error([&] { d.WriteFile(dir / "p.ini", std::string(5000, 'n'), Replace::kDurable); });
-    const std::string copiado = error([&] { d.CopyFile(dir / "grande.jpg", dir / "copia.jpg"); });
+    const std::string escrito = test::MensajeDe(
+        [&] { d.WriteFile(dir / "p.ini", std::string(5000, 'n'), Replace::kDurable); });
+    const std::string copiado =
+        test::MensajeDe([&] { d.CopyFile(dir / "grande.jpg", dir / "copia.jpg"); });
     ::setrlimit(RLIMIT_FSIZE, &antes);
     std::signal(SIGXFSZ, senal);
-    const std::string causa = "el archivo supera el tamaño permitido";
-    EXPECT_EQ(escrito, "p.ini | " + causa + " | Error: 102: No se pudo escribir «" +
-                           (dir / "p.ini").string() + "»: " + causa);
-    EXPECT_EQ(copiado, "copia.jpg | " + causa + " | Error: 102: No se pudo escribir «" +
-                           (dir / "copia.jpg").string() + "»: " + causa);
+    const std::string causa = "»: el archivo supera el tamaño permitido";
+    EXPECT_EQ(escrito, escribir + (dir / "p.ini").string() + causa);
+    EXPECT_EQ(copiado, escribir + (dir / "copia.jpg").string() + causa);
   }
   EXPECT_EQ(Slurp(dir / "p.ini"), "contenido anterior");
   EXPECT_EQ(Nombres(dir.path()), (std::vector<std::string>{"grande.jpg", "p.ini"}));
 
-  const fs::path falta = dir / "falta.jpg";
-  EXPECT_EQ(error([&] { d.CopyFile(falta, dir / "x.jpg"); }),
-            "x.jpg | no se pudo leer «" + falta.string() +
-                "»: no existe el archivo o la carpeta | Error: 102: No se pudo escribir «" +
-                (dir / "x.jpg").string() + "»: no se pudo leer «" + falta.string() +
-                "»: no existe el archivo o la carpeta");
-  EXPECT_EQ(error([&] { ReadFile(falta); }),
-            "falta.jpg | no existe el archivo o la carpeta | Error: 101: No se pudo leer «" +
-                falta.string() + "»: no existe el archivo o la carpeta");
-  const std::string carpeta = "es una carpeta, no un archivo";
-  EXPECT_EQ(error([&] { d.WriteFile(dir.path(), "x", Replace::kFast); }),
-            dir.path().filename().string() + " | " + carpeta +
-                " | Error: 102: No se pudo escribir «" + dir.path().string() + "»: " + carpeta);
+  const std::string falta = (dir / "falta.jpg").string() + "»: no existe el archivo o la carpeta";
+  EXPECT_EQ(test::MensajeDe([&] { d.CopyFile(dir / "falta.jpg", dir / "x.jpg"); }),
+            escribir + (dir / "x.jpg").string() + "»: no se pudo leer «" + falta);
+  EXPECT_EQ(test::MensajeDe([&] { ReadFile(dir / "falta.jpg"); }),
+            "Error: 101: No se pudo leer «" + falta);
+  EXPECT_EQ(test::MensajeDe([&] { d.WriteFile(dir.path(), "x", Replace::kFast); }),
+            escribir + dir.path().string() + "»: es una carpeta, no un archivo");
 }
 
 TEST(Disk, RemoveTakesWholeTreesButNeverFollowsALink) {

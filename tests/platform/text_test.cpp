@@ -1,20 +1,43 @@
-#include "platform/text.h"
-
+// Text helpers: the Windows-1252 code page, case, blanks and wildcards.
 #include <gtest/gtest.h>
+
+#include "platform/cp1252.h"
+#include "platform/text.h"
 
 namespace vendaluz {
 namespace {
 
-TEST(Text, CaseBlanksSeparatorsDuplicatesAndWildcards) {
+TEST(Cp1252, EveryByteRoundTripsAndTheSpecialRangeDecodesAsBrowsersDo) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all.push_back(static_cast<char>(b));
+  EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(all)), all);
+  const std::pair<unsigned char, const char*> casos[] = {
+      {0x80, "€"}, {0x8A, "Š"}, {0x91, "\u2018"}, {0x93, "\u201C"}, {0x96, "–"},     {0x99, "™"},
+      {0x9F, "Ÿ"}, {0xF1, "ñ"}, {0xD1, "Ñ"},      {0xA0, "\u00A0"}, {0x81, "\u0081"}};
+  for (const auto& [byte, utf8] : casos) {
+    EXPECT_EQ(Cp1252ToUtf8(std::string(1, static_cast<char>(byte))), utf8) << int(byte);
+  }
+}
+
+TEST(Cp1252, CharactersItLacksAndMalformedTextAreReportedNeverDropped) {
+  Unencodable bad;
+  EXPECT_FALSE(Utf8ToCp1252("año Ω y €", &bad).has_value());
+  EXPECT_EQ(bad.code_point, U'Ω');
+  EXPECT_EQ(bad.offset, 5u);  // "año " is five bytes
+  for (const char* malo : {"\u0095", "a\xC3", "\xC0\xAF", "\xED\xA0\x80"}) {
+    EXPECT_FALSE(Utf8ToCp1252(malo).has_value()) << malo;
+  }
+  const std::string out = Utf8ToCp1252("Ω€😀", [](char32_t cp, std::string& o) {
+    o += "&#" + std::to_string(static_cast<unsigned>(cp)) + ";";
+  });
+  EXPECT_EQ(out, "&#937;\x80&#128512;");
+}
+
+TEST(Text, CaseBlanksAndWildcards) {
   EXPECT_EQ(FoldCase("TAMAÑOFUENTE ÀÉ×"), "tamañofuente àé×");
   EXPECT_FALSE(EqualsIgnoreCase("TamañoFuente", "TamanoFuente"));
   EXPECT_EQ(Trim("  \t a b \t "), "a b");
   EXPECT_EQ(Trim("\r x \n"), "\r x \n");
-  EXPECT_EQ(TextAfterLast("C:\\fotos\\silla.roja.jpg", "\\"), "silla.roja.jpg");
-  EXPECT_EQ(TextAfterLast("fin\\", "\\"), "");
-  std::vector<std::string> v = {"b", "a", "B", "b", "c", "a", ""};
-  RemoveDuplicates(v);
-  EXPECT_EQ(v, (std::vector<std::string>{"b", "a", "B", "c", ""}));
   EXPECT_TRUE(WildcardMatch("*.ini", "Tienda.INI"));
   EXPECT_FALSE(WildcardMatch("*.ini", "Tienda.ini.bak"));
   EXPECT_FALSE(WildcardMatch("carrito?.htm", "carrito.htm"));
