@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "generar_util.h"
 
 namespace vendaluz {
@@ -33,7 +35,14 @@ TEST(Generador, FreshStoreWalksTheStagesAndRunsOnce) {
   EXPECT_EQ(r.errores, Lista{"Error: 399: Esta generación ya se ejecutó; abra una nueva."});
 }
 
-TEST(Generador, ReplacingEmptiesTheFolderAndNoTouchesNothing) {
+// Every file under carpeta with its bytes.
+std::map<std::string, std::string> Contenido(const fs::path& carpeta) {
+  std::map<std::string, std::string> m;
+  for (const std::string& a : Archivos(carpeta)) m[a] = Slurp(carpeta / a);
+  return m;
+}
+
+TEST(Generador, ReplacingSwapsInACompleteStoreAndNeverReachesThroughLinks) {
   TempDir dir;
   const Espacio espacio = EspacioDePrueba(dir);
   const fs::path t = dir / "Proyectos" / "Tienda";
@@ -50,12 +59,56 @@ TEST(Generador, ReplacingEmptiesTheFolderAndNoTouchesNothing) {
   EXPECT_EQ(Generador(ProyectoDePrueba("Tienda", 1), espacio, {}).Ejecutar(),
             ResultadoGeneracion::kInterrumpida);
   EXPECT_EQ(Archivos(t), (Lista{".htaccess", "carrito9.htm", "viejo/mas/x.jpg"}));
+  // A folder of an older version has no list: all of it counts as the run's own.
   Registro si;
   EXPECT_EQ(Generador(ProyectoDePrueba("Tienda", 1), espacio, si.Llamadas()).Ejecutar(),
             ResultadoGeneracion::kCreada);
   EXPECT_EQ(si.preguntas, Lista{"La carpeta Tienda ya existe. ¿Desea reemplazarla?"});
   EXPECT_EQ(Archivos(t), kTienda);
   EXPECT_EQ(Slurp(dir / "fuera" / "importante.txt"), "no tocar");
+
+  // The owner's files are named in the question; the project file and the pictures
+  // the project takes from the old store survive the replacement.
+  Proyecto p = ProyectoDePrueba("Tienda", 7);
+  p.productos[6].Imagen = (t / "imagenes" / "silla.jpg").string();
+  Spit(t / "imagenes" / "silla.jpg",
+       Slurp(fs::path(VENDALUZ_TEST_DATA) / "imagenes/silla.roja.jpg"));
+  for (const char* propio : {"gracias.htm", "a", "b", "c", "d", "e", "f/g"}) Spit(t / propio, "x");
+  Spit(t / "Tienda.ini", "[Inicio]\r\nNombre=Tienda\r\n");
+  Registro otra;
+  ASSERT_EQ(Generador(p, espacio, otra.Llamadas()).Ejecutar(), ResultadoGeneracion::kCreada);
+  EXPECT_EQ(otra.preguntas, Lista{"La carpeta «Tienda» ya existe y contiene archivos que Vendaluz "
+                                  "no generó: a, b, c, d, e y 3 más. ¿Desea reemplazarla?"});
+  EXPECT_EQ(Slurp(t / "Tienda.ini"), "[Inicio]\r\nNombre=Tienda\r\n");
+  EXPECT_TRUE(fs::exists(t / "thumbnails" / "silla.jpg"));
+  EXPECT_FALSE(fs::exists(t / "gracias.htm"));
+
+  // A run that stops anywhere, even at the swap, leaves the store byte for byte and
+  // nothing of its own beside it.
+  const auto antes = Contenido(t);
+  Proyecto cortada = p;
+  const std::string silla = Slurp(t / "imagenes" / "silla.jpg");
+  Spit(dir / "cortada.jpg", silla.substr(0, silla.size() * 2 / 3));
+  cortada.productos[6].Imagen = (dir / "cortada.jpg").string();
+  FailingDisk alFinal(std::string{kListaPropios});
+  for (auto [proyecto, disco] : {std::pair<Proyecto, Disk*>{cortada, &RealDisk()}, {p, &alFinal}}) {
+    Registro r;
+    EXPECT_EQ(Generador(proyecto, espacio, r.Llamadas(), std::nullopt, *disco).Ejecutar(),
+              ResultadoGeneracion::kFallida);
+    ASSERT_EQ(r.errores.size(), 1u);
+    EXPECT_EQ(Contenido(t), antes) << r.errores[0];
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "Proyectos"), {}), 1);
+  }
+
+  // An output folder that is a link is refused; the folder it points to is not touched.
+  fs::create_directory_symlink(dir / "fuera", dir / "Proyectos" / "Enlace");
+  Registro enlace;
+  EXPECT_EQ(Generador(ProyectoDePrueba("Enlace", 1), espacio, enlace.Llamadas()).Ejecutar(),
+            ResultadoGeneracion::kFallida);
+  EXPECT_EQ(enlace.errores,
+            Lista{"Error: 103: La carpeta de salida «" + (dir / "Proyectos" / "Enlace").string() +
+                  "» es un enlace simbólico; indique la carpeta a la que apunta."});
+  EXPECT_EQ(Archivos(dir / "fuera"), Lista{"importante.txt"});
 }
 
 TEST(Generador, OptionsChooseTheFilesOfTheStore) {
