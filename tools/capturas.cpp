@@ -38,6 +38,18 @@ const QString kPrograma = QStringLiteral("/var/tmp/vendaluz-capturas/Vendaluz");
 QString carpeta;
 int fallos = 0;
 
+// The test bench of the windows, in the fixed program folder.
+struct Banco {
+  ~Banco() { QDir(kPrograma).removeRecursively(); }
+  // First, so that the folder is fresh before the workspace is made in it.
+  bool fresca = QDir(kPrograma).removeRecursively() && QDir().mkpath(kPrograma);
+  prueba::DialogosPrueba dialogos;
+  prueba::AbridorPrueba abridor;
+  Entorno entorno{PrepararEspacio(ARuta(kPrograma), ARuta(kPrograma) / "datos"), dialogos,
+                  abridor};
+  std::filesystem::path proyectos() const { return entorno.espacio.proyectos; }
+};
+
 void Guardar(QWidget& w, const QString& nombre) {
   w.show();
   (void)QTest::qWaitForWindowExposed(&w);
@@ -58,7 +70,7 @@ Proyecto Nuevo(const std::string& carpetaProyectos) {
 }
 
 void CapturarPrincipal() {
-  prueba::Banco b(kPrograma);
+  Banco b;
   Proyecto tienda = Nuevo(b.proyectos().string());
   tienda.inicio.Nombre = "Tienda";
   tienda.inicio.Descripcion = "Muebles de pino hechos a mano";
@@ -80,7 +92,7 @@ void CapturarPrincipal() {
 }
 
 void CapturarDialogos() {
-  prueba::Banco b(kPrograma);
+  Banco b;
   Proyecto p = Nuevo("/tmp");
   frmReporte incompleto(p);
   Guardar(incompleto, "reporte-incompleto");
@@ -123,7 +135,7 @@ void CapturarDialogos() {
 }
 
 void CapturarGeneracion() {
-  prueba::Banco b(kPrograma);
+  Banco b;
   Proyecto p = Nuevo(b.proyectos().string());
   p.inicio.Nombre = "Tienda";
   p.productos = {{"Silla", "25.00", "", ""}};

@@ -1,6 +1,6 @@
 // Helpers of the window tests: scripted answers for every box and dialog, a
 // recording opener, a temporary program folder, a way to act on a modal window once
-// it is open, and short ways to find, fill and press controls.
+// it is open, and short ways to find, fill and press controls and keys.
 #pragma once
 
 #include <QtTest>
@@ -55,50 +55,41 @@ class DialogosPrueba : public Dialogos {
   }
 
   void Mensaje(QWidget*, const QString& texto, Icono icono, const QString& titulo) override {
-    Registrar("mensaje", titulo, texto).icono = icono;
+    llamadas.push_back({.tipo = "mensaje", .texto = texto, .titulo = titulo, .icono = icono});
   }
   Respuesta Preguntar(QWidget*, const QString& texto, Botones botones, Icono icono,
                       const QString& titulo) override {
-    Llamada& l = Registrar("pregunta", titulo, texto);
-    l.icono = icono;
-    l.botones = botones;
+    llamadas.push_back({"pregunta", texto, titulo, icono, botones});
     const bool cancelar = botones == Botones::kSiNoCancelar;
     return Siguiente(respuestas, cancelar ? Respuesta::kCancelar : Respuesta::kNo);
   }
   std::optional<QString> PedirTexto(QWidget*, const QString& titulo, const QString& indicacion,
                                     const QString& inicial) override {
-    Registrar("texto", titulo, indicacion, {}, inicial);
+    llamadas.push_back(
+        {.tipo = "texto", .texto = indicacion, .titulo = titulo, .inicial = inicial});
     return Siguiente(textos, {});
   }
   std::optional<QString> ArchivoParaAbrir(QWidget*, const QString& titulo, const QString& carpeta,
                                           const QString& filtro) override {
-    Registrar("abrir", titulo, {}, carpeta, {}, filtro);
+    llamadas.push_back({.tipo = "abrir", .titulo = titulo, .carpeta = carpeta, .filtro = filtro});
     return Siguiente(archivos, {});
   }
   std::optional<QString> ArchivoParaGuardar(QWidget*, const QString& titulo, const QString& carpeta,
                                             const QString& nombre, const QString& filtro) override {
-    Registrar("guardar", titulo, {}, carpeta, nombre, filtro);
+    llamadas.push_back({.tipo = "guardar",
+                        .titulo = titulo,
+                        .carpeta = carpeta,
+                        .inicial = nombre,
+                        .filtro = filtro});
     return Siguiente(archivos, {});
   }
   std::optional<QColor> ElegirColor(QWidget*, const QColor&) override {
-    Registrar("color");
+    llamadas.push_back({.tipo = "color"});
     return Siguiente(colores, {});
   }
-  void Pitido() override { Registrar("pitido"); }
+  void Pitido() override { llamadas.push_back({.tipo = "pitido"}); }
 
  private:
-  Llamada& Registrar(const char* tipo, const QString& titulo = {}, const QString& texto = {},
-                     const QString& carpeta = {}, const QString& inicial = {},
-                     const QString& filtro = {}) {
-    Llamada& l = llamadas.emplace_back();
-    l.tipo = QString::fromLatin1(tipo);
-    l.titulo = titulo;
-    l.texto = texto;
-    l.carpeta = carpeta;
-    l.inicial = inicial;
-    l.filtro = filtro;
-    return l;
-  }
   template <typename T>
   T Siguiente(std::deque<T>& cola, T porDefecto) {
     if (cola.empty()) {
@@ -117,33 +108,17 @@ class AbridorPrueba : public Abridor {
   void Abrir(const std::string& destino) override { abiertos.push_back(destino); }
 };
 
-// A program folder of its own (with Proyectos) and the services of one test. The
-// folder is a fresh temporary one, or the given one emptied first.
+// A fresh temporary program folder (with Proyectos) and the services of one test.
 struct Banco {
   QTemporaryDir temporal;
-  QDir dir;
+  QDir dir{temporal.path()};
   DialogosPrueba dialogos;
   AbridorPrueba abridor;
-  Entorno entorno;
+  Entorno entorno{PrepararEspacio(ARuta(dir.path()), ARuta(dir.path()) / "datos"), dialogos,
+                  abridor};
 
-  Banco() : Banco(QString()) {}
-  explicit Banco(const QString& fija)
-      : dir(Preparar(fija, temporal)),
-        entorno{PrepararEspacio(ARuta(dir.path()), ARuta(dir.path()) / "datos"), dialogos,
-                abridor} {}
-  ~Banco() {
-    if (dir.path() != temporal.path()) dir.removeRecursively();
-  }
   std::filesystem::path programa() const { return entorno.espacio.programa; }
   std::filesystem::path proyectos() const { return entorno.espacio.proyectos; }
-
- private:
-  static QString Preparar(const QString& fija, const QTemporaryDir& temporal) {
-    if (fija.isEmpty()) return temporal.path();
-    QDir(fija).removeRecursively();
-    QDir().mkpath(fija);
-    return fija;
-  }
 };
 
 // Runs accion on the next modal window once it is open (the caller then opens it).
@@ -202,6 +177,21 @@ inline QString ModalQueAbre(const std::function<void()>& abrir) {
   abrir();
   (void)QTest::qWaitFor([&nombre] { return !nombre.isEmpty(); }, 5100);
   return nombre;
+}
+
+// Shows the window and makes it the active one, as keys need.
+inline void Activar(QWidget& ventana) {
+  ventana.show();
+  ventana.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&ventana));
+}
+
+// Presses Ctrl+tecla in the main window with the focus on its pages, outside the
+// text boxes (where Ctrl+A selects all).
+inline void Ctrl(QWidget& principal, Qt::Key tecla) {
+  Activar(principal);
+  Hallar(&principal, "SSTab")->setFocus();
+  QTest::keyClick(&principal, tecla, Qt::ControlModifier);
 }
 
 // For the generation window once it is open: waits for the run to end, calls antes

@@ -1,6 +1,6 @@
-// The generation window with the real generator: the wait before the run, the
-// replace question answered No and then Yes, an error, completion, the preview
-// through the local web server, and the main window around it.
+// The generation window with the real generator: the wait before the run, the replace
+// question answered No and then Yes, an error, completion, the preview through the
+// local web server, and the main window around it.
 #include <httplib.h>
 
 #include "ayudas_prueba.h"
@@ -18,14 +18,19 @@ QString Estado(QWidget& g) { return Hallar<QLabel>(&g, "lblGenerar")->text(); }
 QPushButton* Cerrar(QWidget& g) { return Hallar<QPushButton>(&g, "cmdCancelar"); }
 QPushButton* Vista(QWidget& g) { return Hallar<QPushButton>(&g, "cmdVista"); }
 
-void EsperarFin(QWidget& g) { QTRY_VERIFY_WITH_TIMEOUT(Cerrar(g)->isEnabled(), 20000); }
-
-// Opens the project file in the main window and accepts its report.
-void AbrirConReporte(frmPrincipal& w, Banco& b, const std::filesystem::path& archivo) {
-  b.dialogos.respuestas = {Respuesta::kNo};
+// Opens the project file in the main window, accepts its report and generates with
+// generar; returns the generation window's status once the run is over.
+QString GenerarDesde(frmPrincipal& w, const std::filesystem::path& archivo,
+                     const std::function<void()>& generar) {
   w.AbrirDeLista(archivo);
   AlAbrirse([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
-  Disparar(&w, "mnuReporte");
+  Pulsar(&w, "cmdReporte");
+  QString estado;
+  AlTerminarGenerar([&estado](QWidget* g) {
+    if (g->objectName() == "frmGenerar") estado = Estado(*g);
+  });
+  generar();
+  return estado;
 }
 
 }  // namespace
@@ -34,82 +39,67 @@ class PruebaGenerar : public QObject {
   Q_OBJECT
 
  private slots:
+  // The first run writes the store; the second finds its folder and is told No (nothing
+  // is touched), the third Yes (the folder is emptied and written again).
   void generarYReemplazar() {
     Banco b;
     PreviewServer servidor;
     const Proyecto p = ProyectoCompleto("Tienda", 12);
     const auto salida = b.proyectos() / "Tienda";
-    {
+    const QString creada = QStringLiteral("La Vendaluz ha sido creada!");
+    const std::pair<std::optional<Respuesta>, QString> vueltas[] = {
+        {{}, creada},
+        {Respuesta::kNo, QStringLiteral("Se ha interrumpido la operación")},
+        {Respuesta::kSi, creada}};
+    for (const auto& [respuesta, estado] : vueltas) {
+      if (respuesta) b.dialogos.respuestas = {*respuesta};
       frmGenerar g(p, b.entorno, servidor);
-      QCOMPARE(g.windowTitle(), QStringLiteral("Vendaluz v1.0"));
-      QCOMPARE(Estado(g), QStringLiteral("Analizando Tienda..."));
-      QVERIFY(!Cerrar(g)->isEnabled() && !Vista(g)->isEnabled());
       QSignalSpy terminado(&g, &frmGenerar::terminado);
+      QSignalSpy interrumpido(&g, &frmGenerar::interrumpido);
       QElapsedTimer reloj;
       reloj.start();
       g.show();
       // No way out while the run waits or works.
       QTest::keyClick(&g, Qt::Key_Escape);
       QVERIFY(!g.close());
-      QVERIFY(g.isVisible());
+      QVERIFY(g.isVisible() && !Cerrar(g)->isEnabled() && !Vista(g)->isEnabled());
       // The run starts 1000 ms after showing (checked only while surely before that,
       // since a busy machine may wake this thread late).
       QTest::qWait(800);
-      if (reloj.elapsed() < 950) QVERIFY(!std::filesystem::exists(salida));
-      EsperarFin(g);
+      if (!respuesta && reloj.elapsed() < 950) QVERIFY(!std::filesystem::exists(salida));
+      QTRY_VERIFY_WITH_TIMEOUT(Cerrar(g)->isEnabled(), 20000);
       QVERIFY(reloj.elapsed() >= 1000);
-      QCOMPARE(Estado(g), QStringLiteral("La Vendaluz ha sido creada!"));
-      QCOMPARE(Cerrar(g)->text(), QStringLiteral("Cerrar"));
-      QVERIFY(Vista(g)->isEnabled());
-      auto* barra = Hallar<QProgressBar>(&g, "barG");
-      QCOMPARE(barra->value(), barra->maximum());
-      QCOMPARE(terminado.count(), 1);
-      QCOMPARE(terminado.at(0).at(0).value<std::filesystem::path>(), salida);
-      for (const char* archivo : {"carrito.htm", "carrito2.htm", "estado.htm", "formulario.htm"}) {
-        QVERIFY2(std::filesystem::exists(salida / archivo), archivo);
+      QCOMPARE(Estado(g), estado);
+      const bool hecha = estado == creada;
+      QCOMPARE(Cerrar(g)->text(), hecha ? QStringLiteral("Cerrar") : QStringLiteral("Cancelar"));
+      QCOMPARE(Vista(g)->isEnabled(), hecha);
+      QCOMPARE(terminado.count(), hecha ? 1 : 0);
+      QCOMPARE(interrumpido.count(), hecha ? 0 : 1);
+      QCOMPARE(std::filesystem::exists(salida / "viejo.txt"), !hecha);
+      if (hecha) {
+        QCOMPARE(terminado.at(0).at(0).value<std::filesystem::path>(), salida);
+        auto* barra = Hallar<QProgressBar>(&g, "barG");
+        QCOMPARE(barra->value(), barra->maximum());
+        QVERIFY(std::filesystem::exists(salida / "carrito2.htm"));
+        // The preview asks the local web server for the page the run wrote.
+        b.abridor.abiertos.clear();
+        Vista(g)->click();
+        const auto url = QStringLiteral("http://127.0.0.1:%1/carrito.htm").arg(servidor.Port());
+        QCOMPARE(b.abridor.abiertos, std::vector<std::string>{AStd(url)});
+        auto r = httplib::Client("127.0.0.1", servidor.Port()).Get("/carrito.htm");
+        QVERIFY(r && r->status == 200);
+        QCOMPARE(r->body, test::Slurp(salida / "carrito.htm"));
       }
-      QCOMPARE(b.dialogos.Contar("pregunta"), 0);
       Cerrar(g)->click();
       QVERIFY(!g.isVisible());
-    }
-    test::Spit(salida / "viejo.txt", "de antes");
-
-    // No: nothing is touched and the window can be left with "Cancelar".
-    b.dialogos.respuestas = {Respuesta::kNo};
-    {
-      frmGenerar g(p, b.entorno, servidor);
-      QSignalSpy interrumpido(&g, &frmGenerar::interrumpido);
-      QSignalSpy terminado(&g, &frmGenerar::terminado);
-      g.show();
-      EsperarFin(g);
-      const auto* pregunta = b.dialogos.Ultima("pregunta");
-      QCOMPARE(pregunta->texto, QStringLiteral("La carpeta «Tienda» ya existe y contiene "
-                                               "archivos que Vendaluz no generó: viejo.txt. "
-                                               "¿Desea reemplazarla?"));
-      QCOMPARE(pregunta->titulo, QStringLiteral("Vendaluz"));
-      QCOMPARE(pregunta->icono, Icono::kPregunta);
-      QCOMPARE(pregunta->botones, Botones::kSiNo);
-      QCOMPARE(Estado(g), QStringLiteral("Se ha interrumpido la operación"));
-      QCOMPARE(Cerrar(g)->text(), QStringLiteral("Cancelar"));
-      QVERIFY(!Vista(g)->isEnabled());
-      QCOMPARE(interrumpido.count(), 1);
-      QCOMPARE(terminado.count(), 0);
-      QVERIFY(std::filesystem::exists(salida / "viejo.txt"));
-      Cerrar(g)->click();
-      QVERIFY(!g.isVisible());
-    }
-
-    // Yes: the folder is emptied and written again.
-    b.dialogos.respuestas = {Respuesta::kSi};
-    {
-      frmGenerar g(p, b.entorno, servidor);
-      g.show();
-      EsperarFin(g);
-      QCOMPARE(Cerrar(g)->text(), QStringLiteral("Cerrar"));
-      QVERIFY(!std::filesystem::exists(salida / "viejo.txt"));
-      QVERIFY(std::filesystem::exists(salida / "carrito.htm"));
+      test::Spit(salida / "viejo.txt", "de antes");
     }
     QCOMPARE(b.dialogos.Contar("pregunta"), 2);
+    const auto* pregunta = b.dialogos.Ultima("pregunta");
+    QCOMPARE(pregunta->texto, QStringLiteral("La carpeta «Tienda» ya existe y contiene archivos "
+                                             "que Vendaluz no generó: viejo.txt. ¿Desea "
+                                             "reemplazarla?"));
+    QCOMPARE(pregunta->botones, Botones::kSiNo);
     QCOMPARE(b.dialogos.Contar("mensaje"), 0);
   }
 
@@ -121,98 +111,39 @@ class PruebaGenerar : public QObject {
     frmGenerar g(p, b.entorno, servidor);
     g.show();
     QTRY_VERIFY_WITH_TIMEOUT(!g.isVisible(), 20000);
-    const auto* aviso = b.dialogos.Ultima("mensaje");
-    QVERIFY(aviso);
-    QCOMPARE(aviso->icono, Icono::kCritico);
-    QCOMPARE(aviso->titulo, QStringLiteral("Vendaluz"));
-    QCOMPARE(aviso->texto, QStringLiteral("Error: 302: La cantidad de productos por página "
-                                          "(«diez») debe ser un número entero mayor que cero."));
+    QCOMPARE(b.dialogos.Contar("mensaje"), 1);
+    QCOMPARE(b.dialogos.Ultima("mensaje")->icono, Icono::kCritico);
+    QCOMPARE(b.dialogos.Ultima("mensaje")->texto,
+             QStringLiteral("Error: 302: La cantidad de productos por página "
+                            "(«diez») debe ser un número entero mayor que cero."));
     QCOMPARE(g.result(), int(QDialog::Rejected));
     QVERIFY(!std::filesystem::exists(b.proyectos() / "Tienda"));
   }
 
-  void vistaPreviaPorElServidorLocal() {
-    Banco b;
-    PreviewServer servidor;
-    frmGenerar g(ProyectoCompleto("Mi Tienda"), b.entorno, servidor);
-    g.show();
-    EsperarFin(g);
-    Vista(g)->click();
-    QCOMPARE(b.abridor.abiertos.size(), std::size_t{1});
-    const QUrl url(QString::fromStdString(b.abridor.abiertos[0]));
-    QCOMPARE(url.toString(),
-             QStringLiteral("http://127.0.0.1:%1/carrito.htm").arg(servidor.Port()));
-    // The browser gets the page the run wrote.
-    httplib::Client cliente("127.0.0.1", url.port());
-    auto r = cliente.Get("/carrito.htm");
-    QVERIFY(r);
-    QCOMPARE(r->status, 200);
-    QCOMPARE(r->body, test::Slurp(b.proyectos() / "Mi Tienda" / "carrito.htm"));
-  }
-
-  // What scripts/run prepares: the sample project copied into Proyectos, opened
-  // from the project list and generated with its pictures by Ctrl+G.
-  void proyectoDeEjemplo() {
-    Banco b;
-    const std::filesystem::path ejemplo = VENDALUZ_EJEMPLO;
-    std::filesystem::copy(ejemplo / "tienda.ini", b.proyectos());
-    std::filesystem::copy(ejemplo / "imagenes", b.proyectos() / "imagenes");
-    frmPrincipal w(b.entorno);
-    w.show();
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    QMenu* lista = Hallar<QMenu>(&w, "mnuProyectos");
-    QCOMPARE(lista->actions().size(), 1);
-    QCOMPARE(lista->actions()[0]->text(), QStringLiteral("tienda"));
-    lista->actions()[0]->trigger();
-    const std::string nombre = w.ProyectoAbierto().inicio.Nombre;
-    QCOMPARE(nombre, std::string("Tienda de ejemplo"));
-    AlAbrirse([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
-    Pulsar(&w, "cmdReporte");
-    QString estado, abierta;
-    AlTerminarGenerar([&](QWidget* g) {
-      abierta = g->objectName();
-      estado = Estado(*g);
-    });
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    Hallar<QTabWidget>(&w, "SSTab")->setFocus();
-    QTest::keyClick(&w, Qt::Key_G, Qt::ControlModifier);
-    QCOMPARE(abierta, QStringLiteral("frmGenerar"));
-    QCOMPARE(estado, QStringLiteral("La Vendaluz ha sido creada!"));
-    const auto tienda = b.proyectos() / nombre;
-    const auto foto =
-        std::filesystem::path(w.ProyectoAbierto().productos.front().Imagen).filename();
-    QVERIFY2(std::filesystem::exists(tienda / "imagenes" / foto), qPrintable(AQt(foto)));
-    QVERIFY(std::filesystem::exists(tienda / "thumbnails"));
-    // A finished run closes the way to generation and lists what it wrote.
-    QVERIFY(!Hallar<QPushButton>(&w, "cmdGenerar")->isEnabled());
-    QVERIFY(!Hallar<QAction>(&w, "mnuGenerar")->isEnabled());
-    auto* generados = Hallar<QListWidget>(&w, "flbGenerados");
-    for (const char* archivo : {"carrito.htm", "estado.htm"}) {
-      QVERIFY2(std::filesystem::exists(tienda / archivo), archivo);
-      QCOMPARE(generados->findItems(archivo, Qt::MatchExactly).size(), 1);
-    }
-  }
-
-  // A picture path relative to the project file, as in the sample project: the run
-  // must find it beside the file, not in the program's working folder.
-  void imagenesRelativasAlArchivoDelProyecto() {
+  // A picture path relative to the project file is found beside the file, not in the
+  // working folder nor in Proyectos, and the open project keeps it as the file holds
+  // it. "Generar" and Ctrl+G both run; a finished run closes the way to generation
+  // and lists what it wrote.
+  void desdeLaVentanaPrincipal() {
     Banco b;
     Proyecto p = ProyectoCompleto("Fotos", 1);
     p.productos[0].Imagen = "fotos/silla.jpg";
     p.thumbnails.Mostrar = 0;
-    std::filesystem::create_directories(b.programa() / "otra" / "fotos");
     test::Spit(b.programa() / "otra" / "fotos" / "silla.jpg", "no importa el contenido");
-    GuardarProyecto(p, b.programa() / "otra" / "Fotos.ini");
+    const auto archivo = b.programa() / "otra" / "Fotos.ini";
+    GuardarProyecto(p, archivo);
     frmPrincipal w(b.entorno);
-    AbrirConReporte(w, b, b.programa() / "otra" / "Fotos.ini");
-    AlTerminarGenerar();
-    Pulsar(&w, "cmdGenerar");
+    const QString creada = QStringLiteral("La Vendaluz ha sido creada!");
+    QCOMPARE(GenerarDesde(w, archivo, [&] { Pulsar(&w, "cmdGenerar"); }), creada);
+    b.dialogos.respuestas = {Respuesta::kNo, Respuesta::kSi};  // keep the project, replace
+    QCOMPARE(GenerarDesde(w, archivo, [&] { Ctrl(w, Qt::Key_G); }), creada);
     QCOMPARE(test::Slurp(b.proyectos() / "Fotos" / "imagenes" / "silla.jpg"),
              std::string("no importa el contenido"));
-    // The open project keeps the path as the file holds it.
     QCOMPARE(w.ProyectoAbierto().productos[0].Imagen, std::string("fotos/silla.jpg"));
+    QVERIFY(!Hallar<QAction>(&w, "mnuGenerar")->isEnabled());
+    QCOMPARE(
+        Hallar<QListWidget>(&w, "flbGenerados")->findItems("estado.htm", Qt::MatchExactly).size(),
+        1);
   }
 };
 

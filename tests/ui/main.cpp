@@ -1,7 +1,7 @@
 // Runs one window test class: tests_ui CLASS [Qt Test options].
 #include <QApplication>
 #include <QTest>
-#include <cstring>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
@@ -10,8 +10,7 @@
 #include "pruebas.h"
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM",
-          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
   const std::map<std::string, std::function<QObject*()>> clases = {
@@ -22,9 +21,7 @@ int main(int argc, char** argv) {
       {"Servidor", CrearPruebaServidor},      {"Formato", CrearPruebaFormato},
   };
   if (argc < 2 || !clases.count(argv[1])) {
-    std::fprintf(stderr, "uso: tests_ui CLASE [opciones de Qt Test]\nclases:");
-    for (const auto& [nombre, _] : clases) std::fprintf(stderr, " %s", nombre.c_str());
-    std::fprintf(stderr, "\n");
+    std::fprintf(stderr, "uso: tests_ui CLASE [opciones de Qt Test]\n");
     return 2;
   }
   std::unique_ptr<QObject> prueba(clases.at(argv[1])());
