@@ -3,6 +3,7 @@
 #include "generator/generador.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <map>
 
@@ -214,7 +215,31 @@ TEST(Generador, BadSettingsStopTheRunBeforeAnythingIsTouchedAndACategoryAddsItsP
            "ssl.htm); elija otro nombre.";
   };
   const std::string barras = "no puede contener barras («/» ni «\\»)";
+  // Pictures that would block the run, fill the disk or cannot be reduced.
+  TempDir fotos;
+  ASSERT_EQ(::mkfifo((fotos / "fifo.jpg").c_str(), 0600), 0);
+  Spit(fotos / "enorme.jpg", "");
+  fs::resize_file(fotos / "enorme.jpg", kMaxBytesImagen + 1);
+  Spit(fotos / "silla.jpg", TestData("imagenes/silla.roja.jpg"));
+  auto imagen = [](const fs::path& ruta, const std::string& ancho = "80") {
+    Proyecto p = ProyectoDePrueba("Tienda", 2);
+    p.productos[1].Imagen = ruta.string();
+    p.thumbnails.TGenerar = 0;
+    p.thumbnails.TAncho = ancho;
+    return p;
+  };
+  auto noArchivo = [](const fs::path& ruta) {
+    return "Error: 206: La imagen «" + ruta.string() + "» no es un archivo";
+  };
   const std::pair<Proyecto, std::string> malos[] = {
+      {imagen(fotos / "fifo.jpg"), noArchivo(fotos / "fifo.jpg")},
+      {imagen("/dev/zero"), noArchivo("/dev/zero")},
+      {imagen(fotos.path()), noArchivo(fotos.path())},
+      {imagen(fotos / "enorme.jpg"), "Error: 207: La imagen «" + (fotos / "enorme.jpg").string() +
+                                         "» ocupa más de 200 MB; redúzcala antes de generar."},
+      {imagen(fotos / "silla.jpg", "abc"),
+       "Error: 204: El tamaño de las miniaturas («abc» por «70») debe ser de números enteros "
+       "de 1 a 2000 píxeles"},
       {tienda("..", "10", ""), carpeta("..", "es un nombre reservado de carpeta")},
       {tienda("", "10", ""),
        "Error: 301: El proyecto no tiene nombre; sin él no hay carpeta para la tienda."},
@@ -255,6 +280,27 @@ TEST(Generador, BadSettingsStopTheRunBeforeAnythingIsTouchedAndACategoryAddsItsP
   EXPECT_EQ(r.terminada, t);
   EXPECT_TRUE(r.preguntas.empty());
   EXPECT_EQ(g.PrimeraPagina(), t / "ofertas.htm");
+
+  // Links placed in the store are replaced, never written through; a link in place of a
+  // picture folder stops the job.
+  Spit(dir / "fuera.txt", "no tocar");
+  for (const char* enlace : {"ofertas.htm", "ofertas3.htm"}) {
+    fs::remove(t / enlace);
+    fs::create_symlink(dir / "fuera.txt", t / enlace);
+  }
+  ASSERT_EQ(Generador(categoria("ofertas", t), espacio, {}).Ejecutar(),
+            ResultadoGeneracion::kCreada);
+  EXPECT_FALSE(fs::is_symlink(t / "ofertas.htm") || fs::is_symlink(t / "ofertas3.htm"));
+  fs::remove_all(t / "imagenes");
+  fs::create_directory_symlink(fotos.path(), t / "imagenes");
+  Registro enlace;
+  EXPECT_EQ(Generador(categoria("ofertas", t), espacio, enlace.Llamadas()).Ejecutar(),
+            ResultadoGeneracion::kFallida);
+  EXPECT_EQ(enlace.errores,
+            Lista{"Error: 103: No se pudo crear la carpeta «" + (t / "imagenes").string() +
+                  "»: en su lugar hay un enlace simbólico"});
+  EXPECT_EQ(Slurp(dir / "fuera.txt"), "no tocar");
+  EXPECT_EQ(Archivos(fotos.path()), (Lista{"enorme.jpg", "silla.jpg"}));
 }
 
 }  // namespace

@@ -45,6 +45,26 @@ TEST(Piezas, PagesAreWindows1252WithCrLfAndScriptStringsAreEscaped) {
   EXPECT_EQ(CadenaJsEnAtributo("a&b línea\r\notra"), "a&amp;b línea\\r\\notra");
 }
 
+// Up to 50 pages every page lists them all; above, the pages near the one shown, the
+// first and the last.
+TEST(Piezas, PagerAboveFiftyPages) {
+  auto pager = [](std::initializer_list<int> entradas) {  // 0: a gap
+    std::string t;
+    for (int n : entradas) {
+      const std::string num = std::to_string(n);
+      t += n == 0 ? " …" : " [<a href=\"c" + (n > 1 ? num : "") + ".htm\">" + num + "</a>]";
+    }
+    return t;
+  };
+  EXPECT_EQ(TextoPaginador("c", 3, 2), pager({1, 2, 3}));
+  EXPECT_EQ(TextoPaginador("c", 50, 30), TextoPaginador("c", 50, 1));
+  EXPECT_EQ(TextoPaginador("c", 51, 1), pager({1, 2, 3, 4, 5, 6, 0, 51}));
+  EXPECT_EQ(TextoPaginador("c", 51, 7), pager({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0, 51}));
+  EXPECT_EQ(TextoPaginador("c", 51, 30),
+            pager({1, 0, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 0, 51}));
+  EXPECT_EQ(TextoPaginador("c", 51, 46), pager({1, 0, 41, 42, 43, 44, 45, 46, 47, 48, 49, 50, 51}));
+}
+
 TEST(Piezas, ProductsPerPage) {
   const std::pair<const char*, int> casos[] = {{"10", 10}, {" 25 ", 25},     {"007", 7},
                                                {"0", 0},   {"", 0},          {"-3", 0},

@@ -46,6 +46,14 @@ TEST(Disk, WritesReplaceFilesAndDocumentsKeepTheirLinkAndPermissions) {
   d.CopyFile(doc, dir / "enlace.ini");
   EXPECT_EQ(Slurp(doc), "dos");
   EXPECT_EQ(Nombres(dir.path()), (std::vector<std::string>{"enlace.ini", "p.ini", "pagina.htm"}));
+  // A copy of a private file stays private; a rename never replaces what is there.
+  ::chmod(doc.c_str(), 0600);
+  d.CopyFile(doc, dir / "copia.ini");
+  ASSERT_EQ(::stat((dir / "copia.ini").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_THROW(d.Rename(dir / "copia.ini", doc), DiskError);
+  d.Rename(dir / "copia.ini", dir / "nueva.ini");
+  EXPECT_EQ(Slurp(dir / "nueva.ini"), "dos");
   EXPECT_TRUE(FileExists(dir / "?.INI"));
   EXPECT_FALSE(FileExists(dir / "*.txt"));
 }
@@ -98,6 +106,9 @@ TEST(Disk, RemoveTakesWholeTreesButNeverFollowsALink) {
   fs::create_directory_symlink(fuera, t / "enlace");
   fs::create_directory_symlink(fuera, t / "viejas" / "mas" / "enlace");
   fs::create_symlink(dir / "no_existe", t / "roto");
+  // A folder shut by its owner goes too (root enters it anyway).
+  Spit(t / "cerrada" / "x", "x");
+  fs::permissions(t / "cerrada", fs::perms::none);
   fs::permissions(t, fs::perms::owner_read | fs::perms::owner_exec);
   for (const std::string& n : RealDisk().List(t)) RealDisk().Remove(t / n);
   EXPECT_TRUE(fs::is_empty(t));
