@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <new>
 #include <iterator>
 #include <system_error>
 
@@ -70,6 +71,10 @@ ResultadoGeneracion Generador::Ejecutar() {
     return EsCategoria() ? Categoria() : Tienda();
   } catch (const Error& err) {
     return informar(err);
+  } catch (const std::bad_alloc&) {
+    return informar(Error(CodigoError::kErrorInterno,
+                          "No hay memoria suficiente para generar la tienda «" +
+                              e_.nombreProyecto + "»."));
   } catch (const std::exception& ex) {
     return informar(Error(CodigoError::kErrorInterno,
                           std::string("Falla inesperada durante la generación: ") + ex.what()));

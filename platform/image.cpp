@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <new>
 #include <stdexcept>
 
 #include "platform/error.h"
@@ -239,19 +240,24 @@ DecodedImage ReadImage(std::string_view data, const std::string& name,
     }
     return turned ? Size{t.height, t.width} : t;
   };
-  Bitmap bitmap;
-  switch (DetectFormat(data, name)) {
-    case Format::kJpeg:
-      bitmap = DecodeJpeg(data, name, prepare);
-      break;
-    case Format::kGif:
-      bitmap = DecodeGif(data, name, prepare);
-      break;
-    case Format::kPng:
-      bitmap = DecodePng(data, name, prepare);
-      break;
+  try {
+    Bitmap bitmap;
+    switch (DetectFormat(data, name)) {
+      case Format::kJpeg:
+        bitmap = DecodeJpeg(data, name, prepare);
+        break;
+      case Format::kGif:
+        bitmap = DecodeGif(data, name, prepare);
+        break;
+      case Format::kPng:
+        bitmap = DecodePng(data, name, prepare);
+        break;
+    }
+    decoded.bitmap = ApplyOrientation(std::move(bitmap), orientation);
+  } catch (const std::bad_alloc&) {
+    throw Error(CodigoError::kImagenDemasiadoGrande,
+                "No hay memoria suficiente para leer la imagen «" + name + "»");
   }
-  decoded.bitmap = ApplyOrientation(std::move(bitmap), orientation);
   return decoded;
 }
 

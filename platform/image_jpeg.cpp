@@ -21,9 +21,23 @@ namespace {
 struct JpegErrors {
   jpeg_error_mgr pub;  // first, so that cinfo->err can be cast back
   std::jmp_buf jump;
-  bool end_of_file;  // the data ran out (libjpeg then supplies an end marker)
-  bool incomplete;   // ... and the picture needed more of it
+  bool end_of_file;     // the data ran out (libjpeg then supplies an end marker)
+  bool incomplete;      // ... and the picture needed more of it
+  bool too_many_scans;  // a progressive file that repeats its scans without end
 };
+
+// Real progressive files have about ten scans; a crafted one may repeat a
+// refinement scan thousands of times, each costing a pass over the whole picture.
+constexpr int kMaxScans = 1000;
+
+void OnProgress(j_common_ptr c) {
+  if (!c->is_decompressor) return;
+  if (reinterpret_cast<j_decompress_ptr>(c)->input_scan_number > kMaxScans) {
+    auto* e = reinterpret_cast<JpegErrors*>(c->err);
+    e->too_many_scans = true;
+    std::longjmp(e->jump, 1);
+  }
+}
 
 void ExitOnError(j_common_ptr c) { std::longjmp(reinterpret_cast<JpegErrors*>(c->err)->jump, 1); }
 
@@ -49,6 +63,7 @@ void InstallErrorHandlers(JpegErrors& e) {
   e.pub.emit_message = OnMessage;
   e.end_of_file = false;
   e.incomplete = false;
+  e.too_many_scans = false;
 }
 
 class JpegReader {
@@ -56,6 +71,7 @@ class JpegReader {
   JpegReader() {
     InstallErrorHandlers(err_);
     cinfo_.err = &err_.pub;
+    progress_.progress_monitor = OnProgress;
   }
   ~JpegReader() { jpeg_destroy_decompress(&cinfo_); }
   JpegReader(const JpegReader&) = delete;
@@ -63,11 +79,17 @@ class JpegReader {
 
   Bitmap Read(std::string_view data, const std::string& name, const Prepare& prepare) {
     if (setjmp(err_.jump)) {
+      if (err_.too_many_scans) {
+        throw Error(CodigoError::kImagenDanada,
+                    "La imagen «" + name + "» tiene más de " + std::to_string(kMaxScans) +
+                        " pasadas progresivas; guárdela de nuevo con un programa de imágenes");
+      }
       // A file cut inside its header fails for want of tables or frame: incomplete too.
       if (err_.incomplete || err_.end_of_file) ThrowIncomplete(name);
       ThrowDamaged(name);
     }
     jpeg_create_decompress(&cinfo_);
+    cinfo_.progress = &progress_;
     jpeg_mem_src(&cinfo_, reinterpret_cast<const unsigned char*>(data.data()),
                  static_cast<unsigned long>(data.size()));
     jpeg_save_markers(&cinfo_, JPEG_APP0 + 1, 0xFFFF);
@@ -153,6 +175,7 @@ class JpegReader {
   }
 
   jpeg_decompress_struct cinfo_{};
+  jpeg_progress_mgr progress_{};
   JpegErrors err_{};
   bool cmyk_ = false;
   std::optional<Resampler> resampler_;

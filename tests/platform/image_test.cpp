@@ -105,6 +105,11 @@ TEST(Image, DamagedAndHugePicturesAreRefusedNamingThem) {
   const std::string gif = Gif(Quadrants(200, 150));
   std::string no_frame = jpeg;
   no_frame.replace(jpeg.find("\xFF\xC0"), 2, "\xFF\xCC");
+  // A progressive file whose last scan is repeated until decoding it would take minutes.
+  std::string bomb = Jpeg(Photo(200, 150, 1), {.interlaced = true});
+  const std::size_t scan = bomb.rfind("\xFF\xDA"), end = bomb.rfind("\xFF\xD9");
+  const std::string repeated = bomb.substr(scan, end - scan);
+  for (int i = 0; i < 1100; ++i) bomb.insert(scan, repeated);
   const std::string imagen = "Error: 202: La imagen «p.jpg» ", cut = imagen + "está incompleta";
   const std::pair<std::string, std::string> cases[] = {
       {"", imagen + "está vacía"},
@@ -114,6 +119,8 @@ TEST(Image, DamagedAndHugePicturesAreRefusedNamingThem) {
       {png.substr(0, png.size() / 2), cut},
       {gif.substr(0, gif.size() / 2), cut},
       {no_frame, imagen + "está dañada"},
+      {bomb, imagen + "tiene más de 1000 pasadas progresivas; guárdela de nuevo con un programa "
+                      "de imágenes"},
       // Refused before the reduction is planned; exactly 100 megapixels is let through.
       {WithDeclaredSize(jpeg, 30000, 30000),
        "Error: 203: La imagen «p.jpg» mide 30000 por "
