@@ -30,6 +30,9 @@ std::string PercentEncode(const std::string& text) {
   return out;
 }
 
+constexpr std::size_t kMaxHeaders = 100;
+constexpr std::size_t kThreads = 8;
+
 // True when the request path names something inside root once every symbolic link
 // on the way is followed: a link in the store must not lead out of it.
 bool Inside(const std::filesystem::path& root, const std::string& request_path) {
@@ -78,11 +81,32 @@ std::string PreviewServer::Address(const std::filesystem::path& folder, const st
     // The mount point answers GET and HEAD only and refuses paths with ".."; with no
     // other handler, every other method gets an error status. It follows symbolic
     // links wherever they point, hence the check before it.
-    s.set_pre_routing_handler([root](const httplib::Request& q, httplib::Response& r) {
-      if (Inside(root, q.path)) return httplib::Server::HandlerResponse::Unhandled;
-      r.status = 404;
-      return httplib::Server::HandlerResponse::Handled;
-    });
+    // Only this machine's own names are answered, so that a web page that rebinds its
+    // name to 127.0.0.1 cannot read the store; one range at most per request.
+    s.set_pre_routing_handler(
+        [root, &port = state->port](const httplib::Request& q, httplib::Response& r) {
+          const std::string host = q.get_header_value("Host"), puerto = ":" + std::to_string(port);
+          if (host != "127.0.0.1" + puerto && host != "localhost" + puerto) {
+            r.status = 403;
+          } else if (q.headers.size() > kMaxHeaders) {
+            r.status = 431;
+          } else if (q.ranges.size() > 1) {
+            r.status = 416;
+          } else if (q.path == "/") {
+            r.set_redirect("/carrito.htm");
+          } else if (!Inside(root, q.path)) {
+            r.status = 404;
+          } else {
+            return httplib::Server::HandlerResponse::Unhandled;
+          }
+          return httplib::Server::HandlerResponse::Handled;
+        });
+    // Slow or idle clients are let go, and a fixed number of threads serves them.
+    s.set_read_timeout(2);
+    s.set_write_timeout(5);
+    s.set_keep_alive_timeout(2);
+    s.set_keep_alive_max_count(20);
+    s.new_task_queue = [] { return new httplib::ThreadPool(kThreads); };
     s.set_mount_point("/", root.string());
     s.set_file_extension_and_mimetype_mapping("htm", "text/html");
     s.set_file_extension_and_mimetype_mapping("html", "text/html");

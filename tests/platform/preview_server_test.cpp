@@ -52,6 +52,22 @@ TEST(PreviewServer, ServesTheFolderReadOnlyAndNothingOutsideIt) {
     EXPECT_TRUE(r && r->status >= 400) << method;
   }
   EXPECT_EQ(test::Slurp(store / "imagenes" / "mesa ñ.htm"), "<html>mesa</html>\r\n");
+
+  // Hostile requests: another site's name (DNS rebinding), many ranges, many headers.
+  const std::string puerto = ":" + std::to_string(server.Port());
+  httplib::Headers muchas;
+  for (int i = 0; i < 200; ++i) muchas.emplace("X-" + std::to_string(i), "x");
+  const std::pair<httplib::Headers, int> pedidos[] = {
+      {{{"Host", "localhost" + puerto}}, 200}, {{{"Host", "atacante.example" + puerto}}, 403},
+      {{{"Host", "127.0.0.1"}}, 403},          {{{"Range", "bytes=0-3"}}, 206},
+      {{{"Range", "bytes=0-3,5-8"}}, 416},     {muchas, 431}};
+  for (const auto& [cabeceras, estado] : pedidos) {
+    httplib::Client client("127.0.0.1", server.Port());
+    const httplib::Result r = client.Get(address.substr(origin.size()), cabeceras);
+    EXPECT_TRUE(r && r->status == estado) << estado;
+  }
+  const httplib::Result raiz = Fetch(server.Port(), "/");
+  EXPECT_TRUE(raiz && raiz->status == 302 && raiz->get_header_value("Location") == "/carrito.htm");
 }
 
 TEST(PreviewServer, AnotherFolderReplacesTheServerAndStopEndsIt) {
