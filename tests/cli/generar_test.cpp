@@ -2,6 +2,7 @@
 // (so that Proyectos and Codigo are beside it), exit codes, messages, and the
 // replace question with and without a terminal.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <cstdlib>
 
@@ -163,6 +164,21 @@ TEST_F(Cli, ErrorsAndProblemsHaveTheirExitCodes) {
                 (dir_ / "bin" / "Codigo" / "IMGvisa.dat").string() +
                 "»: no existe el archivo o la carpeta\n");
   EXPECT_TRUE(fs::exists(Tienda("Tienda") / "ssl.htm"));
+
+  // Past a file-size limit the page is reported, not the program killed by SIGXFSZ.
+  const fs::path ini = Proyecto(ProyectoDePrueba("Grande", 400));
+  struct rlimit antes {};
+  ::getrlimit(RLIMIT_FSIZE, &antes);
+  struct rlimit limite = antes;
+  limite.rlim_cur = 64 * 1024;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
+  const Resultado lleno = Ejecutar({"--productos-por-pagina", "400", ini.string()});
+  ::setrlimit(RLIMIT_FSIZE, &antes);
+  EXPECT_EQ(lleno.codigo, 3) << lleno.errores;
+  EXPECT_NE(lleno.errores.find((Tienda("Grande") / "carrito.htm").string() +
+                               ": el archivo supera el tamaño permitido"),
+            std::string::npos)
+      << lleno.errores;
 }
 
 TEST_F(Cli, CategoriesAndPicturesRelativeToTheProjectFile) {
