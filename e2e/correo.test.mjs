@@ -10,7 +10,7 @@ import { spawnSync } from 'node:child_process';
 import { ejecutarCgi } from './lib/cgi.mjs';
 import { arrancarPhp } from './lib/servidor.mjs';
 import { leerCorreos, vaciarCorreos } from './lib/correos.mjs';
-import { TIENDA, COMPRADOR, ARTICULOS, CONFIGURACION_PERL, codificar, aCp1252, deCp1252 } from './lib/pedido.mjs';
+import { TIENDA, CAMPOS, COMPRADOR, ARTICULOS, CONFIGURACION_PERL, codificar, aCp1252, deCp1252 } from './lib/pedido.mjs';
 import { generar, proyectoTienda } from './lib/proyecto.mjs';
 
 const SECRETO = 'secreto-vz-8d41c2';
@@ -168,10 +168,14 @@ test('ajustes: comillas y saltos no rompen ningún script; ASPEmail usa su servi
     assert.equal(leer(perl, 'enviar.pl').split('\r\n')[0], '#!/usr/bin/perlsystem("id");');
     const l = spawnSync('php', ['-l', path.join(tiendaCon('rara-php', { ...raros, soporte: 'PHP' }), 'enviar.php')]);
     assert.equal(l.status, 0, l.stdout.toString());
-    // No VBScript here to run it: its quoted settings, and what was posted only in the body.
+    // No VBScript here to run it: its quoted settings, one body line per field in order,
+    // and what was posted nowhere but in the body.
     const asp = leer(tiendaCon('rara-asp', { ...raros, soporte: 'ASP', componente: 'ASPEmail', smtp: 'smtp"1' }),
       'enviar.asp');
     for (const l of ['Mail.Host = "smtp""1"', 'Mail.From = "o\'neil\\""x@example.com"']) assert.ok(asp.includes(l), l);
+    const campos = CAMPOS.map(([e, n]) =>
+      asp.indexOf(`Mail.Body = Mail.Body & "${e} " & Request.Form("${n}") & VbCrLf\r\n`));
+    assert.ok(campos.every((i, n) => i > (campos[n - 1] ?? 0)), `${campos}`);
     const permitidas = new RegExp(['If Request\\.(TotalBytes|Form\\("Producto" & i\\)\\.Count)',
       'For i = 1 To Request\\.Form\\.Count', 'Mail\\.Body = Mail\\.Body & '].map((s) => `^\\s*${s}`).join('|'));
     for (const linea of asp.split('\r\n').filter((x) => x.includes('Request.'))) assert.match(linea, permitidas, linea);
