@@ -11,7 +11,7 @@ import { ejecutarCgi } from './lib/cgi.mjs';
 import { arrancarPhp } from './lib/servidor.mjs';
 import { leerCorreos, vaciarCorreos } from './lib/correos.mjs';
 import { TIENDA, CAMPOS, COMPRADOR, ARTICULOS, CONFIGURACION_PERL, codificar, aCp1252, deCp1252 } from './lib/pedido.mjs';
-import { generar, proyectoTienda, archivos } from './lib/proyecto.mjs';
+import { generar, proyectoTienda } from './lib/proyecto.mjs';
 
 const SECRETO = 'secreto-vz-8d41c2';
 const ATAQUE = '<vz-ataque onmouseover=alert(1)>';
@@ -27,6 +27,7 @@ before(() => {
   captura = fs.mkdirSync(path.join(dir, 'captura'), { recursive: true });
   tienda = tiendaCon('perl', { soporte: 'CGI' });
   tiendaPhp = tiendaCon('php', { soporte: 'PHP' });
+  fs.writeFileSync(path.join(dir, 'falla'), '#!/bin/sh\ncat >/dev/null\nexit 75\n', { mode: 0o755 });
 });
 after(() => fs.rmSync(dir, { recursive: true, force: true }));
 
@@ -35,44 +36,49 @@ after(() => fs.rmSync(dir, { recursive: true, force: true }));
 // must still never act on them.
 function hostiles() {
   const con = (k, v) => PEDIDO_PERL.map(([a, b]) => [a, a === k ? v : b]);
-  const casos = [];
-  const agregar = (nombre, campos, extra = {}) => casos.push({ nombre, campos, ...extra });
-  // Relay attempts through every way of naming another recipient.
-  for (const r of ['shop@example.com.evil.org', 'victima@evil.org,tienda@example.com', 'tienda@example.com.evil.org',
-    'victima@evil.org', `${TIENDA.email}\r\nBcc: victima@evil.org`, `${TIENDA.email}\nCc: victima@evil.org`, '|id',
-    `${TIENDA.email} victima@evil.org`, 'x@evil.org<tienda@example.com>', '.*', '^tienda@example.com']) {
-    agregar(`recipient ${JSON.stringify(r)}`, con('recipient', r), { perlEstado: 403 });
-  }
-  // Line breaks with headers in every kind of field, and in a field name.
-  for (const inj of ['\r\n', '\n', '\r'].flatMap((s) => [`x${s}Bcc: victima@evil.org`, `x${s}Content-Type: text/html`])) {
-    for (const k of ['subject', 'nombre', 'email', 'Producto1', 'Total', 'redirect']) {
-      agregar(`${k} con ${JSON.stringify(inj)}`, con(k, inj));
-    }
-    agregar(`nombre de campo con ${JSON.stringify(inj)}`, [...PEDIDO_PERL, [inj, 'valor']]);
-  }
-  for (const r of ['//evil.org', 'http://shop.example@evil.org/', 'javascript:alert(1)', 'http://evil.org/',
-    `${TIENDA.redireccion}\r\nSet-Cookie: x=1`]) {
-    agregar(`redirect ${JSON.stringify(r)}`, con('redirect', r));
-  }
-  agregar('env_report pide el secreto', con('env_report', 'SECRETO_VZ,PATH,REMOTE_ADDR,SERVER_SOFTWARE'));
-  // Markup echoed by error pages.
-  for (const k of ['nombre', 'Producto1']) agregar(`marcado en ${k}`, con(k, ATAQUE));
-  agregar('marcado en recipient', con('recipient', ATAQUE), { perlEstado: 403 });
-  agregar('marcado en un nombre de campo', [...PEDIDO_PERL, [ATAQUE, ATAQUE]]);
-  // Oversized and malformed posts.
-  const crudo = codificar(PEDIDO_PERL);
-  agregar('valor de 70 KB', con('nombre', 'a'.repeat(70 * 1024)), { estado: 413 });
-  agregar('2000 campos', [...PEDIDO_PERL, ...Array.from({ length: 2000 }, (_, i) => [`c${i}`, 'x'])], { estado: 413 });
-  agregar('más de 1 MB', [...PEDIDO_PERL, ['relleno', 'x'.repeat(1100 * 1024)]], { estado: 413 });
-  agregar('arreglos', [...PEDIDO_PERL, ['Producto1[]', 'a'], ['Producto1[x][y]', 'b']]);
-  agregar('escapes rotos', null, { crudo: `${crudo}&nombre=%ZZ%4&%=%&apellido=%E9%` });
-  agregar('largo mayor que el cuerpo', null, { crudo, largo: 999999, soloPerl: true });
-  agregar('largo no numérico', null, { crudo, largo: 'abc', estado: 411, soloPerl: true });
-  agregar('largo negativo', null, { crudo, largo: '-5', estado: 411, soloPerl: true });
-  agregar('bytes nulos', con('nombre', 'a\u0000b'));
-  agregar('punto solo en una línea', con('nombre', 'a\r\n.\r\nQUIT\r\n'));
-  agregar('tipo multipart', null, { crudo, tipo: 'multipart/form-data; boundary=x', estado: 415 });
-  return casos;
+  const mas = (...campos) => [...PEDIDO_PERL, ...campos];
+  const crudo = codificar(PEDIDO_PERL), q = JSON.stringify;
+  const inyecciones = ['\r\n', '\n', '\r'].flatMap((s) => [`x${s}Bcc: victima@evil.org`, `x${s}Content-Type: text/html`]);
+  return [
+    // Relay attempts through every way of naming another recipient.
+    ...['shop@example.com.evil.org', 'victima@evil.org,tienda@example.com', 'tienda@example.com.evil.org',
+      'victima@evil.org', `${TIENDA.email}\r\nBcc: victima@evil.org`, `${TIENDA.email}\nCc: victima@evil.org`, '|id',
+      `${TIENDA.email} victima@evil.org`, 'x@evil.org<tienda@example.com>', '.*', '^tienda@example.com', ATAQUE,
+    ].map((r) => ({ nombre: `recipient ${q(r)}`, campos: con('recipient', r), perlEstado: 403 })),
+    // Line breaks with headers in every kind of field, and in a field name.
+    ...inyecciones.flatMap((inj) => ['subject', 'nombre', 'email', 'Producto1', 'Total', 'redirect']
+      .map((k) => ({ nombre: `${k} con ${q(inj)}`, campos: con(k, inj) }))
+      .concat({ nombre: `nombre de campo con ${q(inj)}`, campos: mas([inj, 'valor']) })),
+    ...['//evil.org', 'http://shop.example@evil.org/', 'javascript:alert(1)', 'http://evil.org/',
+      `${TIENDA.redireccion}\r\nSet-Cookie: x=1`].map((r) => ({ nombre: `redirect ${q(r)}`, campos: con('redirect', r) })),
+    { nombre: 'env_report pide el secreto', campos: con('env_report', 'SECRETO_VZ,PATH,REMOTE_ADDR,SERVER_SOFTWARE') },
+    // Markup echoed by error pages.
+    ...['nombre', 'Producto1'].map((k) => ({ nombre: `marcado en ${k}`, campos: con(k, ATAQUE) })),
+    { nombre: 'marcado en un nombre de campo', campos: mas([ATAQUE, ATAQUE]) },
+    // Oversized and malformed posts.
+    { nombre: 'valor de 70 KB', campos: con('nombre', 'a'.repeat(70 * 1024)), estado: 413 },
+    { nombre: '2000 campos', campos: mas(...Array.from({ length: 2000 }, (_, i) => [`c${i}`, 'x'])), estado: 413 },
+    { nombre: 'más de 1 MB', campos: mas(['relleno', 'x'.repeat(1100 * 1024)]), estado: 413 },
+    { nombre: 'arreglos', campos: mas(['Producto1[]', 'a'], ['Producto1[x][y]', 'b']) },
+    { nombre: 'escapes rotos', crudo: `${crudo}&nombre=%ZZ%4&%=%&apellido=%E9%` },
+    { nombre: 'largo mayor que el cuerpo', crudo, largo: 999999, soloPerl: true },
+    { nombre: 'largo no numérico', crudo, largo: 'abc', estado: 411, soloPerl: true },
+    { nombre: 'largo negativo', crudo, largo: '-5', estado: 411, soloPerl: true },
+    { nombre: 'bytes nulos', campos: con('nombre', 'a\u0000b') },
+    { nombre: 'punto solo en una línea', campos: con('nombre', 'a\r\n.\r\nQUIT\r\n') },
+    { nombre: 'tipo multipart', crudo, tipo: 'multipart/form-data; boundary=x', estado: 415 },
+    { nombre: 'cuerpo vacío', crudo: '', estado: 400 },
+    ...['GET', 'PUT'].map((metodo) => ({ nombre: `método ${metodo}`, crudo, metodo, estado: 405 })),
+    // Perl alone: posts from pages of other sites (a subdomain of the shop's is fine),
+    // none naming the recipient, and a mail program that fails.
+    ...['http://evil.org/formulario.htm', 'http://tienda.example.com.evil.org/x', 'http://tienda.example.com@evil.org/',
+      'http://evil.org/?http://tienda.example.com/', 'https://www.tienda.example.com/formulario.htm',
+    ].map((referente) => ({ nombre: `referente ${referente}`, crudo, referente, estado: /www/.test(referente) ? 303 : 403,
+      soloPerl: true })),
+    { nombre: 'sin destinatario', crudo: codificar(PEDIDO), estado: 400, soloPerl: true },
+    { nombre: 'el correo falla', crudo, estado: 500, soloPerl: true,
+      script: path.join(tiendaCon('tienda-falla', { sendmail: path.join(dir, 'falla') }), 'enviar.pl') },
+  ];
 }
 
 // Sends every hostile post (one subtest each) and checks the answer and the mail
@@ -82,8 +88,8 @@ async function recorrerHostiles(t, pedir, buena, perl) {
   assert.ok(casos.length >= 50, `${casos.length} casos`);
   for (const caso of casos) {
     await t.test(caso.nombre, async () => {
-      const r = await pedir({ cuerpo: caso.crudo ?? codificar(caso.campos), largo: caso.largo, tipo: caso.tipo });
-      assert.ok([200, 303, 400, 403, 405, 411, 413, 415].includes(r.estado), `estado ${r.estado}`);
+      const r = await pedir({ cuerpo: caso.crudo ?? codificar(caso.campos), ...caso });
+      assert.ok([200, 303, 400, 403, 405, 411, 413, 415, 500].includes(r.estado), `estado ${r.estado}`);
       if (caso.estado || (perl && caso.perlEstado)) assert.equal(r.estado, caso.estado ?? caso.perlEstado);
       assert.ok(!r.cuerpo.includes('<vz-ataque'), 'marcado sin escapar en la respuesta');
       assert.doesNotMatch(r.cuerpo, / at \S+ line \d+|Fatal error|Warning:|Notice:|Deprecated:|Stack trace/);
@@ -108,36 +114,18 @@ function pedirPerl({ script = path.join(tienda, 'enviar.pl'), ...opciones }) {
   return { ...r, ubicacion: r.cabeceras.location, correos: leerCorreos(captura) };
 }
 
-test('perl: un pedido bueno llega entero a la tienda y redirige', async (t) => {
-  assert.equal(leer(tienda, 'enviar.pl').split('\r\n')[0], '#!/usr/bin/perl');
+test('perl: un pedido bueno llega entero a la tienda y redirige; uno hostil, nunca', async (t) => {
   const r = pedirPerl({ cuerpo: aCp1252(codificar(PEDIDO_PERL)) });
   assert.deepEqual([r.stderr, r.estado, r.ubicacion, r.correos.length], ['', 303, TIENDA.redireccion, 1]);
   const c = r.correos[0];
   assert.deepEqual(c.args, ['-oi', TIENDA.email]);
-  assert.deepEqual(c.cabeceras, [`To: ${TIENDA.email}`, `From: ${TIENDA.email}`, 'Subject: Vendaluz - Orden de Compra',
-    'MIME-Version: 1.0', 'Content-Type: text/plain; charset=windows-1252', 'Content-Transfer-Encoding: 8bit']);
+  assert.deepEqual(c.cabeceras, [`To: ${TIENDA.email}`, `From: ${TIENDA.email}`,
+    'Subject: Vendaluz - Orden de Compra', 'MIME-Version: 1.0', 'Content-Type: text/plain; charset=windows-1252',
+    'Content-Transfer-Encoding: 8bit']);
   const esperado = PEDIDO.filter(([, v]) => v !== '').map(([k, v]) => `${k}: ${v}`)
     .concat(['REMOTE_HOST: cliente.example.net', 'REMOTE_ADDR: 203.0.113.7', 'HTTP_USER_AGENT: Prueba/1.0']);
   assert.equal(c.texto, esperado.join('\n') + '\n');
   await recorrerHostiles(t, pedirPerl, c, true);
-});
-
-test('perl: otro dominio, otro método, ningún destinatario o un correo que falla no se dan por enviados', () => {
-  const falla = path.join(dir, 'falla');
-  fs.writeFileSync(falla, '#!/bin/sh\ncat >/dev/null\nexit 75\n', { mode: 0o755 });
-  const casos = [
-    ...['http://evil.org/formulario.htm', 'http://tienda.example.com.evil.org/x', 'http://evil.org/?http://tienda.example.com/',
-      'http://tienda.example.com@evil.org/'].map((referente) => [{ referente }, 403]),
-    [{ referente: 'https://www.tienda.example.com/formulario.htm' }, 303, 1, /^$/],
-    [{ metodo: 'GET' }, 405],
-    [{ cuerpo: codificar(PEDIDO) }, 400, 0, /Falta el destinatario/],
-    [{ script: path.join(tiendaCon('tienda-falla', { sendmail: falla }), 'enviar.pl') }, 500, 0,
-      /No se pudo enviar el pedido por correo/],
-  ];
-  for (const [opciones, estado, correos = 0, mensaje = /./] of casos) {
-    const r = pedirPerl({ cuerpo: codificar(PEDIDO_PERL), ...opciones });
-    assert.deepEqual([r.estado, r.correos.length, mensaje.test(r.cuerpo)], [estado, correos, true], JSON.stringify(opciones));
-  }
 });
 
 // ---------------------------------------------------------------- PHP
@@ -147,8 +135,8 @@ test('php: pedidos buenos y hostiles', async (t) => {
   t.after(() => php.kill());
   const pedirPhp = async ({ cuerpo, tipo = 'application/x-www-form-urlencoded', metodo = 'POST' }) => {
     vaciarCorreos(captura);
-    const r = await fetch(`${php.base}/enviar.php`, { method: metodo, redirect: 'manual', headers: { 'Content-Type': tipo },
-      body: metodo === 'POST' ? Buffer.from(cuerpo, 'latin1') : undefined });
+    const r = await fetch(`${php.base}/enviar.php`, { method: metodo, redirect: 'manual',
+      headers: { 'Content-Type': tipo }, body: metodo === 'GET' ? undefined : Buffer.from(cuerpo, 'latin1') });
     return { estado: r.status, cuerpo: Buffer.from(await r.arrayBuffer()).toString('latin1'),
       ubicacion: r.headers.get('location') ?? undefined, correos: leerCorreos(captura) };
   };
@@ -163,9 +151,6 @@ test('php: pedidos buenos y hostiles', async (t) => {
   // Backslashes and quotes arrive as typed.
   const barras = await pedirPhp({ cuerpo: codificar([['nombre', 'O\'Brien \\ "x"']]) });
   assert.ok(barras.correos[0].cuerpo.includes('nombre = O\'Brien \\ "x"'));
-  assert.equal((await pedirPhp({ metodo: 'GET' })).estado, 405);
-  const vacio = await pedirPhp({ cuerpo: '' });
-  assert.deepEqual([vacio.estado, vacio.correos.length], [400, 0]);
   await recorrerHostiles(t, pedirPhp, c, false);
   // PHP itself warns in its log when a post passes max_input_vars, before the script
   // runs; the script must add nothing of its own.
@@ -173,43 +158,25 @@ test('php: pedidos buenos y hostiles', async (t) => {
   assert.doesNotMatch(propios.join('\n'), /Warning|Notice|Deprecated|Fatal/);
 });
 
-// ---------------------------------------------------------------- ASP and settings
-test('asp: una línea por campo en orden, componentes y nada del pedido en las cabeceras', () => {
-  const aspemail = tiendaCon('aspemail', { soporte: 'ASP', componente: 'ASPEmail', smtp: 'smtp.example.com' });
-  for (const [carpeta, objeto, prefijo] of [[tiendaCon('cdonts', { soporte: 'ASP' }), 'CDONTS.NewMail', 'email'],
-    [aspemail, 'Persits.MailSender', 'Mail']]) {
-    assert.deepEqual(archivos(carpeta).filter((f) => f.startsWith('enviar')), ['enviar.asp']);
-    const texto = leer(carpeta, 'enviar.asp');
-    assert.ok(texto.includes(`Server.CreateObject("${objeto}")`), carpeta);
-    let desde = 0;
-    for (const [etiqueta, nombre] of CAMPOS) {
-      const linea = `${prefijo}.Body = ${prefijo}.Body & "${etiqueta} " & Request.Form("${nombre}") & VbCrLf\r\n`;
-      const i = texto.indexOf(linea, desde);
-      assert.ok(i > desde, `${carpeta}: falta o fuera de orden: ${linea}`);
-      desde = i;
-    }
-    assert.ok(texto.includes(`"${TIENDA.email}"`));
-    // Only the body takes what was posted.
-    const permitidas = /^\s*(If Request\.TotalBytes|For i = 1 To Request\.Form\.Count|If Request\.Form\("Producto" & i\)\.Count|(email|Mail)\.Body = (email|Mail)\.Body & )/;
-    for (const linea of texto.split('\r\n').filter((l) => l.includes('Request.'))) assert.match(linea, permitidas, linea);
-    assert.match(texto, /Server\.HTMLEncode\(Err\.Description\)/);
-  }
-  assert.ok(leer(aspemail, 'enviar.asp').includes('Mail.Host = "smtp.example.com"'));
-  // No fields: the items, the total and "Datos Personales:" stay.
-  assert.match(leer(tiendaCon('sincampos', { soporte: 'ASP', campos: [] }), 'enviar.asp'),
-    /"Datos Personales:" & VbCrLf\r\n\r\nOn Error Resume Next/);
-});
-
-test('guion: un ajuste con comillas o saltos no rompe ningún script; con servidor seguro no se escribe ninguno', () => {
-  const raros = { email: "o'neil\\\"x@example.com", host: "a'b", redireccion: "http://x.example/'\r\nprint 1;" };
-  const perl = tiendaCon('rara-perl', { ...raros, perl: '#!/usr/bin/perl\r\nsystem("id");' });
-  const r = spawnSync('perl', ['-c', '-T', path.join(perl, 'enviar.pl')]);
-  assert.equal(r.status, 0, r.stderr.toString());
-  assert.equal(leer(perl, 'enviar.pl').split('\r\n')[0], '#!/usr/bin/perlsystem("id");');
-  const l = spawnSync('php', ['-l', path.join(tiendaCon('rara-php', { ...raros, soporte: 'PHP' }), 'enviar.php')]);
-  assert.equal(l.status, 0, l.stdout.toString());
-  assert.ok(leer(tiendaCon('rara-asp', { ...raros, soporte: 'ASP' }), 'enviar.asp').includes('email.To = "o\'neil\\""x@example.com"'));
-  for (const servidor of ['SPG', 'SSL']) {
-    assert.deepEqual(archivos(tiendaCon(`seguro-${servidor}`, { servidor })).filter((f) => f.startsWith('enviar')), []);
-  }
-});
+// ---------------------------------------------------------------- settings
+test('ajustes: comillas y saltos no rompen ningún script; ASPEmail usa su servidor y toma el pedido sólo en el cuerpo',
+  () => {
+    const raros = { email: "o'neil\\\"x@example.com", host: "a'b", redireccion: "http://x.example/'\r\nprint 1;" };
+    const perl = tiendaCon('rara-perl', { ...raros, perl: '#!/usr/bin/perl\r\nsystem("id");' });
+    const r = spawnSync('perl', ['-c', '-T', path.join(perl, 'enviar.pl')]);
+    assert.equal(r.status, 0, r.stderr.toString());
+    assert.equal(leer(perl, 'enviar.pl').split('\r\n')[0], '#!/usr/bin/perlsystem("id");');
+    const l = spawnSync('php', ['-l', path.join(tiendaCon('rara-php', { ...raros, soporte: 'PHP' }), 'enviar.php')]);
+    assert.equal(l.status, 0, l.stdout.toString());
+    // No VBScript here to run it: its quoted settings, one body line per field in order,
+    // and what was posted nowhere but in the body.
+    const asp = leer(tiendaCon('rara-asp', { ...raros, soporte: 'ASP', componente: 'ASPEmail', smtp: 'smtp"1' }),
+      'enviar.asp');
+    for (const l of ['Mail.Host = "smtp""1"', 'Mail.From = "o\'neil\\""x@example.com"']) assert.ok(asp.includes(l), l);
+    const campos = CAMPOS.map(([e, n]) =>
+      asp.indexOf(`Mail.Body = Mail.Body & "${e} " & Request.Form("${n}") & VbCrLf\r\n`));
+    assert.ok(campos.every((i, n) => i > (campos[n - 1] ?? 0)), `${campos}`);
+    const permitidas = new RegExp(['If Request\\.(TotalBytes|Form\\("Producto" & i\\)\\.Count)',
+      'For i = 1 To Request\\.Form\\.Count', 'Mail\\.Body = Mail\\.Body & '].map((s) => `^\\s*${s}`).join('|'));
+    for (const linea of asp.split('\r\n').filter((x) => x.includes('Request.'))) assert.match(linea, permitidas, linea);
+  });

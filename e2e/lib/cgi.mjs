@@ -12,13 +12,10 @@ export function ejecutarCgi(script, { metodo = 'POST', cuerpo = '', tipo = 'appl
   if (referente !== undefined) env.HTTP_REFERER = referente;
   const r = spawnSync('perl', ['-T', script], { input: datos, env, timeout: 20000 });
   const salida = r.stdout.toString('latin1');
-  const corte = salida.search(/\r?\n\r?\n/);
-  const cabeceras = {};
-  for (const linea of (corte >= 0 ? salida.slice(0, corte) : salida).split(/\r?\n/)) {
-    const m = /^([A-Za-z-]+):\s*(.*)$/.exec(linea);
-    if (m) cabeceras[m[1].toLowerCase()] = m[2];
-  }
-  return { codigoSalida: r.status, stderr: r.stderr.toString(), cabeceras,
-    estado: cabeceras.status ? parseInt(cabeceras.status, 10) : (cabeceras.location ? 302 : 200),
-    cuerpo: corte >= 0 ? salida.slice(corte).replace(/^\r?\n\r?\n/, '') : '' };
+  // The header lines (name lowercased: value), up to the first empty line; then the body.
+  const [, cabeza = salida, resto = ''] = /^([\s\S]*?)\r?\n\r?\n([\s\S]*)$/.exec(salida) ?? [];
+  const cabeceras = Object.fromEntries(Array.from(cabeza.matchAll(/^([A-Za-z-]+):\s*(.*?)\r?$/gm),
+    ([, k, v]) => [k.toLowerCase(), v]));
+  return { codigoSalida: r.status, stderr: r.stderr.toString(), cabeceras, cuerpo: resto,
+    estado: cabeceras.status ? parseInt(cabeceras.status, 10) : (cabeceras.location ? 302 : 200) };
 }

@@ -13,16 +13,15 @@ export async function abrirNavegador() {
     viewport: { width: 1024, height: 768 },
   });
   return {
-    contexto,
-    // A new page whose dialogs are answered with `respuesta` (true: OK) and recorded;
-    // unless `conservar`, with no cookies left from earlier pages.
-    async pagina(respuesta = true, conservar = false) {
-      if (!conservar) await contexto.clearCookies();
+    // A new page with no cookies left from earlier pages, and the list its dialogs are
+    // recorded in; questions are answered with the list's `respuesta` (true: OK).
+    async pagina() {
+      await contexto.clearCookies();
       const p = await contexto.newPage();
-      const dialogos = [];
+      const dialogos = Object.assign([], { respuesta: true });
       p.on('dialog', async (d) => {
         dialogos.push({ tipo: d.type(), texto: d.message() });
-        await (d.type() === 'confirm' && !respuesta ? d.dismiss() : d.accept());
+        await (d.type() === 'confirm' && !dialogos.respuesta ? d.dismiss() : d.accept());
       });
       return [p, dialogos];
     },
@@ -30,9 +29,9 @@ export async function abrirNavegador() {
     async cesta(base) {
       return (await contexto.cookies(base)).find((g) => g.name === 'TheBasket')?.value;
     },
-    // Sets the basket cookie of the store at `base`; unless `conservar`, it is the only cookie.
-    async ponerCesta(base, valor, conservar = false) {
-      if (!conservar) await contexto.clearCookies();
+    // Sets the basket cookie of the store at `base`, as the only cookie.
+    async ponerCesta(base, valor) {
+      await contexto.clearCookies();
       const url = new URL(base);
       await contexto.addCookies([{ name: 'TheBasket', value: valor, domain: url.hostname, path: url.pathname }]);
     },

@@ -1,7 +1,6 @@
 // Writes project files for the tests and generates their stores with the
 // command-line generator, as a shop owner's scripted build would.
 import fs from 'node:fs';
-import path from 'node:path';
 import { spawnSync } from 'node:child_process';
 import { aCp1252, CAMPOS, TIENDA } from './pedido.mjs';
 import { CAPTURA } from './correos.mjs';
@@ -12,12 +11,6 @@ export const GENERAR = process.env.VENDALUZ_GENERAR
 // A value as the project file holds it; line breaks take the file's escaped form.
 const valorIni = (v) => (/[\r\n]/.test(v)
   ? `\\"${v.replace(/\\/g, '\\\\').replace(/\r/g, '\\r').replace(/\n/g, '\\n')}"` : v);
-
-// secciones: { Seccion: { Clave: valor } }, written in Windows-1252 with CR LF.
-export function escribirProyecto(ruta, secciones) {
-  fs.writeFileSync(ruta, aCp1252(Object.entries(secciones).map(([seccion, claves]) => `[${seccion}]\r\n`
-    + Object.entries(claves).map(([clave, valor]) => `${clave}=${valorIni(valor)}\r\n`).join('')).join('')));
-}
 
 // The settings of a small store with the given order-form fields and options.
 export function proyectoTienda({ nombre = 'Tienda', email = TIENDA.email, redireccion = TIENDA.redireccion,
@@ -43,15 +36,15 @@ export function conProductos(proyecto, productos) {
     Precio: columna(1), Descripcion: columna(2), Imagen: columna(3) };
 }
 
-// Generates the store of the project (or of the project file ini) into carpeta; returns carpeta.
+// Generates the store of the project ({ Seccion: { Clave: valor } }, written to the
+// project file in Windows-1252 with CR LF), or of the project file ini, into carpeta.
 export function generar(proyecto, carpeta, opciones = [], ini = `${carpeta}.ini`) {
-  if (proyecto) escribirProyecto(ini, proyecto);
+  if (proyecto) {
+    fs.writeFileSync(ini, aCp1252(Object.entries(proyecto).map(([seccion, claves]) => `[${seccion}]\r\n`
+      + Object.entries(claves).map(([clave, valor]) => `${clave}=${valorIni(valor)}\r\n`).join('')).join('')));
+  }
   const r = spawnSync(GENERAR, ['--salida', carpeta, '--reemplazar', '--silencioso', ...opciones, ini],
     { encoding: 'latin1' });
   if (r.status !== 0) throw new Error(`vendaluz-generar falló (${r.status}): ${r.stderr}`);
   return carpeta;
-}
-
-export function archivos(carpeta) {
-  return fs.readdirSync(carpeta).filter((f) => fs.statSync(path.join(carpeta, f)).isFile()).sort();
 }

@@ -1,6 +1,7 @@
-// A small web server on 127.0.0.1 for the browser tests: the store's files, the
-// Perl mail script as a CGI, a stand-in payment gateway that records what it is
-// sent, and the page buyers are sent to after ordering.
+// A small web server on 127.0.0.1 for the browser tests: the store's files as a plain
+// web host serves them (declaring no character set), the Perl mail script as a CGI,
+// PHP scripts passed on to the php -S at `php`, a stand-in payment gateway that
+// records what it is sent, and the page buyers are sent to after ordering.
 import http from 'node:http';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -11,30 +12,35 @@ import { CAPTURA } from './correos.mjs';
 const TIPOS = { '.htm': 'text/html', '.css': 'text/css', '.gif': 'image/gif', '.jpg': 'image/jpeg' };
 const CGI = '/cgi-bin/enviar.pl';
 
-export async function arrancarServidor({ carpeta, entornoCgi = {} }) {
-  const recibidos = [];  // what the gateway and the secure script were sent
+export async function arrancarServidor({ carpeta, entornoCgi = {}, php }) {
+  const recibidos = [];  // the bodies the gateway and the secure script were sent
   const servidor = http.createServer((req, res) => {
     const url = new URL(req.url, 'http://127.0.0.1');
     const partes = [];
     req.on('data', (d) => partes.push(d));
-    req.on('end', () => {
+    req.on('end', async () => {
       const datos = Buffer.concat(partes);
       const responder = (estado, cabeceras, cuerpo) => { res.writeHead(estado, cabeceras); res.end(cuerpo); };
       const titulo = (t) => responder(200, { 'Content-Type': 'text/html' }, `<html><body><h1>${t}</h1></body></html>`);
       if (url.pathname.startsWith('/pasarela')) {
-        recibidos.push({ metodo: req.method, datos: datos.toString('latin1') });
+        recibidos.push(datos.toString('latin1'));
         return titulo('Pago recibido');
       }
       if (url.pathname === '/gracias.htm') return titulo('Gracias');
-      // Each store lies in a folder of its own; its script answers at <store>/cgi-bin/.
+      // Each store lies in a folder of its own; its Perl script answers at <store>/cgi-bin/,
+      // its PHP script is passed on to the php -S at `php`.
+      let r;
       if (url.pathname.endsWith(CGI)) {
-        const r = ejecutarCgi(path.join(carpeta, url.pathname.slice(0, -CGI.length), 'enviar.pl'), {
+        const c = ejecutarCgi(path.join(carpeta, url.pathname.slice(0, -CGI.length), 'enviar.pl'), {
           metodo: req.method, cuerpo: datos, tipo: req.headers['content-type'] || '',
           referente: req.headers.referer || '', entorno: entornoCgi });
-        const { location: Location, 'content-type': tipo } = r.cabeceras;
-        return responder(r.estado, { ...(Location && { Location }), ...(tipo && { 'Content-Type': tipo }) },
-          Buffer.from(r.cuerpo, 'latin1'));
+        r = { status: c.estado, donde: c.cabeceras.location, cuerpo: Buffer.from(c.cuerpo, 'latin1') };
+      } else if (url.pathname.endsWith('.php')) {
+        const f = await fetch(php + url.pathname, { method: req.method, redirect: 'manual', body: datos,
+          headers: { 'Content-Type': req.headers['content-type'] ?? '' } });
+        r = { status: f.status, donde: f.headers.get('location'), cuerpo: Buffer.from(await f.arrayBuffer()) };
       }
+      if (r) return responder(r.status, r.donde ? { Location: r.donde } : {}, r.cuerpo);
       const archivo = path.join(carpeta, decodeURIComponent(url.pathname));
       if (!archivo.startsWith(carpeta) || !fs.statSync(archivo, { throwIfNoEntry: false })?.isFile()) {
         return responder(404, {}, 'no encontrado');
@@ -49,17 +55,14 @@ export async function arrancarServidor({ carpeta, entornoCgi = {} }) {
 }
 
 // php -S serving carpeta on a free port of 127.0.0.1, its mail going to the stand-in
-// sendmail; resolves once it answers. comoHosting: the store's files are served as a
-// plain web host serves them, with no character set declared (lib/enrutador.php).
-export async function arrancarPhp({ carpeta, entorno, opciones = [], comoHosting = false }) {
+// sendmail; resolves once it answers.
+export async function arrancarPhp({ carpeta, entorno, opciones = [] }) {
   const libre = http.createServer();
   await new Promise((r) => libre.listen(0, '127.0.0.1', r));
   const { port } = libre.address();
   await new Promise((r) => libre.close(r));
   const php = spawn('php', ['-S', `127.0.0.1:${port}`, '-t', carpeta, '-d', `sendmail_path=${CAPTURA} -t -i`,
-    ...[...opciones, ...(comoHosting ? ['default_charset='] : [])].flatMap((o) => ['-d', o]),
-    ...(comoHosting ? [new URL('./enrutador.php', import.meta.url).pathname] : [])],
-    { env: { ...process.env, ...entorno } });
+    ...opciones.flatMap((o) => ['-d', o])], { env: { ...process.env, ...entorno } });
   Object.assign(php, { errores: '', base: `http://127.0.0.1:${port}` });
   php.stderr.on('data', (d) => { php.errores += d; });
   php.stdout.resume();
