@@ -148,6 +148,11 @@ class PruebaGenerar : public QObject {
              std::vector<std::string>{(b.proyectos() / "Fotos" / "estado.htm").string()});
     Disparar(&w, "mnuNuevoPro");
     QCOMPARE(lista->count(), 0);
+    // Told not to replace the store, the run ends with generation closed all the same.
+    b.dialogos.respuestas = {Respuesta::kNo, Respuesta::kNo};  // keep the project, keep the store
+    QCOMPARE(GenerarDesde(w, archivo, [&] { Pulsar(&w, "cmdGenerar"); }),
+             QStringLiteral("Se ha interrumpido la operación"));
+    QVERIFY(!Hallar<QAction>(&w, "mnuGenerar")->isEnabled());
   }
 };
 
