@@ -1,6 +1,5 @@
-// Helpers of the window tests: scripted answers for every box and dialog, a
-// recording opener, a temporary program folder, a way to act on a modal window once
-// it is open, and short ways to find, fill and press controls and keys.
+// Helpers of the window tests: scripted dialogs, a recording opener, a temporary
+// program folder, acting on a modal window once open, finding and using controls.
 #pragma once
 
 #include <QtTest>
@@ -26,20 +25,17 @@ namespace vendaluz::prueba {
 class DialogosPrueba : public Dialogos {
  public:
   struct Llamada {
-    QString tipo;    // "mensaje", "pregunta", "texto", "abrir", "guardar", "color", "pitido"
-    QString texto;   // message, question or prompt
-    QString titulo;  // caption of the box or dialog
+    QString tipo;  // "mensaje", "pregunta", "texto", "abrir", "guardar", "color", "pitido"
+    QString texto;  // message, question or prompt
     Icono icono = Icono::kNinguno;
     Botones botones = Botones::kSiNo;
     QString carpeta;  // file dialogs: starting folder
     QString inicial;  // input box: pre-filled text; save dialog: proposed name
-    QString filtro;
   };
 
   std::vector<Llamada> llamadas;
   std::deque<Respuesta> respuestas;
-  std::deque<std::optional<QString>> textos;
-  std::deque<std::optional<QString>> archivos;
+  std::deque<std::optional<QString>> textos, archivos;
   std::deque<std::optional<QColor>> colores;
   int sinRespuesta = 0;
 
@@ -54,40 +50,35 @@ class DialogosPrueba : public Dialogos {
     return nullptr;
   }
 
-  void Mensaje(QWidget*, const QString& texto, Icono icono, const QString& titulo) override {
-    llamadas.push_back({.tipo = "mensaje", .texto = texto, .titulo = titulo, .icono = icono});
+  void Mensaje(QWidget*, const QString& texto, Icono icono, const QString&) override {
+    llamadas.push_back({"mensaje", texto, icono});
   }
   Respuesta Preguntar(QWidget*, const QString& texto, Botones botones, Icono icono,
-                      const QString& titulo) override {
-    llamadas.push_back({"pregunta", texto, titulo, icono, botones});
+                      const QString&) override {
+    llamadas.push_back({"pregunta", texto, icono, botones});
     const bool cancelar = botones == Botones::kSiNoCancelar;
     return Siguiente(respuestas, cancelar ? Respuesta::kCancelar : Respuesta::kNo);
   }
-  std::optional<QString> PedirTexto(QWidget*, const QString& titulo, const QString& indicacion,
+  std::optional<QString> PedirTexto(QWidget*, const QString&, const QString& indicacion,
                                     const QString& inicial) override {
-    llamadas.push_back(
-        {.tipo = "texto", .texto = indicacion, .titulo = titulo, .inicial = inicial});
+    llamadas.push_back({.tipo = "texto", .texto = indicacion, .inicial = inicial});
     return Siguiente(textos, {});
   }
-  std::optional<QString> ArchivoParaAbrir(QWidget*, const QString& titulo, const QString& carpeta,
-                                          const QString& filtro) override {
-    llamadas.push_back({.tipo = "abrir", .titulo = titulo, .carpeta = carpeta, .filtro = filtro});
+  std::optional<QString> ArchivoParaAbrir(QWidget*, const QString&, const QString& carpeta,
+                                          const QString&) override {
+    llamadas.push_back({.tipo = "abrir", .carpeta = carpeta});
     return Siguiente(archivos, {});
   }
-  std::optional<QString> ArchivoParaGuardar(QWidget*, const QString& titulo, const QString& carpeta,
-                                            const QString& nombre, const QString& filtro) override {
-    llamadas.push_back({.tipo = "guardar",
-                        .titulo = titulo,
-                        .carpeta = carpeta,
-                        .inicial = nombre,
-                        .filtro = filtro});
+  std::optional<QString> ArchivoParaGuardar(QWidget*, const QString&, const QString& carpeta,
+                                            const QString& nombre, const QString&) override {
+    llamadas.push_back({.tipo = "guardar", .carpeta = carpeta, .inicial = nombre});
     return Siguiente(archivos, {});
   }
   std::optional<QColor> ElegirColor(QWidget*, const QColor&) override {
-    llamadas.push_back({.tipo = "color"});
+    llamadas.push_back({"color"});
     return Siguiente(colores, {});
   }
-  void Pitido() override { llamadas.push_back({.tipo = "pitido"}); }
+  void Pitido() override { llamadas.push_back({"pitido"}); }
 
  private:
   template <typename T>
@@ -192,17 +183,6 @@ inline void Ctrl(QWidget& principal, Qt::Key tecla) {
   Activar(principal);
   Hallar(&principal, "SSTab")->setFocus();
   QTest::keyClick(&principal, tecla, Qt::ControlModifier);
-}
-
-// For the generation window once it is open: waits for the run to end, calls antes
-// and presses "Cerrar"/"Cancelar".
-inline void AlTerminarGenerar(std::function<void(QWidget*)> antes = {}) {
-  AlAbrirse([antes = std::move(antes)](QWidget* modal) {
-    auto* cerrar = Hallar<QPushButton>(modal, "cmdCancelar");
-    QTRY_VERIFY_WITH_TIMEOUT(cerrar->isEnabled(), 60000);
-    if (antes) antes(modal);
-    cerrar->click();
-  });
 }
 
 // A new project with the given name and products that the report finds complete.

@@ -1,10 +1,9 @@
-// The " Formulario " page: the key filters of the field dialog and the validation switch (the list
-// editing is tested with the " Carrito " page's).
+// The field dialog of the " Formulario " page: its key filters (the list editing is tested with
+// the " Carrito " page's).
 
 #include "ayudas_prueba.h"
 #include "pruebas.h"
 #include "ui/frmFormulario.h"
-#include "ui/frmPrincipal.h"
 
 namespace vendaluz {
 
@@ -34,14 +33,6 @@ class PruebaFormulario : public QObject {
       QTest::keyClick(caja, Qt::Key_Backspace);
       QCOMPARE(caja->text(), queda.chopped(1));
     }
-  }
-
-  void validar() {
-    Banco b;
-    frmPrincipal w(b.entorno);
-    QVERIFY(Hallar<QCheckBox>(&w, "cheValidar")->isChecked());
-    Pulsar(&w, "cheValidar");
-    QCOMPARE(w.ProyectoAbierto().formularioValidar, 0);
   }
 };
 

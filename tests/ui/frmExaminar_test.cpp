@@ -1,9 +1,9 @@
-// The folder browser in both of its modes, and "Crear >".
+// The folder browser, its "Crear >", and the main window's "Examinar" (the category
+// mode is tested with the category dialog).
 
 #include "ui/frmExaminar.h"
 #include "ayudas_prueba.h"
 #include "pruebas.h"
-#include "test_util.h"
 #include "ui/frmPrincipal.h"
 
 namespace vendaluz {
@@ -52,8 +52,6 @@ class PruebaExaminar : public QObject {
     // Going to a folder, or choosing one in the tree, makes it current.
     QVERIFY(e.IrA(AQt(b.programa() / "A" / "dos")));
     QCOMPARE(e.Carpeta(), AQt(b.programa() / "A" / "dos"));
-    QVERIFY(!e.IrA(AQt(b.programa() / "no-existe")));
-    QCOMPARE(e.Carpeta(), AQt(b.programa() / "A" / "dos"));
     auto* arbol = Hallar<QTreeWidget>(&e, "dirCarpeta");
     arbol->setCurrentItem(arbol->currentItem()->parent());
     QCOMPARE(e.Carpeta(), AQt(b.programa() / "A"));
@@ -82,26 +80,6 @@ class PruebaExaminar : public QObject {
     b.dialogos.archivos = {std::nullopt};
     w.AbrirProyecto();
     QCOMPARE(b.dialogos.Ultima("abrir")->carpeta, AQt(destino));
-  }
-
-  // For a new category only a store's folder (with carrito.htm) will do.
-  void paraUnaCategoriaPideCarritoHtm() {
-    Banco b;
-    const auto tienda = b.proyectos() / "Tienda";
-    std::filesystem::create_directories(tienda / "imagenes");
-    frmExaminar e(b.entorno, frmExaminar::Modo::kCategoria, "Tienda");
-    e.show();
-    QVERIFY(e.IrA(AQt(tienda)));
-    Pulsar(&e, "cmdAceptar");
-    QCOMPARE(b.dialogos.Contar("pitido"), 1);
-    QVERIFY(e.isVisible());
-
-    test::Spit(tienda / "carrito.htm", "<html></html>");
-    Pulsar(&e, "cmdAceptar");
-    QCOMPARE(b.dialogos.Contar("pitido"), 1);
-    QVERIFY(!e.isVisible());
-    QCOMPARE(e.result(), int(QDialog::Accepted));
-    QCOMPARE(e.Carpeta(), AQt(tienda));
   }
 };
 

@@ -26,8 +26,10 @@ QString GenerarDesde(frmPrincipal& w, const std::filesystem::path& archivo,
   AlAbrirse([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
   Pulsar(&w, "cmdReporte");
   QString estado;
-  AlTerminarGenerar([&estado](QWidget* g) {
-    if (g->objectName() == "frmGenerar") estado = Estado(*g);
+  AlAbrirse([&estado](QWidget* g) {
+    QTRY_VERIFY_WITH_TIMEOUT(Cerrar(*g)->isEnabled(), 60000);
+    estado = Estado(*g);
+    Cerrar(*g)->click();
   });
   generar();
   return estado;
@@ -96,9 +98,7 @@ class PruebaGenerar : public QObject {
     }
     QCOMPARE(b.dialogos.Contar("pregunta"), 2);
     const auto* pregunta = b.dialogos.Ultima("pregunta");
-    QCOMPARE(pregunta->texto, QStringLiteral("La carpeta «Tienda» ya existe y contiene archivos "
-                                             "que Vendaluz no generó: viejo.txt. ¿Desea "
-                                             "reemplazarla?"));
+    QVERIFY(pregunta->texto.contains("no generó: viejo.txt"));
     QCOMPARE(pregunta->botones, Botones::kSiNo);
     QCOMPARE(b.dialogos.Contar("mensaje"), 0);
   }
@@ -113,9 +113,7 @@ class PruebaGenerar : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!g.isVisible(), 20000);
     QCOMPARE(b.dialogos.Contar("mensaje"), 1);
     QCOMPARE(b.dialogos.Ultima("mensaje")->icono, Icono::kCritico);
-    QCOMPARE(b.dialogos.Ultima("mensaje")->texto,
-             QStringLiteral("Error: 302: La cantidad de productos por página "
-                            "(«diez») debe ser un número entero mayor que cero."));
+    QVERIFY(b.dialogos.Ultima("mensaje")->texto.startsWith("Error: 302: La cantidad"));
     QCOMPARE(g.result(), int(QDialog::Rejected));
     QVERIFY(!std::filesystem::exists(b.proyectos() / "Tienda"));
   }
@@ -123,7 +121,7 @@ class PruebaGenerar : public QObject {
   // A picture path relative to the project file is found beside the file, not in the
   // working folder nor in Proyectos, and the open project keeps it as the file holds
   // it. "Generar" and Ctrl+G both run; a finished run closes the way to generation
-  // and lists what it wrote.
+  // and lists the files it wrote.
   void desdeLaVentanaPrincipal() {
     Banco b;
     Proyecto p = ProyectoCompleto("Fotos", 1);
@@ -141,9 +139,20 @@ class PruebaGenerar : public QObject {
              std::string("no importa el contenido"));
     QCOMPARE(w.ProyectoAbierto().productos[0].Imagen, std::string("fotos/silla.jpg"));
     QVERIFY(!Hallar<QAction>(&w, "mnuGenerar")->isEnabled());
-    QCOMPARE(
-        Hallar<QListWidget>(&w, "flbGenerados")->findItems("estado.htm", Qt::MatchExactly).size(),
-        1);
+    // Files only; Enter opens the chosen one; a new project empties the list.
+    auto* lista = Hallar<QListWidget>(&w, "flbGenerados");
+    QVERIFY(lista->findItems("imagenes", Qt::MatchExactly).isEmpty());
+    lista->setCurrentItem(lista->findItems("estado.htm", Qt::MatchExactly).value(0));
+    QTest::keyClick(lista, Qt::Key_Return);
+    QCOMPARE(b.abridor.abiertos,
+             std::vector<std::string>{(b.proyectos() / "Fotos" / "estado.htm").string()});
+    Disparar(&w, "mnuNuevoPro");
+    QCOMPARE(lista->count(), 0);
+    // Told not to replace the store, the run ends with generation closed all the same.
+    b.dialogos.respuestas = {Respuesta::kNo, Respuesta::kNo};  // keep the project, keep the store
+    QCOMPARE(GenerarDesde(w, archivo, [&] { Pulsar(&w, "cmdGenerar"); }),
+             QStringLiteral("Se ha interrumpido la operación"));
+    QVERIFY(!Hallar<QAction>(&w, "mnuGenerar")->isEnabled());
   }
 };
 

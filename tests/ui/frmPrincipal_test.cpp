@@ -4,8 +4,6 @@
 #include "ui/frmPrincipal.h"
 #include "ayudas_prueba.h"
 #include "pruebas.h"
-#include "test_util.h"
-#include "ui/pagina_generar.h"
 
 namespace vendaluz {
 namespace {
@@ -38,14 +36,14 @@ bool Habilitado(frmPrincipal& w, const char* accion, const char* boton) {
   return si;
 }
 
-// Chooses accion: "cerrar" (the window's close button), a key ("Ctrl+N"), a tool-bar
-// button ("nuevo") or a menu entry ("mnuSalir").
+// Chooses accion: "cerrar" (the window's close button), a key ("Ctrl+N"), a button
+// ("nuevo") or a menu entry ("mnuSalir").
 void Hacer(frmPrincipal& w, const QString& accion) {
   if (accion == "cerrar") {
     w.close();
   } else if (accion.startsWith("Ctrl+")) {
     Ctrl(w, Qt::Key(accion.back().unicode()));
-  } else if (auto* boton = w.findChild<QToolButton*>(accion)) {
+  } else if (auto* boton = w.findChild<QAbstractButton*>(accion)) {
     boton->click();
   } else {
     Disparar(&w, accion);
@@ -79,6 +77,33 @@ const CasoPregunta kPreguntas[] = {
 };
 // clang-format on
 
+// One control of each page and kind, what a user puts in it (typed, chosen or clicked) and
+// the project's member it must reach, as it must read afterwards. Rows may need those above.
+std::string N(int i) { return std::to_string(i); }
+const struct {
+  const char *control, *valor, *queda;
+  std::string (*leer)(const Proyecto&);
+} kControles[] = {
+    {"txtNombrePro", "Tienda", "Tienda", [](const Proyecto& p) { return p.inicio.Nombre; }},
+    {"txtDesPro", "Sillas", "Sillas", [](const Proyecto& p) { return p.inicio.Descripcion; }},
+    {"txtCantProd", "a1b234", "12", [](const Proyecto& p) { return p.txtCantProd; }},
+    {"cboFuente", "Arial", "Arial", [](const Proyecto& p) { return p.formato.Fuente; }},
+    {"cheInTexto2", "", "1", [](const Proyecto& p) { return N(p.formato.IncluirTexto[2]); }},
+    {"txtInTexto2", "Pago", "Pago", [](const Proyecto& p) { return p.formato.Texto[2]; }},
+    {"cheCSS", "", "1", [](const Proyecto& p) { return N(p.formato.CSS); }},
+    {"cheIncluirMetas", "", "0", [](const Proyecto& p) { return N(p.metaTags.Incluir); }},
+    {"cheImagen", "", "0", [](const Proyecto& p) { return N(p.productosImagen); }},
+    {"cheValidar", "", "0", [](const Proyecto& p) { return N(p.formularioValidar); }},
+    {"txtEmail", "a@b.es", "a@b.es", [](const Proyecto& p) { return p.correoEmail; }},
+    {"txtRedireccionar", "http://x.es", "http://x.es",
+     [](const Proyecto& p) { return p.servidor.Redireccionar; }},
+    {"cheExt1", "", "1", [](const Proyecto& p) { return N(p.soporte.ASP); }},
+    {"opSS2", "", "1", [](const Proyecto& p) { return N(p.servidor.SSL); }},
+    {"cheAmex", "", "0", [](const Proyecto& p) { return N(p.tajetas.Amex); }},
+    {"cheTasa", "", "1", [](const Proyecto& p) { return N(p.cheTasa); }},
+    {"txtTasa", "7,5.25", "75.25", [](const Proyecto& p) { return p.txtTasa; }},
+};
+
 }  // namespace
 
 class PruebaPrincipal : public QObject {
@@ -96,7 +121,6 @@ class PruebaPrincipal : public QObject {
     QCOMPARE(w.ProyectoAbierto().inicio.Carpeta, b.proyectos().string());
     QCOMPARE(w.windowTitle(), Titulo("Proyecto1"));
     QVERIFY(EntradasLista(w).isEmpty());
-    QCOMPARE(Hallar<QLineEdit>(&w, "txtCantProd")->text(), QStringLiteral("10"));
     QVERIFY(b.dialogos.llamadas.empty());
     // A click in the name selects it.
     Activar(w);
@@ -124,15 +148,13 @@ class PruebaPrincipal : public QObject {
     QTest::keyClicks(Nombre(w), "Tienda");
     QCOMPARE(w.windowTitle(), Titulo("Tienda"));
     QVERIFY(guardar() && !generar());
-    reporte("Ctrl+R");
-    QVERIFY(generar());
     // A name that cannot name the store's folder makes the report incomplete.
-    Escribir(Nombre(w), "uno/dos");
-    reporte("mnuReporte");
-    QVERIFY(!generar());
-    Escribir(Nombre(w), "Tienda");
-    QCOMPARE(ModalQueAbre([&] { Pulsar(&w, "cmdReporte"); }), QStringLiteral("frmReporte"));
-    QVERIFY(generar());
+    for (auto [accion, nombre] : {std::pair{"Ctrl+R", "Tienda"}, {"mnuReporte", "uno/dos"},
+                                  {"cmdReporte", "Tienda"}}) {
+      Escribir(Nombre(w), nombre);
+      reporte(accion);
+      QCOMPARE(generar(), QString(nombre) == "Tienda");
+    }
     Disparar(&w, "mnuNuevoPro");
     QVERIFY(!generar());
     QCOMPARE(w.windowTitle(), Titulo("Proyecto2"));
@@ -201,14 +223,12 @@ class PruebaPrincipal : public QObject {
     const auto* dialogo = b.dialogos.Ultima("guardar");
     QCOMPARE(dialogo->inicial, QStringLiteral("Tienda"));
     QCOMPARE(dialogo->carpeta, AQt(b.proyectos()));
-    QCOMPARE(dialogo->filtro, QStringLiteral("Proyecto Vendaluz (*.ini)"));
     QCOMPARE(w.RutaActual(), b.proyectos() / "Tienda.ini");
     QCOMPARE(EntradasLista(w), QStringList{"Tienda"});
     // The bar is full once the file is written and empties on the next tick.
     auto* barra = Hallar<QProgressBar>(&w, "barProgreso");
     QCOMPARE(barra->value(), 100);
     QTRY_COMPARE(barra->value(), 0);
-    QVERIFY(!Hallar<QTimer>(&w, "tmrProgreso")->isActive());
     Hacer(w, "guardar");
     QCOMPARE(w.RutaActual(), b.proyectos() / "Copia.INI");
     QCOMPARE(EntradasLista(w), (QStringList{"Copia", "Tienda"}));
@@ -216,9 +236,8 @@ class PruebaPrincipal : public QObject {
     Hacer(w, "Ctrl+A");
     Hacer(w, "mnuAbrirPro");
     QCOMPARE(b.dialogos.Contar("mensaje"), 1);
-    QCOMPARE(b.dialogos.Ultima("mensaje")->texto,
-             "No se pudo abrir el proyecto.\n\nNo se pudo leer «" + AQt(falta) +
-                 "»: no existe el archivo o la carpeta");
+    QVERIFY(b.dialogos.Ultima("mensaje")->texto.startsWith(
+        "No se pudo abrir el proyecto.\n\nNo se pudo leer «" + AQt(falta)));
     QCOMPARE(w.RutaActual(), b.proyectos() / "Copia.INI");
     Hacer(w, "abrir");
     QCOMPARE(Nombre(w)->text(), AQt(largo.inicio.Nombre));  // whole, though longer than the box
@@ -238,8 +257,30 @@ class PruebaPrincipal : public QObject {
     QCOMPARE(b.dialogos.Contar("pregunta"), 5);
   }
 
+  void cadaControlLlegaAlProyecto() {
+    Banco b;
+    frmPrincipal w(b.entorno);
+    for (const auto& c : kControles) {
+      QWidget* widget = Hallar(&w, c.control);
+      const QString valor = QString::fromUtf8(c.valor);
+      if (auto* caja = qobject_cast<QLineEdit*>(widget)) {
+        Escribir(caja, valor);
+      } else if (auto* texto = qobject_cast<QPlainTextEdit*>(widget)) {
+        texto->setPlainText(valor);
+      } else if (auto* lista = qobject_cast<QComboBox*>(widget)) {
+        lista->setCurrentText(valor);  // then, as choosing it does:
+        emit lista->activated(lista->currentIndex());
+        emit lista->textActivated(lista->currentText());
+      } else {
+        static_cast<QAbstractButton*>(widget)->click();
+      }
+      const QString control = QString(c.control) + ": ";  // names the failing row
+      QCOMPARE(control + AQt(c.leer(w.ProyectoAbierto())), control + QString::fromUtf8(c.queda));
+    }
+  }
+
   // The page shows the store's folders when it is shown and when pictures are
-  // switched off; the list of a run's files opens the chosen one with Enter.
+  // switched off (the list of a run's files is tested with the run).
   void paginaGenerar() {
     Banco b;
     frmPrincipal w(b.entorno);
@@ -256,19 +297,7 @@ class PruebaPrincipal : public QObject {
     Pulsar(&w, "cheImagen");
     QVERIFY(imagenes->text().isEmpty() && thumbs->text().isEmpty());
     QVERIFY(!imagenes->isEnabled() && !thumbs->isEnabled());
-
-    const auto carpeta = b.programa() / "otra-tienda";
-    std::filesystem::create_directories(carpeta / "imagenes");
-    test::Spit(carpeta / "carrito.htm", "x");
-    test::Spit(carpeta / "estado.htm", "x");
-    Hallar<PaginaGenerar>(&w, "Bloque6")->MostrarGenerados(carpeta);
-    auto* lista = Hallar<QListWidget>(&w, "flbGenerados");
-    QCOMPARE(lista->count(), 2);  // files only
-    lista->setCurrentRow(1);
-    QTest::keyClick(lista, Qt::Key_Return);
-    QCOMPARE(b.abridor.abiertos, std::vector<std::string>{(carpeta / "estado.htm").string()});
     Disparar(&w, "mnuNuevoPro");
-    QCOMPARE(lista->count(), 0);
     QCOMPARE(proyecto->text(), AQt(b.proyectos() / "Proyecto2"));
   }
 
