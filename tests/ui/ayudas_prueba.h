@@ -25,12 +25,12 @@ namespace vendaluz::prueba {
 class DialogosPrueba : public Dialogos {
  public:
   struct Llamada {
-    QString tipo;  // "mensaje", "pregunta", "texto", "abrir", "guardar", "color", "pitido"
+    QString tipo;   // "mensaje", "pregunta", "texto", "abrir", "guardar", "color", "pitido"
     QString texto;  // message, question or prompt
     Icono icono = Icono::kNinguno;
     Botones botones = Botones::kSiNo;
-    QString carpeta;  // file dialogs: starting folder
-    QString inicial;  // input box: pre-filled text; save dialog: proposed name
+    QString carpeta = {};  // file dialogs: starting folder
+    QString inicial = {};  // input box: pre-filled text; save dialog: proposed name
   };
 
   std::vector<Llamada> llamadas;
