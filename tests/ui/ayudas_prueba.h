@@ -25,8 +25,8 @@ namespace vendaluz::prueba {
 class DialogosPrueba : public Dialogos {
  public:
   struct Llamada {
-    QString tipo;   // "mensaje", "pregunta", "texto", "abrir", "guardar", "color", "pitido"
-    QString texto;  // message, question or prompt
+    QString tipo;        // "mensaje", "pregunta", "texto", "abrir", "guardar", "color", "pitido"
+    QString texto = {};  // message, question or prompt
     Icono icono = Icono::kNinguno;
     Botones botones = Botones::kSiNo;
     QString carpeta = {};  // file dialogs: starting folder
