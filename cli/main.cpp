@@ -40,8 +40,8 @@ Opciones:
   --salida CARPETA            escribe la tienda en CARPETA en lugar de la carpeta
                               del proyecto. Con --categoria, CARPETA es la carpeta
                               de la tienda existente (debe contener carrito.htm).
-  --reemplazar                si la carpeta ya existe, la vacía y la reemplaza sin
-                              preguntar.
+  --reemplazar                si la carpeta ya existe, la reemplaza sin preguntar
+                              (los archivos .ini que contiene se conservan).
   --productos-por-pagina N    cantidad de productos por página del catálogo
                               (número entero mayor que cero; 10 si no se indica).
   --tasa R                    incluye la tasa de impuesto R por ciento (un número
