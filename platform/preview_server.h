@@ -1,8 +1,11 @@
 // A small web server of the program that serves one folder, read-only, on
 // 127.0.0.1 at a port the system picks. The preview of a generated store goes
 // through it: browsers keep no cookies for file:// pages, so the basket would not
-// work there. Only GET and HEAD of files inside the folder are answered; nothing is
-// ever written. The server runs on a thread of its own and stops with the object.
+// work there. Only GET and HEAD of files inside the folder, asked for by the names of
+// this machine (127.0.0.1 or localhost and the port), are answered, with at most one
+// range; nothing is ever written. A request head is read up to 16 KB, 100 headers
+// and 2 seconds; eight threads answer, one request per connection. The server stops
+// with the object.
 #pragma once
 
 #include <filesystem>

@@ -53,14 +53,21 @@ TEST(PreviewServer, ServesTheFolderReadOnlyAndNothingOutsideIt) {
   }
   EXPECT_EQ(test::Slurp(store / "imagenes" / "mesa ñ.htm"), "<html>mesa</html>\r\n");
 
-  // Hostile requests: another site's name (DNS rebinding), many ranges, many headers.
+  // Hostile requests: another site's name (DNS rebinding), many ranges, many or huge
+  // headers (the head is read up to 16 KB and 100 headers, never more).
   const std::string puerto = ":" + std::to_string(server.Port());
   httplib::Headers muchas;
   for (int i = 0; i < 200; ++i) muchas.emplace("X-" + std::to_string(i), "x");
   const std::pair<httplib::Headers, int> pedidos[] = {
-      {{{"Host", "localhost" + puerto}}, 200}, {{{"Host", "atacante.example" + puerto}}, 403},
-      {{{"Host", "127.0.0.1"}}, 403},          {{{"Range", "bytes=0-3"}}, 206},
-      {{{"Range", "bytes=0-3,5-8"}}, 416},     {muchas, 431}};
+      {{{"Host", "localhost" + puerto}}, 200},
+      {{{"Host", "atacante.example" + puerto}}, 403},
+      {{{"Host", "127.0.0.1"}}, 403},
+      {{{"Range", "bytes=0-3"}}, 206},
+      {{{"Range", "bytes=0-3,5-8"}}, 416},
+      {muchas, 431},
+      {{{"X-Grande", std::string(12000, 'x')}}, 200},
+      {{{"X-Grande", std::string(17000, 'x')}}, 431},
+  };
   for (const auto& [cabeceras, estado] : pedidos) {
     httplib::Client client("127.0.0.1", server.Port());
     const httplib::Result r = client.Get(address.substr(origin.size()), cabeceras);
