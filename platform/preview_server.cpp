@@ -187,12 +187,12 @@ void Answer(int fd, int status, std::string_view reason, const std::string& extr
 // [first, last]; nothing when it cannot be served.
 std::optional<std::pair<off_t, off_t>> OneRange(const std::string& range, off_t size) {
   if (!range.starts_with("bytes=") || range.find(',') != std::string::npos) return std::nullopt;
-  const std::string spec = range.substr(6);
-  const std::size_t dash = spec.find('-');
-  if (dash == std::string::npos || spec.find_first_not_of("0123456789-") != std::string::npos) {
+  const std::string bytes = range.substr(6);
+  const std::size_t dash = bytes.find('-');
+  if (dash == std::string::npos || bytes.find_first_not_of("0123456789-") != std::string::npos) {
     return std::nullopt;
   }
-  const std::string a = spec.substr(0, dash), b = spec.substr(dash + 1);
+  const std::string a = bytes.substr(0, dash), b = bytes.substr(dash + 1);
   if ((a.empty() && b.empty()) || a.size() > 15 || b.size() > 15) return std::nullopt;
   off_t first, last;
   if (a.empty()) {
