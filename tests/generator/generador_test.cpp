@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <map>
-
 #include "generar_util.h"
 
 namespace vendaluz {
@@ -34,13 +32,6 @@ TEST(Generador, FreshStoreWalksTheStagesAndRunsOnce) {
   EXPECT_EQ(g.PrimeraPagina(), t / "carrito.htm");
   EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kFallida);
   EXPECT_EQ(r.errores, Lista{"Error: 399: Esta generación ya se ejecutó; abra una nueva."});
-}
-
-// Every file under carpeta with its bytes.
-std::map<std::string, std::string> Contenido(const fs::path& carpeta) {
-  std::map<std::string, std::string> m;
-  for (const std::string& a : Archivos(carpeta)) m[a] = Slurp(carpeta / a);
-  return m;
 }
 
 TEST(Generador, ReplacingSwapsInACompleteStoreAndNeverReachesThroughLinks) {
@@ -181,7 +172,7 @@ TEST(Generador, BadSettingsStopTheRunBeforeAnythingIsTouchedAndACategoryAddsItsP
   ASSERT_EQ(Generador(ProyectoDePrueba("Tienda", 2), espacio, {}).Ejecutar(),
             ResultadoGeneracion::kCreada);
   const fs::path t = dir / "Proyectos" / "Tienda";
-  const std::string carrito = Slurp(t / "carrito.htm");
+  const auto antes = Contenido(dir.path());
   auto tienda = [](const std::string& nombre, const std::string& porPagina, std::string tasa) {
     Proyecto p = ProyectoDePrueba(nombre, 3);
     p.txtCantProd = porPagina;
@@ -197,24 +188,6 @@ TEST(Generador, BadSettingsStopTheRunBeforeAnythingIsTouchedAndACategoryAddsItsP
     p.categoriaCarpeta = carpeta.string();
     return p;
   };
-  auto carpeta = [](const std::string& nombre, const std::string& motivo) {
-    return "Error: 301: El nombre del proyecto «" + nombre +
-           "» no sirve como nombre de la carpeta de la tienda: " + motivo + ".";
-  };
-  auto porPagina = [](const std::string& texto) {
-    return "Error: 302: La cantidad de productos por página («" + texto +
-           "») debe ser un número entero mayor que cero.";
-  };
-  auto tasa = [](const std::string& texto) {
-    return "Error: 303: La tasa de impuesto («" + texto +
-           "») debe ser un número con punto decimal, por ejemplo 21 o 10.5.";
-  };
-  auto reservada = [](const std::string& nombre) {
-    return "Error: 304: El nombre de la categoría «" + nombre +
-           "» reemplazaría las páginas de la tienda (carrito.htm, estado.htm, formulario.htm, "
-           "ssl.htm); elija otro nombre.";
-  };
-  const std::string barras = "no puede contener barras («/» ni «\\»)";
   // Pictures that would block the run, fill the disk or cannot be reduced.
   TempDir fotos;
   ASSERT_EQ(::mkfifo((fotos / "fifo.jpg").c_str(), 0600), 0);
@@ -231,6 +204,8 @@ TEST(Generador, BadSettingsStopTheRunBeforeAnythingIsTouchedAndACategoryAddsItsP
   auto noArchivo = [](const fs::path& ruta) {
     return "Error: 206: La imagen «" + ruta.string() + "» no es un archivo";
   };
+  // The reasons a name is refused, and the numbers read, are pinned with their rules;
+  // here one case of each message.
   const std::pair<Proyecto, std::string> malos[] = {
       {imagen(fotos / "fifo.jpg"), noArchivo(fotos / "fifo.jpg")},
       {imagen("/dev/zero"), noArchivo("/dev/zero")},
@@ -240,17 +215,20 @@ TEST(Generador, BadSettingsStopTheRunBeforeAnythingIsTouchedAndACategoryAddsItsP
       {imagen(fotos / "silla.jpg", "abc"),
        "Error: 204: El tamaño de las miniaturas («abc» por «70») debe ser de números enteros "
        "de 1 a 2000 píxeles"},
-      {tienda("..", "10", ""), carpeta("..", "es un nombre reservado de carpeta")},
+      {tienda("..", "10", ""),
+       "Error: 301: El nombre del proyecto «..» no sirve como nombre de la carpeta de la tienda: "
+       "es un nombre reservado de carpeta."},
       {tienda("", "10", ""),
        "Error: 301: El proyecto no tiene nombre; sin él no hay carpeta para la tienda."},
-      {tienda("../Codigo", "10", ""), carpeta("../Codigo", barras)},
-      {tienda("Tienda\n", "10", ""), carpeta("Tienda\n", "contiene caracteres de control")},
-      {tienda("Tienda", "0", ""), porPagina("0")},
-      {tienda("Tienda", "diez", ""), porPagina("diez")},
-      {tienda("Tienda", "10", "21,5"), tasa("21,5")},
-      {tienda("Tienda", "10", "1);alert(1"), tasa("1);alert(1")},
-      {categoria("carrito", t), reservada("carrito")},
-      {categoria("ssl", t), reservada("ssl")},
+      {tienda("Tienda", "0", ""),
+       "Error: 302: La cantidad de productos por página («0») debe ser un número entero mayor "
+       "que cero."},
+      {tienda("Tienda", "10", "1);alert(1"),
+       "Error: 303: La tasa de impuesto («1);alert(1») debe ser un número con punto decimal, "
+       "por ejemplo 21 o 10.5."},
+      {categoria("ssl", t),
+       "Error: 304: El nombre de la categoría «ssl» reemplazaría las páginas de la tienda "
+       "(carrito.htm, estado.htm, formulario.htm, ssl.htm); elija otro nombre."},
       {categoria("Ofertas", t),
        "Error: 304: El nombre de la categoría «Ofertas» solo puede "
        "tener letras minúsculas de la a a la z."},
@@ -266,10 +244,7 @@ TEST(Generador, BadSettingsStopTheRunBeforeAnythingIsTouchedAndACategoryAddsItsP
     EXPECT_EQ(r.errores, Lista{error});
     EXPECT_TRUE(r.preguntas.empty()) << error;
   }
-  EXPECT_EQ(Archivos(dir.path()),
-            (Lista{"Proyectos/Tienda/carrito.htm", "Proyectos/Tienda/enviar.pl",
-                   "Proyectos/Tienda/estado.htm", "Proyectos/Tienda/formulario.htm"}));
-  EXPECT_EQ(Slurp(t / "carrito.htm"), carrito);
+  EXPECT_EQ(Contenido(dir.path()), antes);
 
   Registro r;
   Generador g(categoria("ofertas", t), espacio, r.Llamadas());

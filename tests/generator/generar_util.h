@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -78,6 +79,13 @@ inline std::vector<std::string> Archivos(const std::filesystem::path& carpeta) {
   }
   std::sort(lista.begin(), lista.end());
   return lista;
+}
+
+// The same files with their bytes.
+inline std::map<std::string, std::string> Contenido(const std::filesystem::path& carpeta) {
+  std::map<std::string, std::string> m;
+  for (const std::string& a : Archivos(carpeta)) m[a] = Slurp(carpeta / a);
+  return m;
 }
 
 }  // namespace vendaluz::test

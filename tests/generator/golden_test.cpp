@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <map>
 
 #include "generar_util.h"
 #include "model/archivo_proyecto.h"
@@ -102,8 +101,7 @@ TEST(Golden, CategoryMatchesTheReviewedFiles) {
   p.categoriaCarpeta = tienda.Carpeta().string();
   // The store's own files must stay as they are; only what the category adds is
   // compared with its expected files.
-  std::map<std::string, std::string> antes;
-  for (const std::string& a : Archivos(tienda.Carpeta())) antes[a] = Slurp(tienda.Carpeta() / a);
+  const auto antes = Contenido(tienda.Carpeta());
   ASSERT_EQ(Generador(p, espacio, {}).Ejecutar(), ResultadoGeneracion::kCreada);
   TempDir agregados;
   for (const std::string& a : Archivos(tienda.Carpeta())) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "generar_util.h"
 #include "platform/image.h"
 
@@ -67,11 +65,6 @@ class Imagenes : public ::testing::Test {
           if (avances) avances->emplace_back(a, b, c);
         },
         hilos);
-  }
-  std::map<std::string, std::string> Contenido(const fs::path& carpeta) {
-    std::map<std::string, std::string> m;
-    for (const std::string& a : Archivos(carpeta)) m[a] = Slurp(carpeta / a);
-    return m;
   }
   TempDir dir_;
   Proyecto p_;
