@@ -62,7 +62,7 @@ TEST(ArchivoProyecto, DamagedFilesLoadWhatTheyCan) {
       "[Descripcion]\r\n2=\"Grande\"\r\n"
       "[formulario]\r\nCantidad=3a\r\n"
       "[FCampo]\r\n1=Nombre\r\n3=Fax\r\n"
-      "[Formato]\r\nTamanoFuente=14pt\r\nColor5=azul\r\nColor0=-1\r\nCSS=1\r\n"
+      "[Formato]\r\nColor5=azul\r\nColor0=-1\r\nCSS=1\r\n"
       "IncluirTexto0=si\r\nCentrarTexto1=0\r\n"
       "[Servidor]\r\nNoSS=True\r\nSSL=TRUE\r\n"
       "[Soporte]\r\nCGI=False\r\nASP=0\r\nPHP=False\r\n"
@@ -73,9 +73,8 @@ TEST(ArchivoProyecto, DamagedFilesLoadWhatTheyCan) {
   EXPECT_EQ(p.productos[1], (Producto{"Mesa", "", "Grande", ""}));  // never the entry above
   ASSERT_EQ(p.camposFormulario.size(), 2u);  // index 2 holds nothing: no record
   EXPECT_EQ(p.camposFormulario[1].Campo, "Fax");
-  EXPECT_EQ(p.formato.TamanoFuente, "10pt");  // "TamanoFuente" is another key
-  EXPECT_EQ(p.formato.Color[5], 9258546u);    // not a number: default kept
-  EXPECT_EQ(p.formato.Color[0], 0xFFFFFFu);   // the three low bytes of -1
+  EXPECT_EQ(p.formato.Color[5], 9258546u);   // not a number: default kept
+  EXPECT_EQ(p.formato.Color[0], 0xFFFFFFu);  // the three low bytes of -1
   EXPECT_EQ(std::tie(p.formato.CSS, p.formato.IncluirTexto[0], p.formato.CentrarTexto[1]),
             std::make_tuple(1, 0, 0));
   EXPECT_TRUE(!p.servidor.NoSS && p.servidor.SSL);  // the last true member wins
