@@ -80,17 +80,13 @@ TEST_F(Imagenes, ThumbnailsAreTheSameOnAnyNumberOfThreads) {
   const TamanoImagen ancha{300, 200}, alta{200, 300};
   EXPECT_EQ(tamanos, (TamanosImagenes{
                          {1, ancha}, {3, alta}, {4, ancha}, {5, ancha}, {6, ancha}, {7, alta}}));
-  EXPECT_EQ(serie.size(), 7u);
-  EXPECT_EQ(serie.back(), std::make_tuple(0, 7, 7));
   const auto archivos = Contenido(dir_ / "serie");
-  const std::pair<std::string, Size> esperadas[] = {{"thumbnails/c.jpg", {53, 80}},
-                                                    {"thumbnails/copia.jpg", {80, 53}},
-                                                    {"thumbnails/mesa.jpg", {80, 53}},
-                                                    {"thumbnails/silla.jpg", {80, 53}}};
-  ASSERT_EQ(archivos.size(), 4u);
-  for (const auto& [nombre, medida] : esperadas) {
-    EXPECT_EQ(ReadImage(archivos.at(nombre), nombre).original, medida) << nombre;
-  }
+  std::map<std::string, Size> medidas;
+  for (const auto& [nombre, bytes] : archivos) medidas[nombre] = ReadImage(bytes, nombre).original;
+  EXPECT_EQ(medidas, (std::map<std::string, Size>{{"thumbnails/c.jpg", {53, 80}},
+                                                  {"thumbnails/copia.jpg", {80, 53}},
+                                                  {"thumbnails/mesa.jpg", {80, 53}},
+                                                  {"thumbnails/silla.jpg", {80, 53}}}));
   for (int hilos : {2, 3, 8}) {
     Avances avances;
     EXPECT_EQ(Miniaturas(dir_ / std::to_string(hilos), hilos, &avances), tamanos);
