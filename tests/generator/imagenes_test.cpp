@@ -130,8 +130,6 @@ TEST_F(Imagenes, TheFirstUnusablePictureStopsTheRunAndIsNamed) {
   p_.thumbnails.TAncho = "grande";
   Productos({"", " "});
   EXPECT_TRUE(Miniaturas(dir_ / "v", 0).empty());
-  Productos({"", "silla"});
-  EXPECT_EQ(MensajeDe([&] { Miniaturas(dir_ / "v", 0); }).substr(0, 10), "Error: 204");
 }
 
 TEST_F(Imagenes, CopierCopiesBytesAndReportsWhatItCouldNot) {
