@@ -83,9 +83,9 @@ TEST(ArchivoProyecto, DamagedFilesLoadWhatTheyCan) {
   EXPECT_TRUE(p.camposOcultos.empty());  // "2a" is no whole number
   EXPECT_EQ(Cargar("[SSL]\r\nCantidad= 2 \r\nCampo0=a\r\nCampo1=b\r\nCampo2=c\r\n").camposOcultos,
             (std::vector<CampoOculto>{"a", "b"}));
-  EXPECT_EQ(Cargar("[Productos]\r\nCantidad=1.6\r\n[Precio]\r\n1=\r\n2=3\r\n3=4\r\n")
-                .productos.size(),
-            2u);
+  EXPECT_EQ(
+      Cargar("[Productos]\r\nCantidad=1.6\r\n[Precio]\r\n1=\r\n2=3\r\n3=4\r\n").productos.size(),
+      2u);
   EXPECT_EQ(Cargar("[Productos]\r\nCantidad=-3\r\n[Nombre]\r\n1=a\r\n").productos.size(), 0u);
   // A huge count in a damaged file gives only the entries present, however far apart:
   // the list, and the time to read it, follow the file's size.
