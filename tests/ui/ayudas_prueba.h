@@ -152,6 +152,17 @@ inline void Disparar(QObject* raiz, const QString& nombre) {
   accion->trigger();
 }
 
+// Which of the named controls or actions are enabled, as a string of 1 and 0.
+inline QString Habilitados(QObject* raiz, std::initializer_list<const char*> nombres) {
+  QString s;
+  for (const char* n : nombres) {
+    QObject* o = Hallar<QObject>(raiz, n);
+    auto* a = qobject_cast<QAction*>(o);
+    s += (a ? a->isEnabled() : static_cast<QWidget*>(o)->isEnabled()) ? '1' : '0';
+  }
+  return s;
+}
+
 // Replaces the text of a box as a user does: select all, delete, type.
 inline void Escribir(QLineEdit* caja, const QString& texto) {
   caja->selectAll();

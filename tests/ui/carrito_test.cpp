@@ -1,9 +1,10 @@
 // The " Carrito " page and the list editing it shares with the " Formulario " page; the
-// product dialog and its picture preview, the icon view, the picture and pop-up options, and
-// the products per page.
+// product dialog and its picture preview, the field dialog's key filters, the icon view, the
+// picture and pop-up options, and the products per page.
 #include "ayudas_prueba.h"
 #include "pruebas.h"
 #include "ui/frmCarrito.h"
+#include "ui/frmFormulario.h"
 #include "ui/frmPrincipal.h"
 #include "ui/pagina_carrito.h"
 
@@ -14,13 +15,6 @@ using namespace prueba;
 
 PaginaCarrito* Pagina(frmPrincipal& w) { return Hallar<PaginaCarrito>(&w, "Bloque3"); }
 QLineEdit* Caja(QWidget* d, const char* nombre) { return Hallar<QLineEdit>(d, nombre); }
-
-bool Habilitadas(QObject* w, std::initializer_list<const char*> acciones, bool si) {
-  for (const char* a : acciones) {
-    if (Hallar<QAction>(w, a)->isEnabled() != si) return false;
-  }
-  return true;
-}
 
 // Replaces the text of a box as pasting does (Qt Test types only ASCII).
 void Poner(QWidget* d, const char* caja, const QString& texto) {
@@ -112,7 +106,7 @@ class PruebaCarrito : public QObject {
 
       // A new project's order-form fields go first.
       for (int i = 0; i < 20 && Elegida(lista) >= 0; ++i) Disparar(pagina, t.eliminar);
-      QVERIFY(Habilitadas(pagina, {t.editar, t.eliminar}, false));
+      QCOMPARE(Habilitados(pagina, {t.editar, t.eliminar}), "00");
       for (const char* n : {"A", "B", "C", "C", "D"}) {
         llenar(n);
         Disparar(pagina, "agregar");
@@ -121,7 +115,7 @@ class PruebaCarrito : public QObject {
       AlAbrirse([](QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); });
       Disparar(pagina, "agregar");
       QCOMPARE(estado(), como({"A", "B", "C", "C", "D"}, 4));
-      QVERIFY(Habilitadas(pagina, {t.editar, t.eliminar}, true));
+      QCOMPARE(Habilitados(pagina, {t.editar, t.eliminar}), "11");
 
       elegir(3);
       llenar("X");
@@ -145,7 +139,7 @@ class PruebaCarrito : public QObject {
       QCOMPARE(estado(), como({"B", "D", "X"}, 1));
       for (int i = 0; i < 3; ++i) Disparar(pagina, t.eliminar);
       QCOMPARE(estado(), como({}, -1));
-      QVERIFY(Habilitadas(pagina, {t.editar, t.eliminar}, false));
+      QCOMPARE(Habilitados(pagina, {t.editar, t.eliminar}), "00");
     }
   }
 
@@ -193,6 +187,29 @@ class PruebaCarrito : public QObject {
              QStringLiteral("frmCarrito"));
   }
 
+  // The field dialog: the name takes only a to z, the size only digits, each box its length;
+  // Backspace still deletes.
+  void filtrosDelCampo() {
+    const struct {
+      const char* caja;
+      QString tecleado, queda;
+    } casos[] = {
+        {"txtValor", QStringLiteral("aÑB_1zé-x ñabcdefghijk"), QStringLiteral("azxabcdefg")},
+        {"txtTamano", QStringLiteral("3a-4.5"), QStringLiteral("34")},
+        {"txtNombre", QStringLiteral("Código Postal 1234"), QStringLiteral("Código Postal 1")}};
+    frmFormulario d(frmFormulario::Modo::kAgregar, {});
+    for (const auto& [nombre, tecleado, queda] : casos) {
+      auto* caja = Caja(&d, nombre);
+      for (QChar c : tecleado) {  // as the keyboard sends it, also beyond ASCII
+        QKeyEvent pulsada(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(caja, &pulsada);
+      }
+      QCOMPARE(caja->text(), queda);
+      QTest::keyClick(caja, Qt::Key_Backspace);
+      QCOMPARE(caja->text(), queda.chopped(1));
+    }
+  }
+
   // The icon view has no order, so no Subir and Bajar; the right mouse button over the list
   // pops up the "Proyecto" menu; pictures off: no picture actions, and a product dialog without
   // its picture row; products per page: back to "10" when left empty.
@@ -204,11 +221,11 @@ class PruebaCarrito : public QObject {
     auto* lista = Hallar<QTreeView>(&w, "lstCarrito");
     lista->setCurrentIndex(lista->model()->index(1, 0));
     Pulsar(&w, "cheDeta");
-    QVERIFY(Habilitadas(Pagina(w), {"subir", "bajar"}, false));
+    QCOMPARE(Habilitados(Pagina(w), {"subir", "bajar"}), "00");
     Pagina(w)->Subir();
     QCOMPARE(w.ProyectoAbierto().productos[0].Nombre, std::string("Silla 1"));
     Pulsar(&w, "cheDeta");
-    QVERIFY(Habilitadas(Pagina(w), {"subir", "bajar"}, true));
+    QCOMPARE(Habilitados(Pagina(w), {"subir", "bajar"}), "11");
     w.show();
     emit lista->customContextMenuRequested(QPoint(10, 10));
     QWidget* menu = QApplication::activePopupWidget();
@@ -217,7 +234,8 @@ class PruebaCarrito : public QObject {
 
     for (bool imagenes : {false, true}) {
       Pulsar(&w, "cheImagen");
-      QVERIFY(Habilitadas(&w, {"imagen", "opciones", "mnuImagenes", "mnuPopup"}, imagenes));
+      QCOMPARE(Habilitados(&w, {"imagen", "opciones", "mnuImagenes", "mnuPopup"}),
+               imagenes ? "1111" : "0000");
       bool fila = !imagenes;
       AlAbrirse([&](QWidget* d) {
         fila = Caja(d, "txtImagen")->isVisible() && Hallar(d, "cmdBuscar")->isVisible();

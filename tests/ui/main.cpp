@@ -14,11 +14,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
   const std::map<std::string, std::function<QObject*()>> clases = {
-      {"frmPrincipal", CrearPruebaPrincipal}, {"frmReporte", CrearPruebaReporte},
-      {"frmExaminar", CrearPruebaExaminar},   {"VentanasPequenas", CrearPruebaVentanasPequenas},
+      {"frmPrincipal", CrearPruebaPrincipal}, {"VentanasPequenas", CrearPruebaVentanasPequenas},
       {"frmGenerar", CrearPruebaGenerar},     {"frmCategoria", CrearPruebaCategoria},
-      {"Carrito", CrearPruebaCarrito},        {"Formulario", CrearPruebaFormulario},
-      {"Servidor", CrearPruebaServidor},      {"Formato", CrearPruebaFormato},
+      {"Carrito", CrearPruebaCarrito},        {"Paginas", CrearPruebaPaginas},
   };
   if (argc < 2 || !clases.count(argv[1])) {
     std::fprintf(stderr, "uso: tests_ui CLASE [opciones de Qt Test]\n");
