@@ -46,7 +46,7 @@ class PruebaGenerar : public QObject {
   void generarYReemplazar() {
     Banco b;
     PreviewServer servidor;
-    const Proyecto p = ProyectoCompleto("Tienda", 12);
+    const Proyecto p = ProyectoCompleto("Tienda");
     const auto salida = b.proyectos() / "Tienda";
     const QString creada = QStringLiteral("La Vendaluz ha sido creada!");
     const std::pair<std::optional<Respuesta>, QString> vueltas[] = {
@@ -56,8 +56,6 @@ class PruebaGenerar : public QObject {
     for (const auto& [respuesta, estado] : vueltas) {
       if (respuesta) b.dialogos.respuestas = {*respuesta};
       frmGenerar g(p, b.entorno, servidor);
-      QSignalSpy terminado(&g, &frmGenerar::terminado);
-      QSignalSpy interrumpido(&g, &frmGenerar::interrumpido);
       QElapsedTimer reloj;
       reloj.start();
       g.show();
@@ -75,14 +73,10 @@ class PruebaGenerar : public QObject {
       const bool hecha = estado == creada;
       QCOMPARE(Cerrar(g)->text(), hecha ? QStringLiteral("Cerrar") : QStringLiteral("Cancelar"));
       QCOMPARE(Vista(g)->isEnabled(), hecha);
-      QCOMPARE(terminado.count(), hecha ? 1 : 0);
-      QCOMPARE(interrumpido.count(), hecha ? 0 : 1);
       QCOMPARE(std::filesystem::exists(salida / "viejo.txt"), !hecha);
       if (hecha) {
-        QCOMPARE(terminado.at(0).at(0).value<std::filesystem::path>(), salida);
         auto* barra = Hallar<QProgressBar>(&g, "barG");
         QCOMPARE(barra->value(), barra->maximum());
-        QVERIFY(std::filesystem::exists(salida / "carrito2.htm"));
         // The preview asks the local web server for the page the run wrote.
         b.abridor.abiertos.clear();
         Vista(g)->click();
@@ -152,7 +146,7 @@ class PruebaGenerar : public QObject {
     b.dialogos.respuestas = {Respuesta::kNo, Respuesta::kNo};  // keep the project, keep the store
     QCOMPARE(GenerarDesde(w, archivo, [&] { Pulsar(&w, "cmdGenerar"); }),
              QStringLiteral("Se ha interrumpido la operación"));
-    QVERIFY(!Hallar<QAction>(&w, "mnuGenerar")->isEnabled());
+    QVERIFY(!Hallar<QAction>(&w, "mnuGenerar")->isEnabled() && lista->count() == 0);
   }
 };
 
