@@ -1,7 +1,5 @@
-// The " Formato " and " Meta Tags " pages: the colour rows, the page selector, the free-text
-// switch, the fonts, the stylesheet switch and dialog, and the meta-tag dialog. The " Servidor "
-// page: the secure-server and script choices with their enabling rules and menu entries, the
-// address warnings, the cards and tax, and the CGI, ASP and hidden-field dialogs.
+// The " Formato ", " Meta Tags " and " Servidor " pages: their switches and selectors with what
+// they enable, the address warnings, and the colour, stylesheet, meta-tag and server dialogs.
 #include "ayudas_prueba.h"
 #include "pruebas.h"
 #include "ui/frmPrincipal.h"
@@ -24,9 +22,9 @@ class PruebaPaginas : public QObject {
   Q_OBJECT
 
  private slots:
-  // The selector shows one page kind's frame; the free-text switch enables the text and, off,
-  // empties it; an opened project shows its text; the fonts list takes no typing.
-  void paginasYTexto() {
+  // Each selector shows one frame; the free-text switch enables the text and, off, empties it;
+  // an opened project shows its text; the fonts list takes no typing; the tax switch, the rate.
+  void marcosYTexto() {
     Banco b;
     Proyecto p = ProyectoCompleto("Tienda");
     p.formato.IncluirTexto[2] = 1;
@@ -51,12 +49,20 @@ class PruebaPaginas : public QObject {
     QTest::keyClicks(fuente, "Va");
     QCOMPARE(fuente->currentText(), antes);
     QVERIFY(!fuente->isEditable());
+
+    Hallar<QTabWidget>(&w, "SSTab")->setCurrentIndex(5);
+    QVERIFY(Hallar(&w, "fraT")->isVisible() && !Hallar(&w, "fraI")->isVisible());
+    Hallar<QComboBox>(&w, "cboPago")->setCurrentIndex(1);
+    QVERIFY(!Hallar(&w, "fraT")->isVisible() && Hallar(&w, "fraI")->isVisible());
+    QVERIFY(!Hallar(&w, "txtTasa")->isEnabled());
+    Pulsar(&w, "cheTasa");
+    QVERIFY(Hallar(&w, "txtTasa")->isEnabled());
   }
 
-  // A swatch shows a picked colour as #RRGGBB; it is stored as R + 256 G + 65536 B;
-  // cancelling changes nothing. The stylesheet switch enables the button and the menu entry;
-  // the stylesheet dialog writes on "Aceptar" only.
-  void coloresYHojaDeEstilo() {
+  // A swatch shows a picked colour as #RRGGBB, stored as R + 256 G + 65536 B; cancelling changes
+  // nothing. The stylesheet switch enables its button and menu entry; its dialog writes on
+  // "Aceptar" only. The meta-tag dialog: the tag's name, its value selected, Enter stores.
+  void coloresHojaDeEstiloYMetaTags() {
     Banco b;
     frmPrincipal w(b.entorno);
     b.dialogos.colores = {QColor(10, 20, 30), std::nullopt, QColor(255, 0, 0), QColor(0, 0, 255)};
@@ -66,11 +72,9 @@ class PruebaPaginas : public QObject {
       QCOMPARE(w.ProyectoAbierto().formato.Color[5], Color{10 + 256 * 20 + 65536 * 30});
     }
 
-    auto* menu = Hallar<QAction>(&w, "mnuHojaEstilo");
-    auto* boton = Hallar<QPushButton>(&w, "cmdCSS");
-    QVERIFY(!menu->isEnabled() && !boton->isEnabled());
+    QCOMPARE(Habilitados(&w, {"mnuHojaEstilo", "cmdCSS"}), "00");
     Pulsar(&w, "cheCSS");
-    QVERIFY(menu->isEnabled() && boton->isEnabled());
+    QCOMPARE(Habilitados(&w, {"mnuHojaEstilo", "cmdCSS"}), "11");
 
     const Proyecto antes = w.ProyectoAbierto();
     AlAbrirse([](QWidget* d) {
@@ -86,19 +90,14 @@ class PruebaPaginas : public QObject {
       Hallar<QComboBox>(d, "cboCSSFuente1")->setCurrentIndex(0);
       Pulsar(d, "cmdAceptar");
     });
-    QTest::mouseClick(boton, Qt::LeftButton);
+    QTest::mouseClick(Hallar(&w, "cmdCSS"), Qt::LeftButton);
     const auto& css = w.ProyectoAbierto().css;
     QCOMPARE(css.CSS[0], Color{16711680});
     QCOMPARE(css.Decoracion2 + " " + css.Fuente1, std::string("underline Arial"));
 
     Pulsar(&w, "cheCSS");
-    QVERIFY(!menu->isEnabled() && !boton->isEnabled());
-  }
+    QCOMPARE(Habilitados(&w, {"mnuHojaEstilo", "cmdCSS"}), "00");
 
-  // The meta-tag dialog: the tag's name, its value selected, Enter stores, Escape cancels.
-  void metaTags() {
-    Banco b;
-    frmPrincipal w(b.entorno);
     auto* lista = Hallar<QTreeWidget>(&w, "lstMeta");
     lista->setCurrentItem(lista->topLevelItem(3));
     QString marco, seleccion;
@@ -122,6 +121,7 @@ class PruebaPaginas : public QObject {
     QCOMPARE(seleccion, QStringLiteral("Ana Gil"));
     QCOMPARE(w.ProyectoAbierto().metaTags.valor[3], std::string("Ana Gil"));
   }
+
   // Each script choice: the ">" button, the menu entries and the dialog it opens.
   // Each secure-server choice: its preset addresses, the controls and menu entries enabled, and
   // the address check on leaving the box for another control (case counts, the whole last part,
@@ -133,8 +133,7 @@ class PruebaPaginas : public QObject {
         {"cheExt2", "000", ""}, {"cheExt1", "101", "frmASP"}, {"cheExt0", "110", "frmCGI"}};
     for (const auto& [opcion, habilitados, dialogo] : scripts) {
       Pulsar(&w, opcion);
-      QCOMPARE(Habilitados(&w, {"cmdParmCGI", "mnuCGI", "mnuASP"}),
-               QString::fromLatin1(habilitados));
+      QCOMPARE(Habilitados(&w, {"cmdParmCGI", "mnuCGI", "mnuASP"}), habilitados);
       if (*dialogo) {
         QCOMPARE(ModalQueAbre([&] { Pulsar(&w, "cmdParmCGI"); }), QString::fromLatin1(dialogo));
       }
@@ -152,7 +151,7 @@ class PruebaPaginas : public QObject {
                QString::fromLatin1(c.direcciones));
       QCOMPARE(Habilitados(&w, {"txtServidor", "mnuCamposOcultos", "cmdParmCGI", "cheVisa",
                                 "txtRedireccionar", "cheExt1", "mnuCGI"}),
-               QString::fromLatin1(c.habilitados));
+               c.habilitados);
       const QString pagina = QString::fromLatin1(c.pagina);
       const QString escritas[] = {pagina.toUpper(), pagina + "?id=3", "tienda/" + pagina};
       int avisos = b.dialogos.Contar("mensaje");
@@ -172,9 +171,10 @@ class PruebaPaginas : public QObject {
     }
   }
 
-  // frmCGI: required boxes, the script name check with its two-line message, and the settings
-  // written only on a valid "Aceptar"; frmASP: SMTP required with ASPEmail only.
-  void dialogosCGIyASP() {
+  // frmCGI: required boxes, the script name check with its two-line message, the settings written
+  // only on a valid "Aceptar"; frmASP: SMTP required with ASPEmail only; frmCampos: one line per
+  // field, each once, quotes and markup as references; "Quitar" follows the list.
+  void dialogosCGIASPyCampos() {
     Banco b;
     frmPrincipal w(b.entorno);
     bool abiertoTrasError = false, abiertoSinHost = false;
@@ -220,13 +220,7 @@ class PruebaPaginas : public QObject {
     const auto& asp = w.ProyectoAbierto().asp;
     QVERIFY(asp.ASPEmail && !asp.CDONTS);
     QCOMPARE(asp.SMTP, std::string("smtp.example.com"));
-  }
 
-  // frmCampos: one line per field, each once, quotes and markup written as references; "Quitar"
-  // follows the list; Escape leaves the project as it was.
-  void camposOcultos() {
-    Banco b;
-    frmPrincipal w(b.entorno);
     Pulsar(&w, "opSS1");
     AlAbrirse([](QWidget* d) {
       QVERIFY(!Hallar(d, "cmdQuitar")->isEnabled());
@@ -259,21 +253,6 @@ class PruebaPaginas : public QObject {
     });
     Disparar(&w, "mnuCamposOcultos");
     QCOMPARE(w.ProyectoAbierto().camposOcultos.size(), std::size_t{3});
-  }
-
-  // Cards and tax: the frame selector and the tax switch enabling the rate.
-  void tarjetasEImpuesto() {
-    Banco b;
-    frmPrincipal w(b.entorno);
-    w.show();
-    Hallar<QTabWidget>(&w, "SSTab")->setCurrentIndex(5);
-    QVERIFY(Hallar(&w, "fraT")->isVisible() && !Hallar(&w, "fraI")->isVisible());
-    Hallar<QComboBox>(&w, "cboPago")->setCurrentIndex(1);
-    QVERIFY(!Hallar(&w, "fraT")->isVisible() && Hallar(&w, "fraI")->isVisible());
-    auto* tasa = Hallar<QLineEdit>(&w, "txtTasa");
-    QVERIFY(!tasa->isEnabled());
-    Pulsar(&w, "cheTasa");
-    QVERIFY(tasa->isEnabled());
   }
 };
 
