@@ -83,13 +83,10 @@ class DialogosPrueba : public Dialogos {
  private:
   template <typename T>
   T Siguiente(std::deque<T>& cola, T porDefecto) {
-    if (cola.empty()) {
-      ++sinRespuesta;
-    } else {
-      porDefecto = std::move(cola.front());
-      cola.pop_front();
-    }
-    return porDefecto;
+    if (cola.empty()) return ++sinRespuesta, porDefecto;
+    T siguiente = std::move(cola.front());
+    cola.pop_front();
+    return siguiente;
   }
 };
 

@@ -25,19 +25,15 @@ void Poner(QWidget* d, const char* caja, const QString& texto) {
 
 // Three fields of each entry of a project's list: the name, price and description of each
 // product, the name, size and field name of each order-form field.
-template <typename T>
-QStringList Leer(const std::vector<T>& filas, std::string T::*a, std::string T::*b,
-                 std::string T::*c) {
+QStringList Productos(const Proyecto& p) {
   QStringList s;
-  for (const T& f : filas) s << AQt(f.*a + " " + f.*b + " " + f.*c);
+  for (const auto& f : p.productos) s << AQt(f.Nombre + " " + f.Precio + " " + f.Descripcion);
   return s;
 }
-QStringList Productos(const Proyecto& p) {
-  return Leer(p.productos, &Producto::Nombre, &Producto::Precio, &Producto::Descripcion);
-}
 QStringList CamposFormulario(const Proyecto& p) {
-  return Leer(p.camposFormulario, &CampoFormulario::Campo, &CampoFormulario::Tamano,
-              &CampoFormulario::Nombre);
+  QStringList s;
+  for (const auto& f : p.camposFormulario) s << AQt(f.Campo + " " + f.Tamano + " " + f.Nombre);
+  return s;
 }
 
 // A list page as the tests drive it: its page, list and actions, the boxes of its dialog for

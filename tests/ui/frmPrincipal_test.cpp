@@ -23,10 +23,9 @@ QStringList EntradasLista(frmPrincipal& w) {
 }
 
 void AbrirDeLaLista(frmPrincipal& w, const QString& texto) {
-  for (QAction* a : Hallar<QMenu>(&w, "mnuProyectos")->actions()) {
-    if (a->text() == texto) return a->trigger();
-  }
-  QFAIL(qPrintable("la lista de proyectos no tiene " + texto));
+  const int i = EntradasLista(w).indexOf(texto);
+  QVERIFY2(i >= 0, qPrintable("la lista de proyectos no tiene " + texto));
+  Hallar<QMenu>(&w, "mnuProyectos")->actions()[i]->trigger();
 }
 
 // Chooses accion: "cerrar" (the window's close button), a key ("Ctrl+N"), a button
