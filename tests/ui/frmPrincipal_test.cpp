@@ -69,8 +69,9 @@ const CasoPregunta kPreguntas[] = {
 };
 // clang-format on
 
-// One control of each page and kind, what a user puts in it (typed, chosen or clicked) and
-// the project's member it must reach, as it must read afterwards. Rows may need those above.
+// One control of each kind, what a user puts in it (typed, chosen or clicked) and the project's
+// member it must reach, as it must read afterwards; controls whose member sets what is enabled
+// are left to the tests of that. Rows may need those above.
 std::string N(int i) { return std::to_string(i); }
 const struct {
   const char *control, *valor, *queda;
@@ -82,14 +83,11 @@ const struct {
     {"cboFuente", "Arial", "Arial", [](const Proyecto& p) { return p.formato.Fuente; }},
     {"cheInTexto2", "", "1", [](const Proyecto& p) { return N(p.formato.IncluirTexto[2]); }},
     {"txtInTexto2", "Pago", "Pago", [](const Proyecto& p) { return p.formato.Texto[2]; }},
-    {"cheCSS", "", "1", [](const Proyecto& p) { return N(p.formato.CSS); }},
     {"cheIncluirMetas", "", "0", [](const Proyecto& p) { return N(p.metaTags.Incluir); }},
-    {"cheImagen", "", "0", [](const Proyecto& p) { return N(p.productosImagen); }},
     {"cheValidar", "", "0", [](const Proyecto& p) { return N(p.formularioValidar); }},
     {"txtEmail", "a@b.es", "a@b.es", [](const Proyecto& p) { return p.correoEmail; }},
     {"txtRedireccionar", "http://x.es", "http://x.es",
      [](const Proyecto& p) { return p.servidor.Redireccionar; }},
-    {"cheExt1", "", "1", [](const Proyecto& p) { return N(p.soporte.ASP); }},
     {"opSS2", "", "1", [](const Proyecto& p) { return N(p.servidor.SSL); }},
     {"cheAmex", "", "0", [](const Proyecto& p) { return N(p.tajetas.Amex); }},
     {"cheTasa", "", "1", [](const Proyecto& p) { return N(p.cheTasa); }},
