@@ -44,10 +44,9 @@ class DialogosPrueba : public Dialogos {
                              [&](const Llamada& l) { return l.tipo == tipo; }));
   }
   const Llamada* Ultima(const QString& tipo) const {
-    for (auto it = llamadas.rbegin(); it != llamadas.rend(); ++it) {
-      if (it->tipo == tipo) return &*it;
-    }
-    return nullptr;
+    auto it = std::find_if(llamadas.rbegin(), llamadas.rend(),
+                           [&](const Llamada& l) { return l.tipo == tipo; });
+    return it == llamadas.rend() ? nullptr : &*it;
   }
 
   void Mensaje(QWidget*, const QString& texto, Icono icono, const QString&) override {

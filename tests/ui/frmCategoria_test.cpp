@@ -43,8 +43,10 @@ std::filesystem::path TiendaGenerada(const Banco& b) {
 void ElegirEnExaminar(std::vector<std::filesystem::path> carpetas,
                       const char* boton = "cmdAceptar") {
   AlAbrirse([carpetas, boton](QWidget* modal) {
+    auto* examinar = qobject_cast<frmExaminar*>(modal);
+    QVERIFY(examinar);
     for (const auto& carpeta : carpetas) {
-      QVERIFY(qobject_cast<frmExaminar*>(modal)->IrA(AQt(carpeta)));
+      QVERIFY(examinar->IrA(AQt(carpeta)));
       Pulsar(modal, boton);
     }
     if (modal->isVisible()) static_cast<QDialog*>(modal)->reject();

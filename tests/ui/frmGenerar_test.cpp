@@ -91,9 +91,8 @@ class PruebaGenerar : public QObject {
       test::Spit(salida / "viejo.txt", "de antes");
     }
     QCOMPARE(b.dialogos.Contar("pregunta"), 2);
-    const auto* pregunta = b.dialogos.Ultima("pregunta");
-    QVERIFY(pregunta->texto.contains("no generó: viejo.txt"));
-    QCOMPARE(pregunta->botones, Botones::kSiNo);
+    QVERIFY(b.dialogos.Ultima("pregunta")->texto.contains("no generó: viejo.txt"));
+    QCOMPARE(b.dialogos.Ultima("pregunta")->botones, Botones::kSiNo);
     QCOMPARE(b.dialogos.Contar("mensaje"), 0);
   }
 

@@ -271,26 +271,26 @@ class PruebaPrincipal : public QObject {
     }
   }
 
-  // The page shows the store's folders when it is shown and when pictures are
-  // switched off (the list of a run's files is tested with the run).
+  // The page shows the store's folders (the pictures' ones enabled) when it is shown, when pictures
+  // are switched off and for a new project (the list of a run's files is tested with the run).
   void paginaGenerar() {
     Banco b;
     frmPrincipal w(b.entorno);
     Escribir(Nombre(w), "Tienda");
-    auto* proyecto = Hallar<QLineEdit>(&w, "txtGProyecto");
-    auto* imagenes = Hallar<QLineEdit>(&w, "txtGImagenes");
-    auto* thumbs = Hallar<QLineEdit>(&w, "txtGThumbs");
+    auto carpetas = [&] {
+      QString s = Habilitados(&w, {"txtGImagenes", "txtGThumbs"});
+      for (const char* c : {"txtGProyecto", "txtGImagenes", "txtGThumbs"}) {
+        s += " " + Hallar<QLineEdit>(&w, c)->text();
+      }
+      return s;
+    };
     Hallar<QTabWidget>(&w, "SSTab")->setCurrentIndex(6);
-    const auto salida = b.proyectos() / "Tienda";
-    QCOMPARE(proyecto->text(), AQt(salida));
-    QCOMPARE(imagenes->text(), AQt(salida / "imagenes"));
-    QCOMPARE(thumbs->text(), AQt(salida / "thumbnails"));
-    QVERIFY(imagenes->isEnabled() && thumbs->isEnabled());
+    const QString salida = AQt(b.proyectos() / "Tienda");
+    QCOMPARE(carpetas(), "11 " + salida + " " + salida + "/imagenes " + salida + "/thumbnails");
     Pulsar(&w, "cheImagen");
-    QVERIFY(imagenes->text().isEmpty() && thumbs->text().isEmpty());
-    QVERIFY(!imagenes->isEnabled() && !thumbs->isEnabled());
+    QCOMPARE(carpetas(), "00 " + salida + "  ");
     Disparar(&w, "mnuNuevoPro");
-    QCOMPARE(proyecto->text(), AQt(b.proyectos() / "Proyecto2"));
+    QCOMPARE(Hallar<QLineEdit>(&w, "txtGProyecto")->text(), AQt(b.proyectos() / "Proyecto2"));
   }
 
   // Hiding a bar shrinks the window by its height, so the pages keep theirs.
@@ -301,8 +301,7 @@ class PruebaPrincipal : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     auto* contenido = Hallar<QTabWidget>(&w, "SSTab");
     QTRY_VERIFY(contenido->height() > 0);
-    const int altoVentana = w.height();
-    const int altoContenido = contenido->height();
+    const int altoVentana = w.height(), altoContenido = contenido->height();
     for (const char* accion : {"mnuBarraEstado", "mnuVerBarra"}) {
       auto* a = Hallar<QAction>(&w, accion);
       for (bool visible : {false, true}) {
