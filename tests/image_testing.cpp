@@ -2,7 +2,6 @@
 
 #include <gif_lib.h>
 #include <png.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -51,7 +50,7 @@ std::string Jpeg(const Bitmap& m, const Options& o) {
   const int n = c.input_components = o.grey ? 1 : o.cmyk ? 4 : 3;
   c.in_color_space = o.grey ? JCS_GRAYSCALE : o.cmyk ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&c);
-  jpeg_set_quality(&c, o.quality, TRUE);
+  jpeg_set_quality(&c, 95, TRUE);
   if (o.interlaced) jpeg_simple_progression(&c);
   jpeg_start_compress(&c, TRUE);
   if (o.orientation != 0) {  // the maker before the orientation, as cameras write EXIF
@@ -154,18 +153,8 @@ std::string Gif(const Bitmap& m, const Options& o) {
 }
 
 std::string WithDeclaredSize(std::string file, int width, int height) {
-  auto put = [&](std::size_t at, unsigned v) {  // two bytes, the most significant first
-    file[at] = static_cast<char>(v >> 8 & 0xFF);
-    file[at + 1] = static_cast<char>(v & 0xFF);
-  };
-  if (file.compare(1, 3, "PNG") == 0) {  // IHDR's low halves, then its CRC of bytes 12-28
-    put(18, width), put(22, height);
-    const auto crc = crc32(0, reinterpret_cast<const Bytef*>(file.data() + 12), 17);
-    put(29, crc >> 16), put(31, crc);
-  } else {  // JPEG: the frame header FF C0 (or C2), length, precision, height, width
-    const std::size_t i = std::min(file.find("\xFF\xC0"), file.find("\xFF\xC2"));
-    put(i + 5, height), put(i + 7, width);
-  }
+  auto two = [](int v) { return std::string{static_cast<char>(v >> 8), static_cast<char>(v)}; };
+  file.replace(file.find("\xFF\xC0") + 5, 4, two(height) + two(width));  // after length, precision
   return file;
 }
 

@@ -25,7 +25,6 @@ Bitmap Photo(int width, int height, int seed);  // smooth, varied content
 
 // What the writers heed; each ignores what its format lacks.
 struct Options {
-  int quality = 95;                   // JPEG
   bool interlaced = false;            // progressive for JPEG
   bool grey = false, cmyk = false;    // JPEG: grey keeps red; CMYK inverted, as Photoshop writes
   int orientation = 0;                // JPEG: EXIF orientation, 0 for no EXIF block
@@ -39,7 +38,7 @@ std::string Jpeg(const Bitmap& m, const Options& o = {});
 std::string Png(const Bitmap& m, const Options& o = {});
 std::string Gif(const Bitmap& m, const Options& o = {});  // at most 256 colours
 
-// The same JPEG or PNG file with another declared size.
+// The same baseline JPEG file with another declared size in its frame header.
 std::string WithDeclaredSize(std::string file, int width, int height);
 
 }  // namespace vendaluz::test

@@ -69,7 +69,10 @@ class FailingDisk : public Disk {
  public:
   explicit FailingDisk(std::string name) : name_(std::move(name)) {}
   void WriteFile(const Path& path, std::string_view bytes, Replace how) override {
-    Check(path);
+    if (path.filename() == name_) {
+      throw DiskError(CodigoError::kEscrituraFallida, "No se pudo escribir", path,
+                      SystemErrorText(ENOSPC));
+    }
     RealDisk().WriteFile(path, bytes, how);
   }
   void Rename(const Path& from, const Path& to) override { RealDisk().Rename(from, to); }
@@ -79,12 +82,6 @@ class FailingDisk : public Disk {
   std::vector<std::string> List(const Path& folder) override { return RealDisk().List(folder); }
 
  private:
-  void Check(const Path& path) const {
-    if (path.filename() == name_) {
-      throw DiskError(CodigoError::kEscrituraFallida, "No se pudo escribir", path,
-                      SystemErrorText(ENOSPC));
-    }
-  }
   std::string name_;
 };
 
