@@ -85,11 +85,6 @@ TEST(Disk, FailuresNameThePathAndTheCauseAndLeaveNoHalfFile) {
   EXPECT_EQ(Slurp(dir / "p.ini"), "contenido anterior");
   EXPECT_EQ(Nombres(dir.path()), (std::vector<std::string>{"grande.jpg", "p.ini"}));
 
-  const std::string falta = (dir / "falta.jpg").string() + "»: no existe el archivo o la carpeta";
-  EXPECT_EQ(test::MensajeDe([&] { d.CopyFile(dir / "falta.jpg", dir / "x.jpg"); }),
-            escribir + (dir / "x.jpg").string() + "»: no se pudo leer «" + falta);
-  EXPECT_EQ(test::MensajeDe([&] { ReadFile(dir / "falta.jpg"); }),
-            "Error: 101: No se pudo leer «" + falta);
   EXPECT_EQ(test::MensajeDe([&] { d.WriteFile(dir.path(), "x", Replace::kFast); }),
             escribir + dir.path().string() + "»: es una carpeta, no un archivo");
 }
