@@ -18,9 +18,7 @@ const EJEMPLO = new URL('../ejemplo/imagenes/', import.meta.url).pathname;
 const CAPTURAS = process.env.VENDALUZ_CAPTURAS;
 // The buyer of the mail tests, who fills every field of the order form.
 const COMPRADOR = { ...Object.fromEntries(COMPRADOR_CORREO), fax: '-' };
-const RARO1 = 'Sill\'n "Roma" \\ 2';
-const RARO2 = 'Mesa [grande], #1; oferta';
-const RARO3 = 'Ñandú ñoño €';
+const [RARO1, RARO2, RARO3] = ['Sill\'n "Roma" \\ 2', 'Mesa [grande], #1; oferta', 'Ñandú ñoño €'];
 const PRODUCTOS = [
   ['Silla', '10.50', 'Silla de pino', `${EJEMPLO}silla_pino.jpg`],
   ['Mesa', '1.10', 'Mesa auxiliar', `${EJEMPLO}cesta_mimbre.gif`],
@@ -76,10 +74,11 @@ async function agregar(p, numero, cantidad) {
   await p.locator(`input[name="agregar${numero}"]`)
     .locator('xpath=ancestor::tr[1] >> input[name="cbtadd"]').click();
 }
-// Opens the page at url and adds the products { number: quantity }.
-async function comprar(p, url, productos) {
+// Opens the page at url, adds the products { number: quantity } and goes on to `luego`, if given.
+async function comprar(p, url, productos, luego) {
   await p.goto(url);
   for (const [n, cantidad] of Object.entries(productos)) await agregar(p, n, cantidad);
+  if (luego) await p.goto(luego);
 }
 // Fills the buyer's fields, presses `boton` and waits for `destino`; checks how many
 // mails the shop got and returns the first.
@@ -141,24 +140,17 @@ test('catálogo: agregar pregunta y guarda la cookie, cantidades inválidas, pag
       innerHeight - document.images[0].naturalHeight]), [20, 30], cual);
     await emergente.close();
   }
-  await p.close();
 });
 
 // ------------------------------------------------------------------ status page
-test('estado: importes cortados, filas, impuesto, quitar y reestablecer', async () => {
+test('estado: importes cortados, filas, quitar y reestablecer', async () => {
   const [p, dialogos] = await nav.pagina();
-  const casos = [
-    ['perl', '', [['Total', '0.00', '']]],
-    ['perl', '.[A,0.5#1][B,10#1][C,1.15#1][D,2.999#1]', [['A', '1', '0.5', '0.50', ''],
-      ['B', '1', '10', '10.00', ''], ['C', '1', '1.15', '1.15', ''], ['D', '1', '2.999', '2.99', ''],
-      ['Total', '14.64', '']]],
-    // At 21 %: 3.30 with 0.69 of tax, 10.50 with 2.205 cut down to 2.20.
-    ['tasa', '[Mesa,1.10#3][Silla,10.50#1]', [['Mesa', '3', '1.10', '3.30', ''],
-      ['Silla', '1', '10.50', '10.50', ''], ['Impuestos', '21%', ''], ['Total', '16.69', '']]],
-  ];
-  for (const [tienda, valor, esperado] of casos) {
-    await nav.ponerCesta(tiendas[tienda], valor);
-    await p.goto(`${tiendas[tienda]}/estado.htm`);
+  const casos = [['', [['Total', '0.00', '']]],
+    ['.[A,0.5#1][B,10#1][C,1.15#1][D,2.999#1]', [['A', '1', '0.5', '0.50', ''], ['B', '1', '10', '10.00', ''],
+      ['C', '1', '1.15', '1.15', ''], ['D', '1', '2.999', '2.99', ''], ['Total', '14.64', '']]]];
+  for (const [valor, esperado] of casos) {
+    await nav.ponerCesta(tiendas.perl, valor);
+    await p.goto(`${tiendas.perl}/estado.htm`);
     assert.deepEqual(await filas(p), esperado, valor);
   }
   // "Quitar" renumbers; removing the last item leaves an empty value.
@@ -177,18 +169,16 @@ test('estado: importes cortados, filas, impuesto, quitar y reestablecer', async 
     assert.deepEqual(dialogos.at(-1), { tipo: 'confirm', texto: '¿Confirma que desea reestablecer el carrito?' });
     assert.equal(await cesta('perl'), queda);
   }
-  await p.close();
 });
 
 // ------------------------------------------------------------------ order form
 test('pedido: nombres difíciles y 21 % de impuesto, del catálogo al estado, al formulario y al correo Perl',
   async () => {
     const [p, dialogos] = await nav.pagina();
-    await comprar(p, `${tiendas.tasa}/carrito.htm`, { 1: '1', 3: '1', 4: '2', 5: '3' });
+    await comprar(p, `${tiendas.tasa}/carrito.htm`, { 1: '1', 3: '1', 4: '2', 5: '3' }, `${tiendas.tasa}/estado.htm`);
     assert.deepEqual(dialogos.map((d) => d.texto), ['¿Agregar 1 Silla al carrito?',
       `¿Agregar 1 ${RARO1} al carrito?`, `¿Agregar 2 ${RARO2} al carrito?`, `¿Agregar 3 ${RARO3} al carrito?`]);
     // Each item with its tax cut down: 12.70 + 0.60 + (5.998 + 1.25) + 4.17.
-    await p.goto(`${tiendas.tasa}/estado.htm`);
     assert.deepEqual(await filas(p), [['Silla', '1', '10.50', '10.50', ''], [RARO1, '1', '0.50', '0.50', ''],
       [RARO2, '2', '2.999', '5.99', ''], [RARO3, '3', '1.15', '3.45', ''], ['Impuestos', '21%', ''],
       ['Total', '24.71', '']]);
@@ -202,18 +192,14 @@ test('pedido: nombres difíciles y 21 % de impuesto, del catálogo al estado, al
       'ProductoTotal1: 10.50', `Producto2: ${RARO1}`, `Producto3: ${RARO2}`, 'ProductoTotal3: 5.99',
       `Producto4: ${RARO3}`, 'Cantidad4: 3', 'Total: 24.71', 'nombre: José', 'apellido: Peña Núñez',
       'ciudad: Córdoba']);
-    await p.close();
   });
 
 test('pedido: llega por enviar.php y el comprador va a la página configurada', async () => {
   const [p] = await nav.pagina();
-  await comprar(p, `${tiendas.php}/carrito.htm`, { 1: '2', 3: '1' });
-  await p.goto(`${tiendas.php}/formulario.htm`);
+  await comprar(p, `${tiendas.php}/carrito.htm`, { 1: '2', 3: '1' }, `${tiendas.php}/formulario.htm`);
   const correo = await enviar(p, `${web.base}/gracias.htm`);
-  assert.ok(correo.cabeceras.includes('To: tienda@example.com'));
   tieneLineas(correo.texto, ['Producto1 = Silla', 'Cantidad1 = 2', 'ProductoTotal1 = 21.00',
     `Producto2 = ${RARO1}`, 'Total = 21.50', 'nombre = José', 'telefono = +54 351 555-0100'], '\r\n');
-  await p.close();
 });
 
 // ------------------------------------------------------------------ payment flows
@@ -226,8 +212,7 @@ const tieneCampos = (campos, esperados) =>
 
 test('pasarela: logos y envío a la pasarela con la tarjeta y los campos ocultos', async () => {
   const [p] = await nav.pagina();
-  await comprar(p, `${tiendas.spg}/carrito.htm`, { 2: '4' });
-  await p.goto(`${tiendas.spg}/formulario.htm`);
+  await comprar(p, `${tiendas.spg}/carrito.htm`, { 2: '4' }, `${tiendas.spg}/formulario.htm`);
   assert.deepEqual(await p.evaluate(() => Array.from(document.images, (i) => [i.src.split('/').pop(),
     i.naturalWidth > 0])), ['visa', 'master', 'amex', 'diners'].map((l) => [`${l}.gif`, true]));
   await llenar(p, { Titular: 'José Peña', Número: '4111111111111111', Expira: '12/30' });
@@ -239,13 +224,11 @@ test('pasarela: logos y envío a la pasarela con la tarjeta y los campos ocultos
     Total: '4.40', nombre: 'José' });
   // "Número" travels in the page's code page.
   assert.ok(web.recibidos[0].includes('N%FAmero=4111111111111111'));
-  await p.close();
 });
 
 test('ssl: Continuar lleva el pedido a ssl.htm, que lo envía con la tarjeta al servidor seguro', async () => {
   const [p] = await nav.pagina();
-  await comprar(p, `${tiendas.ssl}/carrito.htm`, { 1: '1', 4: '2', 5: '1' });
-  await p.goto(`${tiendas.ssl}/formulario.htm`);
+  await comprar(p, `${tiendas.ssl}/carrito.htm`, { 1: '1', 4: '2', 5: '1' }, `${tiendas.ssl}/formulario.htm`);
   await enviar(p, /ssl\.htm\?/, { boton: 'Continuar', correos: 0 });
   await llenar(p, { Titular: 'Jose', Numero: '4111111111111111', Expiracion: '12/30' });
   web.recibidos.length = 0;
@@ -254,7 +237,6 @@ test('ssl: Continuar lleva el pedido a ssl.htm, que lo envía con la tarjeta al 
   tieneCampos(enviadoA(web.recibidos[0]), { Titular: 'Jose', Numero: '4111111111111111', Expiracion: '12/30',
     Tipo: 'Visa', comercio: '1234', moneda: 'ARS', Producto1: 'Silla', Producto2: RARO2, Cantidad2: '2',
     Producto3: RARO3, Total: '17.64', email: 'jose@example.net', domicilio: 'Av. de Mayo 1234, 3° B' });
-  await p.close();
 });
 
 // ------------------------------------------------------------------ categories
@@ -268,7 +250,6 @@ test('categorías: sus páginas comparten la cesta y llevan al formulario de la 
   assert.equal(await cesta('cat'), '[Silla,10.50#1][Silla plegable,7.25#2]');
   await Promise.all([p.waitForURL(/formulario\.htm$/), p.click('a[href="formulario.htm"]')]);
   assert.equal(await p.locator('input[name="Total"]').getAttribute('value'), '25.00');
-  await p.close();
 });
 
 // ------------------------------------------------------------------ phones and pictures of every page
@@ -293,7 +274,6 @@ test('teléfonos: cada clase de página se lee a 375 por 667 sin desplazarse de 
       if (CAPTURAS) await p.screenshot({ path: path.join(CAPTURAS, `tienda-${nombre}-${sufijo}.png`), fullPage: true });
       if (sufijo === 'telefono' && (anchoPagina > ancho || cortado.length)) fallos.push({ nombre, anchoPagina, cortado });
     }
-    await p.close();
   }
   assert.deepEqual(fallos, []);
 });

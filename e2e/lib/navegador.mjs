@@ -13,9 +13,10 @@ export async function abrirNavegador() {
     viewport: { width: 1024, height: 768 },
   });
   return {
-    // A new page with no cookies left from earlier pages, and the list its dialogs are
-    // recorded in; questions are answered with the list's `respuesta` (true: OK).
+    // A new page, the earlier ones closed and their cookies gone, and the list its dialogs
+    // are recorded in; questions are answered with the list's `respuesta` (true: OK).
     async pagina() {
+      await Promise.all(contexto.pages().map((p) => p.close()));
       await contexto.clearCookies();
       const p = await contexto.newPage();
       const dialogos = Object.assign([], { respuesta: true });
