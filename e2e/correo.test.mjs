@@ -7,10 +7,9 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { spawnSync } from 'node:child_process';
-import { ejecutarCgi } from './lib/cgi.mjs';
-import { arrancarPhp } from './lib/servidor.mjs';
-import { leerCorreos, vaciarCorreos } from './lib/correos.mjs';
-import { TIENDA, CAMPOS, COMPRADOR, ARTICULOS, CONFIGURACION_PERL, codificar, aCp1252, deCp1252 } from './lib/pedido.mjs';
+import { arrancarPhp, ejecutarCgi } from './lib/servidor.mjs';
+import { TIENDA, CAMPOS, COMPRADOR, ARTICULOS, CONFIGURACION_PERL, codificar, aCp1252, deCp1252, leerCorreos,
+  vaciarCorreos } from './lib/pedido.mjs';
 import { generar, proyectoTienda } from './lib/proyecto.mjs';
 
 const SECRETO = 'secreto-vz-8d41c2';

@@ -8,9 +8,8 @@ import os from 'node:os';
 import path from 'node:path';
 import { arrancarServidor, arrancarPhp } from './lib/servidor.mjs';
 import { abrirNavegador } from './lib/navegador.mjs';
-import { leerCorreos, vaciarCorreos } from './lib/correos.mjs';
 import { proyectoTienda, conProductos, generar } from './lib/proyecto.mjs';
-import { COMPRADOR as COMPRADOR_CORREO, deCp1252 } from './lib/pedido.mjs';
+import { COMPRADOR as COMPRADOR_CORREO, deCp1252, leerCorreos, vaciarCorreos } from './lib/pedido.mjs';
 
 const EJEMPLO = new URL('../ejemplo/imagenes/', import.meta.url).pathname;
 // Pictures of every page go to this folder only when asked for (scripts/capturas), so

@@ -2,8 +2,7 @@
 // command-line generator, as a shop owner's scripted build would.
 import fs from 'node:fs';
 import { spawnSync } from 'node:child_process';
-import { aCp1252, CAMPOS, TIENDA } from './pedido.mjs';
-import { CAPTURA } from './correos.mjs';
+import { aCp1252, CAMPOS, CAPTURA, TIENDA } from './pedido.mjs';
 
 export const GENERAR = process.env.VENDALUZ_GENERAR
   || new URL('../../build/bin/vendaluz-generar', import.meta.url).pathname;
