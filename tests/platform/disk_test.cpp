@@ -34,9 +34,7 @@ TEST(Disk, WritesReplaceFilesAndDocumentsKeepTheirLinkAndPermissions) {
   d.WriteFile(dir / "enlace.ini", "dos", Replace::kDurable);
   EXPECT_TRUE(fs::is_symlink(dir / "enlace.ini"));
   EXPECT_EQ(Slurp(doc), "dos");
-  struct stat st {};
-  ASSERT_EQ(::stat(doc.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(fs::status(doc).permissions(), fs::perms(0640));
   // A generated file replaces a link instead of writing where it points.
   fs::create_symlink(doc, dir / "pagina.htm");
   d.WriteFile(dir / "pagina.htm", "tres", Replace::kFast);
@@ -49,8 +47,7 @@ TEST(Disk, WritesReplaceFilesAndDocumentsKeepTheirLinkAndPermissions) {
   // A copy of a private file stays private; a rename never replaces what is there.
   ::chmod(doc.c_str(), 0600);
   d.CopyFile(doc, dir / "copia.ini");
-  ASSERT_EQ(::stat((dir / "copia.ini").c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  EXPECT_EQ(fs::status(dir / "copia.ini").permissions(), fs::perms(0600));
   EXPECT_THROW(d.Rename(dir / "copia.ini", doc), DiskError);
   d.Rename(dir / "copia.ini", dir / "nueva.ini");
   EXPECT_EQ(Slurp(dir / "nueva.ini"), "dos");
@@ -69,8 +66,7 @@ TEST(Disk, FailuresNameThePathAndTheCauseAndLeaveNoHalfFile) {
     struct rlimit antes {};
     ::getrlimit(RLIMIT_FSIZE, &antes);
     const auto senal = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limite = antes;
-    limite.rlim_cur = 1000;
+    const struct rlimit limite { 1000, antes.rlim_max };
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limite), 0);
     const std::string escrito = test::MensajeDe(
         [&] { d.WriteFile(dir / "p.ini", std::string(5000, 'n'), Replace::kDurable); });
