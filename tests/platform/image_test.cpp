@@ -114,7 +114,6 @@ TEST(Image, DamagedAndHugePicturesAreRefusedNamingThem) {
   const std::pair<std::string, std::string> cases[] = {
       {"", imagen + "está vacía"},
       {"BM\x36\x00\x00\x00", imagen + "no es una imagen JPEG, GIF ni PNG"},
-      {jpeg.substr(0, jpeg.size() / 2), cut},
       {jpeg.substr(0, 300), cut},  // inside the header
       {png.substr(0, png.size() / 2), cut},
       {gif.substr(0, gif.size() / 2), cut},
