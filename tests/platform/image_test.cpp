@@ -75,7 +75,6 @@ TEST(Image, ReadsEveryKindAsShownAtTheSizeAskedFor) {
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     const Size size{cases[i].shown.width, cases[i].shown.height};
     const DecodedImage d = Read(cases[i].file, cases[i].reduced ? size : Size{});
-    EXPECT_TRUE(cases[i].reduced || d.original == size) << "caso " << i;
     EXPECT_LE(Difference(d.bitmap, cases[i].shown), cases[i].tolerance) << "caso " << i;
   }
 }
@@ -90,7 +89,6 @@ TEST(Image, ExifOrientationTurnsThePicture) {
     for (bool intel : {false, true}) {
       const Size size = o >= 5 ? Size{40, 60} : Size{60, 40};
       const DecodedImage d = Read(Jpeg(Quadrants(60, 40), {.orientation = o, .intel = intel}));
-      EXPECT_EQ(d.original, size) << o << intel;
       EXPECT_LE(Difference(d.bitmap, Quadrants(size.width, size.height, shown[o - 1])), 3)
           << o << intel;
     }
