@@ -60,9 +60,8 @@ function hostiles() {
     { nombre: 'más de 1 MB', campos: mas(['relleno', 'x'.repeat(1100 * 1024)]), estado: 413 },
     { nombre: 'arreglos', campos: mas(['Producto1[]', 'a'], ['Producto1[x][y]', 'b']) },
     { nombre: 'escapes rotos', crudo: `${crudo}&nombre=%ZZ%4&%=%&apellido=%E9%` },
-    { nombre: 'largo mayor que el cuerpo', crudo, largo: 999999, soloPerl: true },
-    { nombre: 'largo no numérico', crudo, largo: 'abc', estado: 411, soloPerl: true },
-    { nombre: 'largo negativo', crudo, largo: '-5', estado: 411, soloPerl: true },
+    ...[['mayor que el cuerpo', 999999], ['no numérico', 'abc', 411], ['negativo', '-5', 411]]
+      .map(([n, largo, estado]) => ({ nombre: `largo ${n}`, crudo, largo, estado, soloPerl: true })),
     { nombre: 'bytes nulos', campos: con('nombre', 'a\u0000b') },
     { nombre: 'punto solo en una línea', campos: con('nombre', 'a\r\n.\r\nQUIT\r\n') },
     { nombre: 'tipo multipart', crudo, tipo: 'multipart/form-data; boundary=x', estado: 415 },
