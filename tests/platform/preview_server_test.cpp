@@ -24,7 +24,6 @@ httplib::Result Fetch(int port, const std::string& path, const std::string& meth
 TEST(PreviewServer, ServesTheFolderReadOnlyAndNothingOutsideIt) {
   test::TempDir dir;
   const fs::path store = dir / "Mi Tienda";
-  fs::create_directories(store / "imagenes");
   Spit(store / "imagenes" / "mesa ñ.htm", "<html>mesa</html>\r\n");
   Spit(dir / "secreto.txt", "fuera de la tienda");
   fs::create_symlink(dir / "secreto.txt", store / "enlace.txt");
@@ -76,10 +75,7 @@ TEST(PreviewServer, ServesTheFolderReadOnlyAndNothingOutsideIt) {
 
 TEST(PreviewServer, AnotherFolderReplacesTheServerAndStopEndsIt) {
   test::TempDir dir;
-  for (const char* name : {"a", "b"}) {
-    fs::create_directories(dir / name);
-    Spit(dir / name / "carrito.htm", name);
-  }
+  for (const char* name : {"a", "b"}) Spit(dir / name / "carrito.htm", name);
   PreviewServer server;
   server.Address(dir / "a", "carrito.htm");
   const int first = server.Port();
