@@ -71,6 +71,7 @@ TEST(Image, ReadsEveryKindAsShownAtTheSizeAskedFor) {
       {Png(Paint(100, 100, [](int, int y) { return y == 5 ? kBlack : kWhite; })), line, 0, true},
       // A JPEG reduced in the DCT first matches the photo reduced without loss.
       {Jpeg(photo), Read(Png(photo), {80, 60}).bitmap, 1.5, true},
+      {EncodeJpeg(photo, 85), photo, 3},  // our own encoder, as thumbnails are written
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     const Size size{cases[i].shown.width, cases[i].shown.height};
@@ -132,12 +133,9 @@ TEST(Image, DamagedAndHugePicturesAreRefusedNamingThem) {
   }
 }
 
-TEST(Image, JpegEncoderIsFaithfulAndHeedsQuality) {
+TEST(Image, JpegEncoderHeedsQuality) {  // 85 is clearly larger than 20 on the same bitmap
   const Bitmap photo = Photo(320, 240, 5);
-  const std::string a = EncodeJpeg(photo, 85);
-  EXPECT_LE(Difference(Read(a).bitmap, photo), 3);
-  // Quality matters: 85 is clearly larger than 20 on the same bitmap.
-  EXPECT_GT(a.size(), EncodeJpeg(photo, 20).size() * 3 / 2);
+  EXPECT_GT(EncodeJpeg(photo, 85).size(), EncodeJpeg(photo, 20).size() * 3 / 2);
 }
 
 }  // namespace
