@@ -70,7 +70,8 @@ function hostiles() {
     // Perl alone: posts from pages of other sites (a subdomain of the shop's is fine),
     // none naming the recipient, and a mail program that fails.
     ...['http://evil.org/formulario.htm', 'http://tienda.example.com.evil.org/x', 'http://tienda.example.com@evil.org/',
-      'http://evil.org/?http://tienda.example.com/', 'https://www.tienda.example.com/formulario.htm',
+      'http://evil.org/?http://tienda.example.com/', 'http://evil.org\\@tienda.example.com/',
+      'https://www.tienda.example.com/formulario.htm',
     ].map((referente) => ({ nombre: `referente ${referente}`, crudo, referente, estado: /www/.test(referente) ? 303 : 403,
       soloPerl: true })),
     { nombre: 'sin destinatario', crudo: codificar(PEDIDO), estado: 400, soloPerl: true },
@@ -163,7 +164,7 @@ test('ajustes: comillas y saltos no rompen ningún script; ASPEmail usa su servi
     const perl = tiendaCon('rara-perl', { ...raros, perl: '#!/usr/bin/perl\r\nsystem("id");' });
     const r = spawnSync('perl', ['-c', '-T', path.join(perl, 'enviar.pl')]);
     assert.equal(r.status, 0, r.stderr.toString());
-    assert.equal(leer(perl, 'enviar.pl').split('\r\n')[0], '#!/usr/bin/perlsystem("id");');
+    assert.equal(leer(perl, 'enviar.pl').split('\n')[0], '#!/usr/bin/perlsystem("id");');
     const l = spawnSync('php', ['-l', path.join(tiendaCon('rara-php', { ...raros, soporte: 'PHP' }), 'enviar.php')]);
     assert.equal(l.status, 0, l.stdout.toString());
     // No VBScript here to run it: its quoted settings, one body line per field in order,

@@ -18,12 +18,15 @@ const CAPTURAS = process.env.VENDALUZ_CAPTURAS;
 // The buyer of the mail tests, who fills every field of the order form.
 const COMPRADOR = { ...Object.fromEntries(COMPRADOR_CORREO), fax: '-' };
 const [RARO1, RARO2, RARO3] = ['Sill\'n "Roma" \\ 2', 'Mesa [grande], #1; oferta', 'Ñandú ñoño €'];
+// A name with a line break and a tab, one longer than the basket keeps, and one with marks.
+const LINEAS = 'Silla\r\nde\tjardín', LARGO = 'Largo '.repeat(50), MARCAS = 'Marcadores *Precio* y *Descripcion*';
 const PRODUCTOS = [
   ['Silla', '10.50', 'Silla de pino', `${EJEMPLO}silla_pino.jpg`],
   ['Mesa', '1.10', 'Mesa auxiliar', `${EJEMPLO}cesta_mimbre.gif`],
   [RARO1, '0.50', 'Un nombre con comillas y barra'], [RARO2, '2.999', 'Corchetes, coma y almohadilla'],
   [RARO3, '1.15', '<b>Oferta</b> <i>única</i>'], ['Pi', '3.14159265', 'Muchos decimales'],
-  ...Array.from({ length: 19 }, (_, i) => [`Producto ${i + 7}`, `${i + 7}.00`, `Artículo ${i + 7}`]),
+  [LINEAS, '7.00', 'Dos líneas'], [LARGO, '8.00', 'Nombre largo'], [MARCAS, '9.00', 'Con marcas'],
+  ...Array.from({ length: 16 }, (_, i) => [`Producto ${i + 10}`, `${i + 10}.00`, `Artículo ${i + 10}`]),
 ];
 // The fields the shop owner adds for a secure server.
 const SEGURO = { Cantidad: ' 2', Campo0: '<input type="hidden" name="comercio" value="1234">',
@@ -100,7 +103,12 @@ test('catálogo: agregar pregunta y guarda la cookie, cantidades inválidas, pag
   await agregar(p, 1, '2');
   const dos = '[Silla,10.50#2][Silla,10.50#2]';
   assert.equal(await cesta('perl'), dos);
-  const antes = dialogos.length, malas = ['0', '-1', 'abc', '1.5', ''];
+  // One character-set declaration with the meta tags on; a product without a picture
+  // has neither an empty picture nor a link to one.
+  assert.equal(await p.locator('meta[http-equiv="Content-Type"]').count(), 1);
+  assert.deepEqual(await p.locator('tr:has(input[name="agregar3"])').evaluate((tr) =>
+    [tr.querySelectorAll('img, a').length, tr.cells[1].innerText.split('\n')[0]]), [0, RARO1]);
+  const antes = dialogos.length, malas = ['0', '-1', 'abc', '', '1,5,2', '-0.5', '0,0'];
   for (const mala of malas) await agregar(p, 2, mala);
   assert.deepEqual(dialogos.slice(antes),
     malas.map(() => ({ tipo: 'alert', texto: 'La cantidad ingresada es incorrecta' })));
@@ -112,7 +120,15 @@ test('catálogo: agregar pregunta y guarda la cookie, cantidades inválidas, pag
   dialogos.respuesta = true;
   await p.evaluate(() => resetShoppingBasket());
   await agregar(p, 2, ' 3 ');
-  assert.equal(await cesta('perl'), '.[Mesa,1.10#3]');
+  await agregar(p, 2, '1,5');
+  assert.equal(await cesta('perl'), '.[Mesa,1.10#3][Mesa,1.10#1.5]');
+  // Names a cookie cannot hold as they are: blanks for control characters, the first
+  // 200 characters of a long one; marks in a name reach the script as typed.
+  await nav.ponerCesta(tiendas.perl, '');
+  for (const n of [7, 8, 9]) await agregar(p, n, '1');
+  assert.equal(dialogos.at(-1).texto, `¿Agregar 1 ${MARCAS} al carrito?`);
+  assert.equal(await cesta('perl'), `[Silla de jardín,7.00#1][${LARGO.slice(0, 200)},8.00#1][${MARCAS},9.00#1]`);
+  assert.equal(await p.locator('tr:has(input[name="agregar7"]) b').innerHTML(), 'Silla<br>de\tjardín');
   // The pager leads through the three pages of 25 products, each with its own.
   await p.goto(`${tiendas.perl}/carrito.htm`);
   for (const [pagina, primero, cuantos] of [['carrito2.htm', 11, 10], ['carrito3.htm', 21, 5]]) {
@@ -129,6 +145,15 @@ test('catálogo: agregar pregunta y guarda la cookie, cantidades inválidas, pag
   assert.match(aviso?.texto ?? 'sin aviso al llenarse la cesta', /carrito está lleno/);
   // Every item the shopper was told was added (each question but the last) is still there.
   assert.equal((await cesta('perl')).split('[').length, dialogos.length - desde - otros.length - 1);
+  // A page that can keep no cookie (opened from disk) says so, on adding and on the status page.
+  const sinCookies = 'Su navegador no guarda cookies para esta página: el carrito no puede funcionar. '
+    + 'Abra la tienda desde su dirección web (http://...) o permita las cookies.';
+  await p.goto(`file://${dir}/perl/carrito.htm`);
+  await agregar(p, 1, '1');
+  assert.deepEqual(dialogos.at(-1), { tipo: 'alert', texto: sinCookies });
+  await p.goto(`file://${dir}/perl/estado.htm`);
+  assert.ok((await p.locator('body').innerText()).includes(sinCookies));
+  assert.equal(await p.locator('input[value="Quitar"], td:text-is("Total")').count(), 0);
   // The thumbnail and the name open the picture, as large as it is plus 20 by 30.
   await p.goto(`${tiendas.perl}/carrito.htm`);
   for (const cual of ['img[src="thumbnails/silla_pino.jpg"]', 'a:has(b:text-is("Silla"))']) {
@@ -142,11 +167,12 @@ test('catálogo: agregar pregunta y guarda la cookie, cantidades inválidas, pag
 });
 
 // ------------------------------------------------------------------ status page
-test('estado: importes cortados, filas, quitar y reestablecer', async () => {
+test('estado: importes cortados, filas, quitar y restablecer', async () => {
   const [p, dialogos] = await nav.pagina();
   const casos = [['', [['Total', '0.00', '']]],
-    ['.[A,0.5#1][B,10#1][C,1.15#1][D,2.999#1]', [['A', '1', '0.5', '0.50', ''], ['B', '1', '10', '10.00', ''],
-      ['C', '1', '1.15', '1.15', ''], ['D', '1', '2.999', '2.99', ''], ['Total', '14.64', '']]]];
+    ['.[A,0.5#1][B,10#1][C,1.15#1][D,2.999#1][E,3#1.5]', [['A', '1', '0.5', '0.50', ''],
+      ['B', '1', '10', '10.00', ''], ['C', '1', '1.15', '1.15', ''], ['D', '1', '2.999', '2.99', ''],
+      ['E', '1.5', '3', '4.50', ''], ['Total', '19.14', '']]]];
   for (const [valor, esperado] of casos) {
     await nav.ponerCesta(tiendas.perl, valor);
     await p.goto(`${tiendas.perl}/estado.htm`);
@@ -165,7 +191,7 @@ test('estado: importes cortados, filas, quitar y reestablecer', async () => {
     await nav.ponerCesta(tiendas.perl, '[A,1#1]');
     await p.goto(`${tiendas.perl}/estado.htm`);
     await recargaTras(p, () => p.click('a[href="javascript:clearBasket()"]'), respuesta ? 'load' : 'dialog');
-    assert.deepEqual(dialogos.at(-1), { tipo: 'confirm', texto: '¿Confirma que desea reestablecer el carrito?' });
+    assert.deepEqual(dialogos.at(-1), { tipo: 'confirm', texto: '¿Confirma que desea restablecer el carrito?' });
     assert.equal(await cesta('perl'), queda);
   }
 });
@@ -233,6 +259,11 @@ test('ssl: Continuar lleva el pedido a ssl.htm, que lo envía con la tarjeta al 
   tieneCampos(enviadoA(web.recibidos.at(-1)), { Titular: 'Jose', Numero: '4111111111111111', Expiracion: '12/30',
     Tipo: 'Visa', comercio: '1234', moneda: 'ARS', Producto1: 'Silla', Producto2: RARO2, Cantidad2: '2',
     Producto3: RARO3, Total: '17.64', email: 'jose@example.net', domicilio: 'Av. de Mayo 1234, 3° B' });
+  // From the address only the names the order form sends, each once: never the shop's own
+  // hidden fields, a card field or anything else.
+  await p.goto(`${tiendas.ssl}/ssl.htm?comercio=9&Total=0.01&Total=5&nombre=Ana&Numero=1&moneda=USD&otro=x&Producto1=S`);
+  assert.deepEqual(await p.evaluate(() => Array.from(document.querySelectorAll('form input[type="hidden"]'),
+    (e) => `${e.name}=${e.value}`)), ['comercio=1234', 'moneda=ARS', 'Total=0.01', 'nombre=Ana', 'Producto1=S']);
 });
 
 // ------------------------------------------------------------------ categories

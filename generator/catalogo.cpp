@@ -50,7 +50,13 @@ std::string TextoPaginador(std::string_view base, int paginas, int actual) {
 std::string CadenaJsEnAtributo(std::string_view texto) {
   std::string out;
   out.reserve(texto.size() + 8);
-  for (char c : texto) {
+  for (std::size_t i = 0; i < texto.size(); ++i) {
+    const char c = texto[i];
+    if (c == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') continue;  // one blank
+    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+      out += ' ';
+      continue;
+    }
     switch (c) {
       case '\\':
         out += "\\\\";
@@ -58,11 +64,8 @@ std::string CadenaJsEnAtributo(std::string_view texto) {
       case '\'':
         out += "\\'";
         break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
+      case '*':
+        out += "\\x2a";
         break;
       case '"':
         out += "&quot;";
@@ -83,15 +86,35 @@ constexpr std::string_view kAbreFoto =
     R"x(<a href="javascript:CargarFoto('imagenes/*ImgProd*','*PopAncho*','*PopAlto*')">)x";
 constexpr std::string_view kCierraFoto = "</a>";
 
-// One PRODUCTO row; n is the product's number (1 for the first).
+// A name as the page shows it: its line breaks as <br>.
+std::string ConSaltos(std::string_view texto) {
+  std::string out;
+  for (std::size_t i = 0; i < texto.size(); ++i) {
+    if (texto[i] == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') continue;
+    if (texto[i] == '\r' || texto[i] == '\n') {
+      out += "<br>";
+    } else {
+      out += texto[i];
+    }
+  }
+  return out;
+}
+
+// One PRODUCTO row; n is the product's number (1 for the first). With thumbnails
+// off every row has an empty 0 by 0 picture; with them on, a product without a
+// picture has neither picture nor link, its name stays plain text.
 std::string FilaProducto(const Producto& prod, int n, bool conMiniaturas,
                          const TamanosImagenes& tamanos) {
-  const std::string_view abre = conMiniaturas ? kAbreFoto : "";
-  const std::string_view cierra = conMiniaturas ? kCierraFoto : "";
+  const std::string imagen = NombreImagen(prod.Imagen);
+  const bool conFoto = conMiniaturas && !imagen.empty();
+  const std::string_view abre = conFoto ? kAbreFoto : "";
+  const std::string_view cierra = conFoto ? kCierraFoto : "";
   std::string f(CargarPlantilla("PRODUCTO"));
+  Reemplazar(f, "*Foto*",
+             conMiniaturas && !conFoto ? "" : R"(*Tipo*<img src="*Imagen*" border="0">*FinTipo*)");
   Reemplazar(f, "*NombreProJS*", CadenaJsEnAtributo(prod.Nombre));
   Reemplazar(f, "*PrecioJS*", CadenaJsEnAtributo(prod.Precio));
-  Reemplazar(f, "*NombrePro*", prod.Nombre);
+  Reemplazar(f, "*NombrePro*", ConSaltos(prod.Nombre));
   Reemplazar(f, "*Precio*", prod.Precio);
   Reemplazar(f, "*Descripcion*", prod.Descripcion);
   Reemplazar(f, "*Agregar*", "agregar" + std::to_string(n));
@@ -99,10 +122,8 @@ std::string FilaProducto(const Producto& prod, int n, bool conMiniaturas,
   Reemplazar(f, "*FinTipo*", cierra);
   Reemplazar(f, "*Href*", abre);
   Reemplazar(f, "*HrefFin*", cierra);
-
-  const std::string imagen = NombreImagen(prod.Imagen);
   Reemplazar(f, "*ImgProd*", CadenaJsEnAtributo(imagen));
-  if (imagen.empty() || !conMiniaturas) {
+  if (!conFoto) {
     Reemplazar(f, "*Imagen*", R"(" width="0" height="0)");
     Reemplazar(f, "*PopAncho*", "0");
     Reemplazar(f, "*PopAlto*", "0");

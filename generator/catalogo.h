@@ -25,8 +25,10 @@ inline constexpr int kPaginasCerca = 5;        // listed on each side of the pag
 std::string TextoPaginador(std::string_view base, int paginas, int actual = 1);
 
 // Text for a single-quoted JavaScript string inside a double-quoted attribute:
-// backslash, quote and line breaks escaped for the script, '"' and '&' written as
-// character references for the attribute, so the script receives the text as typed.
+// backslash and quote escaped for the script, '"' and '&' written as character
+// references for the attribute, so the script receives the text as typed; a line
+// break and every other control character become a blank (a cookie cannot hold
+// them), and '*' is written as \x2a so that no later replacement finds a mark in it.
 std::string CadenaJsEnAtributo(std::string_view texto);
 
 // The catalogue pages base.htm, base2.htm ... where base is the name of the first

@@ -57,9 +57,10 @@ std::string CodificarPagina(std::string_view texto) {
   return out;
 }
 
-void Ejecucion::EscribirArchivo(const fs::path& ruta, std::string_view texto) {
+void Ejecucion::EscribirArchivo(const fs::path& ruta, std::string_view texto, bool lineasUnix) {
   std::string bytes = CodificarPagina(texto);
   bytes += "\r\n";
+  if (lineasUnix) std::erase(bytes, '\r');
   try {
     disco->WriteFile(ruta, bytes, Replace::kFast);
   } catch (const DiskError& e) {

@@ -44,8 +44,9 @@ struct Ejecucion {
 
   // Writes texto as the file ruta: Windows-1252, a lone LF written as CR LF,
   // characters the code page lacks as HTML character references, then one more
-  // CR LF. A failure is added to problemas; it never throws.
-  void EscribirArchivo(const fs::path& ruta, std::string_view texto);
+  // CR LF. With lineasUnix every line ends in LF alone instead. A failure is added
+  // to problemas; it never throws.
+  void EscribirArchivo(const fs::path& ruta, std::string_view texto, bool lineasUnix = false);
 
   // Copies a file byte for byte, replacing the target; a failure goes to problemas.
   void CopiarArchivo(const fs::path& origen, const fs::path& destino);

@@ -101,7 +101,7 @@ void Generador::Escribir(const ClasePagina& clase) {
   for (const ArchivoTienda& a : clase.construir(p_, e_, clase)) {
     if (!a.aviso.empty()) InformarEstado(std::string(a.aviso));
     if (a.copia.empty()) {
-      e_.EscribirArchivo(destino_ / a.nombre, a.texto);
+      e_.EscribirArchivo(destino_ / a.nombre, a.texto, a.lineasUnix);
     } else {
       e_.CopiarArchivo(a.copia, destino_ / a.nombre);
     }

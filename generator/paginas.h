@@ -22,6 +22,7 @@ struct ArchivoTienda {
   std::string texto = {};
   std::filesystem::path copia = {};
   std::string_view aviso = {};  // a status text shown before it is written
+  bool lineasUnix = false;        // LF line ends, for a script a Unix host runs as it is
 };
 
 struct ClasePagina;

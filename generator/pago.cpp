@@ -10,6 +10,11 @@ std::vector<ArchivoTienda> ConstruirPago(const Proyecto& p, const Ejecucion& e,
                                          const ClasePagina& clase) {
   if (!p.servidor.SSL) return {};
   std::string t(CargarPlantilla(clase.plantilla));
+  std::string campos;  // the order form's own fields, which the page takes from its address
+  for (const CampoFormulario& c : p.camposFormulario) {
+    campos += (campos.empty() ? "\"" : ", \"") + CadenaJsEnScript(c.Nombre) + "\"";
+  }
+  Reemplazar(t, "*CamposPedido*", campos);
   Reemplazar(t, "*Titulo*", TituloPagina(p, clase));
   Reemplazar(t, "*Texto*", TextoPagina(p, clase));
   Reemplazar(t, "*Estilo*", e.estilo);

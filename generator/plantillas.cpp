@@ -1,5 +1,8 @@
 #include "generator/plantillas.h"
 
+#include <cstdio>
+
+#include "platform/cp1252.h"
 #include "platform/error.h"
 
 namespace vendaluz {
@@ -28,6 +31,33 @@ void Reemplazar(std::string& texto, std::string_view marca, std::string_view val
   }
   out.append(texto, desde, std::string::npos);
   texto.swap(out);
+}
+
+std::string CadenaJsEnScript(std::string_view texto) {
+  std::string out;
+  auto escape = [&out](unsigned u) {
+    char b[8];
+    std::snprintf(b, sizeof b, "\\u%04x", u & 0xFFFF);
+    out += b;
+  };
+  for (std::size_t i = 0; i < texto.size();) {
+    const char c = texto[i];
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ' ||
+        c == '_' || c == '-' || c == '.') {
+      out += c;
+      ++i;
+      continue;
+    }
+    char32_t cp = NextCodePoint(texto, i);
+    if (cp == kInvalidUtf8) cp = 0xFFFD;
+    if (cp < 0x10000) {
+      escape(cp);
+    } else {  // a surrogate pair
+      escape(0xD800 + ((cp - 0x10000) >> 10));
+      escape(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    }
+  }
+  return out;
 }
 
 }  // namespace vendaluz

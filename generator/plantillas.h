@@ -25,6 +25,12 @@ std::string_view CargarPlantilla(std::string_view nombre);
 // the value is inserted verbatim (an empty value removes the mark).
 void Reemplazar(std::string& texto, std::string_view marca, std::string_view valor);
 
+// Text for a JavaScript string, single- or double-quoted, inside a script element:
+// every character but ASCII letters, digits, blank, '_', '-' and '.' written as a
+// \uXXXX escape, so nothing in it can end the string or the element, or be taken
+// for a mark by a later replacement.
+std::string CadenaJsEnScript(std::string_view texto);
+
 // The embedded templates, generated at build time from templates/.
 struct PlantillaIncrustada {
   std::string_view nombre;

@@ -97,7 +97,8 @@ std::vector<ArchivoTienda> ConstruirScriptCorreo(const Proyecto& p, const Ejecuc
   }
   const std::string_view aviso =
       script->tipo == ScriptCorreo::kPerl ? "Creando archivo CGI..." : std::string_view();
-  return {{ArchivoScript(*script), std::move(t), {}, aviso}};
+  // A Unix host runs enviar.pl by its first line, which a CR would break.
+  return {{ArchivoScript(*script), std::move(t), {}, aviso, script->tipo == ScriptCorreo::kPerl}};
 }
 
 }  // namespace vendaluz

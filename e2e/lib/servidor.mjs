@@ -72,8 +72,9 @@ export async function arrancarPhp({ carpeta, entorno, opciones = [] }) {
   throw new Error('php -S no arrancó');
 }
 
-// Runs a Perl CGI script the way a web server does: the request in the
-// environment, the body on standard input; returns the parsed answer.
+// Runs a Perl CGI script the way a web server does: made executable, as the shop
+// owner does on the host, and started by its first line, with the request in the
+// environment and the body on standard input; returns the parsed answer.
 export function ejecutarCgi(script, { metodo = 'POST', cuerpo = '', tipo = 'application/x-www-form-urlencoded',
                                        largo, referente, entorno = {} } = {}) {
   const datos = Buffer.isBuffer(cuerpo) ? cuerpo : Buffer.from(cuerpo, 'latin1');
@@ -82,7 +83,8 @@ export function ejecutarCgi(script, { metodo = 'POST', cuerpo = '', tipo = 'appl
     REMOTE_ADDR: '203.0.113.7', REMOTE_HOST: 'cliente.example.net', HTTP_USER_AGENT: 'Prueba/1.0',
     SCRIPT_NAME: '/cgi-bin/enviar.pl', ...entorno };
   if (referente !== undefined) env.HTTP_REFERER = referente;
-  const r = spawnSync('perl', ['-T', script], { input: datos, env, timeout: 20000 });
+  fs.chmodSync(script, 0o755);
+  const r = spawnSync(script, [], { input: datos, env, timeout: 20000 });
   const salida = r.stdout.toString('latin1');
   // The header lines (name lowercased: value), up to the first empty line; then the body.
   const [, cabeza = salida, resto = ''] = /^([\s\S]*?)\r?\n\r?\n([\s\S]*)$/.exec(salida) ?? [];

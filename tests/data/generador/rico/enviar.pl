@@ -109,8 +109,13 @@ sub atender {
 sub comprobar_referente {
   my $referente = $ENV{HTTP_REFERER};
   return if !defined $referente || $referente eq '';
-  my ($servidor) = $referente =~ m{^[A-Za-z][A-Za-z0-9+.\-]*://(?:[^/?#\@]*\@)?([^/?#:]*)};
-  $servidor = lc(defined $servidor ? $servidor : '');
+  # El servidor como lo lee un navegador: tras "//" hasta la primera / \ ? o #,
+  # sin el usuario (hasta la última @) ni el puerto.
+  my ($servidor) = $referente =~ m{^[A-Za-z][A-Za-z0-9+.\-]*://([^/\\?#]*)};
+  $servidor = defined $servidor ? $servidor : '';
+  $servidor =~ s/^.*\@//s;
+  $servidor =~ s/:[0-9]*$//;
+  $servidor = lc $servidor;
   for my $dominio (@dominios_permitidos) {
     my $d = lc recortar($dominio);
     next if $d eq '';
