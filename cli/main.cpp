@@ -43,10 +43,12 @@ Opciones:
   --reemplazar                si la carpeta ya existe, la reemplaza sin preguntar
                               (los archivos .ini que contiene se conservan).
   --productos-por-pagina N    cantidad de productos por página del catálogo
-                              (número entero mayor que cero; 10 si no se indica).
+                              (número entero mayor que cero); sin esta opción, la
+                              del proyecto (10 si el proyecto no la indica).
   --tasa R                    incluye la tasa de impuesto R por ciento (un número
-                              con punto decimal, por ejemplo 21 o 10.5). Sin esta
-                              opción no se cobra impuesto.
+                              con punto decimal, por ejemplo 21 o 10.5); sin esta
+                              opción, la tasa del proyecto, si la incluye.
+  --sin-tasa                  no cobra impuesto, aunque el proyecto lo incluya.
   --categoria NOMBRE          en lugar de la tienda completa, agrega los productos
                               del proyecto como una nueva categoría: NOMBRE.htm,
                               NOMBRE2.htm, ... (solo letras minúsculas de la a a la z).
@@ -70,8 +72,9 @@ Códigos de salida:
 struct Opciones {
   std::optional<fs::path> salida;
   bool reemplazar = false;
-  std::string productosPorPagina = "10";
+  std::optional<std::string> productosPorPagina;
   std::optional<std::string> tasa;
+  bool sinTasa = false;
   std::optional<std::string> categoria;
   bool silencioso = false;
   std::optional<fs::path> proyecto;
@@ -84,12 +87,13 @@ int ErrorDeUso(const std::string& texto) {
 
 // Parses argv; returns an exit code when the program should stop now.
 std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
-  enum { kSalida = 1, kReemplazar, kPorPagina, kTasa, kCategoria, kSilencioso, kVersion };
+  enum { kSalida = 1, kReemplazar, kPorPagina, kTasa, kSinTasa, kCategoria, kSilencioso, kVersion };
   static const option kLargas[] = {
       {"salida", required_argument, nullptr, kSalida},
       {"reemplazar", no_argument, nullptr, kReemplazar},
       {"productos-por-pagina", required_argument, nullptr, kPorPagina},
       {"tasa", required_argument, nullptr, kTasa},
+      {"sin-tasa", no_argument, nullptr, kSinTasa},
       {"categoria", required_argument, nullptr, kCategoria},
       {"silencioso", no_argument, nullptr, kSilencioso},
       {"help", no_argument, nullptr, 'h'},
@@ -124,6 +128,9 @@ std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
       case kTasa:
         o.tasa = optarg;
         break;
+      case kSinTasa:
+        o.sinTasa = true;
+        break;
       case kCategoria:
         o.categoria = optarg;
         break;
@@ -140,6 +147,7 @@ std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
   if (optind < argc) o.proyecto = argv[optind++];
   if (optind < argc) return ErrorDeUso("se indicó más de un archivo de proyecto.");
   if (!o.proyecto) return ErrorDeUso("falta el archivo de proyecto.");
+  if (o.tasa && o.sinTasa) return ErrorDeUso("--tasa y --sin-tasa no pueden usarse juntas.");
   return std::nullopt;
 }
 
@@ -196,11 +204,13 @@ int main(int argc, char** argv) {
         PrepararEspacio(ExecutableFolder(), CarpetaDatosUsuario(), !o.salida.has_value());
     Proyecto p;
     CargarProyecto(*o.proyecto, p, PathText(espacio.proyectos));
-    p.txtCantProd = o.productosPorPagina;
+    // The project's own products per page and tax, unless the options say otherwise.
+    if (o.productosPorPagina) p.txtCantProd = *o.productosPorPagina;
     if (o.tasa) {
       p.cheTasa = 1;
       p.txtTasa = *o.tasa;
     }
+    if (o.sinTasa) p.cheTasa = 0;
     if (o.categoria) {
       p.categoriaOpcion = 1;
       p.categoriaArchivo = *o.categoria;

@@ -109,6 +109,10 @@ std::vector<Ajuste> CrearTablaAjustes() {
       OPT("ASP", "ASPEmail", 3, asp.ASPEmail),
       TXT("ASP", "SMTP", asp.SMTP),
       LISTA(kListaOcultos),
+      // Written last, so that older versions read the rest of the file as before.
+      FLAG("Generar", "IncluirTasa", cheTasa),
+      TXT("Generar", "Tasa", txtTasa),
+      TXT("Generar", "ProductosPorPagina", txtCantProd),
   };
   return t;
 }

@@ -142,10 +142,12 @@ struct Proyecto {
   Asp asp;
   std::vector<CampoOculto> camposOcultos;  // no two equal texts
 
-  // Working values of the open project, never stored in the project file.
+  // Stored in the file's last section, Generar; a file without it leaves tax off and
+  // the products per page as they were (new and open keep them).
   int cheTasa = 0;                 // include a tax rate
   std::string txtTasa = "0.0";     // the rate in percent
-  std::string txtCantProd = "10";  // products per page; kept by new and open
+  std::string txtCantProd = "10";  // products per page
+  // Working values of the open project, never stored in the project file.
   std::string categoriaArchivo;    // the additional-category dialog
   std::string categoriaCarpeta;
   int categoriaOpcion = 0;

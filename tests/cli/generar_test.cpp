@@ -82,6 +82,7 @@ TEST_F(Cli, HelpVersionAndWrongUsage) {
       {{"--salida=", ini.string()}, "la carpeta de --salida está vacía."},
       {{ini.string(), ini.string()}, "se indicó más de un archivo de proyecto."},
       {{"--reemplazar=si", ini.string()}, "la opción --reemplazar no lleva valor."},
+      {{"--tasa", "5", "--sin-tasa", ini.string()}, "--tasa y --sin-tasa no pueden usarse juntas."},
   };
   for (const auto& [args, mensaje] : casos) {
     const Resultado r = Ejecutar(args);
@@ -92,9 +93,13 @@ TEST_F(Cli, HelpVersionAndWrongUsage) {
 }
 
 TEST_F(Cli, GeneratesWithItsOptionsAndNeverReplacesWithoutAsking) {
+  // The project's own products per page and tax, unless an option overrides them.
   vendaluz::Proyecto p = ProyectoDePrueba("Muebles Ñandú", 5);
+  p.txtCantProd = "2";
+  p.cheTasa = 1;
+  p.txtTasa = "10.5";
   const fs::path ini = Proyecto(p);
-  const Resultado r = Ejecutar({"--productos-por-pagina", "2", "--tasa", "21", ini.string()});
+  const Resultado r = Ejecutar({"--tasa", "21", ini.string()});
   EXPECT_EQ(r.codigo, 0) << r.errores;
   const fs::path t = Tienda("Muebles Ñandú");
   EXPECT_EQ(r.salida, (t / "carrito.htm").string() + "\n");
@@ -109,12 +114,14 @@ TEST_F(Cli, GeneratesWithItsOptionsAndNeverReplacesWithoutAsking) {
                               "» ya existe y no se reemplazó; no se tocó nada. Use --reemplazar "
                               "para reemplazarla.\n");
   EXPECT_EQ(Slurp(t / "viejo.htm"), "viejo");
-  const Resultado reemplazo = Ejecutar({"--reemplazar", "--silencioso", ini.string()});
+  const Resultado reemplazo =
+      Ejecutar({"--reemplazar", "--silencioso", "--sin-tasa", ini.string()});
   EXPECT_EQ(reemplazo.salida, "");
   EXPECT_EQ(reemplazo.errores,
             "vendaluz-generar: se reemplaza la carpeta, con archivos que Vendaluz no generó: "
             "viejo.htm\n");
   EXPECT_FALSE(fs::exists(t / "viejo.htm"));
+  EXPECT_NE(Slurp(t / "estado.htm").find("var tasa = 0 - 0;"), std::string::npos);
 
   if (std::system("command -v script >/dev/null 2>&1") != 0) GTEST_SKIP() << "sin script(1)";
   Spit(t / "viejo.htm", "viejo");
@@ -128,6 +135,7 @@ TEST_F(Cli, GeneratesWithItsOptionsAndNeverReplacesWithoutAsking) {
   const Resultado si = Ejecutar({ini.string()}, "s\n", true);
   EXPECT_EQ(si.codigo, 0) << si.salida;
   EXPECT_NE(si.salida.find("La Vendaluz ha sido creada!"), std::string::npos);
+  EXPECT_NE(Slurp(t / "estado.htm").find("var tasa = 10.5 - 0;"), std::string::npos);
   EXPECT_FALSE(fs::exists(t / "viejo.htm"));
 }
 

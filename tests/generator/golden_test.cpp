@@ -1,7 +1,6 @@
 // Whole stores compared byte for byte with the reviewed files in tests/data/generador.
-// Each folder there is one case: proyecto.ini is the project (its [Prueba] section
-// holds the working values a run takes besides the file: Tasa, ProductosPorPagina),
-// the other files are the store it must make.
+// Each folder there is one case: proyecto.ini is the project, the other files are
+// the store it must make.
 //
 // Text files (pages, stylesheet, scripts) must match exactly. Pictures (copies,
 // thumbnails, card logos) are checked by name only, against the list in the folder's
@@ -15,7 +14,6 @@
 #include "generar_util.h"
 #include "model/archivo_proyecto.h"
 #include "model/reglas.h"
-#include "platform/ini.h"
 
 namespace vendaluz {
 namespace {
@@ -33,9 +31,6 @@ Proyecto Cargar(const std::string& caso) {
   Proyecto p;
   CargarProyecto(ruta, p, "/tmp/Proyectos");
   ResolverImagenes(p, ruta);
-  const IniFile ini = IniFile::Parse(Slurp(ruta));
-  if (const auto tasa = ini.Get("Prueba", "Tasa")) p.cheTasa = 1, p.txtTasa = *tasa;
-  if (const auto n = ini.Get("Prueba", "ProductosPorPagina")) p.txtCantProd = *n;
   return p;
 }
 

@@ -41,14 +41,15 @@ TEST(ArchivoProyecto, GoldenFilesAreWrittenByteForByteAndReadBack) {
   const Proyecto p = Cargar(TestData("proyecto_tienda.ini"));
   GuardarProyecto(p, dir / "tienda.ini");
   EXPECT_EQ(Slurp(dir / "tienda.ini"), TestData("proyecto_tienda.ini"));
-  // Opening resets the working values, but keeps the products per page.
-  Spit(dir / "p.ini", TestData("proyecto_nuevo.ini"));
+  EXPECT_EQ(std::to_string(p.cheTasa) + " " + p.txtTasa + " " + p.txtCantProd, "1 10.5 5");
+  // A file of an older version, without the Generar section, turns the tax off and
+  // keeps the products per page.
+  Spit(dir / "p.ini", "[Inicio]\r\nNombre=Viejo\r\n");
   Proyecto abierto = p;
-  abierto.cheTasa = 1;
   abierto.txtCantProd = "25";
   CargarProyecto(dir / "p.ini", abierto, kCarpeta);
-  EXPECT_EQ(abierto.cheTasa, 0);
-  EXPECT_EQ(abierto.txtCantProd, "25");
+  EXPECT_EQ(std::to_string(abierto.cheTasa) + " " + abierto.txtTasa + " " + abierto.txtCantProd,
+            "0 0.0 25");
 }
 
 TEST(ArchivoProyecto, DamagedFilesLoadWhatTheyCan) {
