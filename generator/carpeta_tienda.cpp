@@ -4,6 +4,8 @@
 #include <set>
 #include <system_error>
 
+#include "generator/catalogo.h"
+#include "generator/paginas.h"
 #include "platform/error.h"
 #include "platform/files.h"
 
@@ -99,6 +101,12 @@ CarpetaPrevia MirarCarpeta(const fs::path& carpeta) {
     if (a != kListaPropios && !proyecto && !propios.contains(a)) previa.ajenos.push_back(a);
   }
   return previa;
+}
+
+bool EsCarpetaDeTienda(const fs::path& carpeta) {
+  std::error_code ec;
+  return fs::exists(carpeta / kListaPropios, ec) ||
+         fs::is_regular_file(carpeta / PaginaDe(ConstruirCatalogo).archivo, ec);
 }
 
 std::string ListaAjenos(const std::vector<std::string>& ajenos) {

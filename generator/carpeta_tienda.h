@@ -28,6 +28,9 @@ struct CarpetaPrevia {
 };
 CarpetaPrevia MirarCarpeta(const std::filesystem::path& carpeta);
 
+// Whether carpeta holds a generated store: the list of its own files, or its catalogue.
+bool EsCarpetaDeTienda(const std::filesystem::path& carpeta);
+
 // "a, b, c, d, e y 3 más": up to five names, then how many more.
 std::string ListaAjenos(const std::vector<std::string>& ajenos);
 

@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "generator/carpeta_tienda.h"
 #include "model/archivo_proyecto.h"
 #include "model/reglas.h"
 #include "platform/error.h"
@@ -60,6 +61,7 @@ frmPrincipal::frmPrincipal(Entorno& entorno, QWidget* padre)
 
   Inicio();
   LlenarMenu();
+  qApp->installEventFilter(this);
   if (!FileExists(entorno_.espacio.proyectos)) {
     std::error_code ec;
     std::filesystem::create_directories(entorno_.espacio.proyectos, ec);
@@ -258,17 +260,19 @@ void frmPrincipal::CrearPaginas() {
 
 void frmPrincipal::Inicio() {
   vendaluz::NuevoProyecto(p_, contador_, entorno_.espacio.proyectos.string());
+  rutaActual_.clear();
   MostrarProyecto();
+  MarcarGuardado();
 }
 
 void frmPrincipal::NuevoProyecto() {
-  if (!PreguntarGuardar(false)) return;
+  if (!PreguntarGuardar()) return;
   Inicio();
   paginaGenerar_->MostrarCarpetas();
 }
 
 void frmPrincipal::AbrirProyecto() {
-  if (!PreguntarGuardar(false)) return;
+  if (!PreguntarGuardar()) return;
   const auto ruta = entorno_.dialogos.ArchivoParaAbrir(this, QStringLiteral("Abrir Proyecto"),
                                                        AQt(p_.inicio.Carpeta), kFiltroProyectos);
   if (!ruta) return;
@@ -276,7 +280,7 @@ void frmPrincipal::AbrirProyecto() {
 }
 
 void frmPrincipal::AbrirDeLista(const std::filesystem::path& ruta) {
-  if (!PreguntarGuardar(false)) return;
+  if (!PreguntarGuardar()) return;
   AbrirArchivo(ruta);
 }
 
@@ -296,6 +300,7 @@ void frmPrincipal::AbrirArchivo(const std::filesystem::path& ruta) {
   p_ = std::move(leido);
   rutaActual_ = ruta;
   MostrarProyecto();
+  MarcarGuardado();
   IniciarProgreso();
   paginaGenerar_->MostrarCarpetas();
 }
@@ -306,15 +311,28 @@ bool frmPrincipal::GuardarProyecto() {
 }
 
 frmPrincipal::Guardado frmPrincipal::Guardar() {
+  // Where the project's file is, with its name, so that Enter saves over it.
+  const bool conArchivo = !rutaActual_.empty();
   const auto elegida = entorno_.dialogos.ArchivoParaGuardar(
-      this, QStringLiteral("Guardar Proyecto"), AQt(p_.inicio.Carpeta), AQt(p_.inicio.Nombre),
-      kFiltroProyectos);
+      this, QStringLiteral("Guardar Proyecto"),
+      AQt(conArchivo ? rutaActual_.parent_path().string() : p_.inicio.Carpeta),
+      AQt(conArchivo ? rutaActual_.filename().string() : p_.inicio.Nombre), kFiltroProyectos);
   if (!elegida) return Guardado::kCancelado;
   std::filesystem::path ruta = ARuta(*elegida);
   // Only .ini files appear in the project list and the open dialog.
   const std::string nombre = ruta.filename().string();
   if (nombre.size() < 4 || !EqualsIgnoreCase(nombre.substr(nombre.size() - 4), ".ini")) {
     ruta += ".ini";
+  }
+  if (EsCarpetaDeTienda(ruta.parent_path())) {
+    entorno_.dialogos.Mensaje(
+        this,
+        QStringLiteral("No se guardó el proyecto: «%1» es la carpeta de una tienda generada, "
+                       "que cada generación reemplaza. Guárdelo en otra carpeta, por ejemplo "
+                       "«%2».")
+            .arg(AQt(ruta.parent_path().string()), AQt(entorno_.espacio.proyectos.string())),
+        Icono::kAdvertencia);
+    return Guardado::kFallido;
   }
 
   IniciarProgreso();
@@ -329,16 +347,18 @@ frmPrincipal::Guardado frmPrincipal::Guardar() {
     return Guardado::kFallido;
   }
   rutaActual_ = ruta;
+  MarcarGuardado();
   barProgreso_->setValue(barProgreso_->maximum());
+  barraEstado_->showMessage(QStringLiteral("Proyecto guardado en %1").arg(AQt(ruta.string())));
   LlenarMenu();
   return Guardado::kHecho;
 }
 
-bool frmPrincipal::PreguntarGuardar(bool alSalir) {
-  if (p_.inicio.Nombre.empty() && p_.inicio.Descripcion.empty()) return true;
+bool frmPrincipal::PreguntarGuardar() {
+  if (!HayCambios()) return true;
   const Respuesta r = entorno_.dialogos.Preguntar(
-      this, QStringLiteral("¿Guardar los cambios realizados a %1?").arg(AQt(p_.inicio.Nombre)),
-      alSalir ? Botones::kSiNoCancelar : Botones::kSiNo);
+      this, QStringLiteral("¿Guardar los cambios realizados a %1?").arg(NombreMostrado()),
+      Botones::kSiNoCancelar);
   switch (r) {
     case Respuesta::kNo:
       return true;
@@ -347,16 +367,33 @@ bool frmPrincipal::PreguntarGuardar(bool alSalir) {
     case Respuesta::kSi:
       break;
   }
-  switch (Guardar()) {
-    case Guardado::kHecho:
-      return true;
-    case Guardado::kFallido:
-      return false;  // the project is still unsaved: do not throw it away
-    case Guardado::kCancelado:
-      // New and open go on without saving; leaving the program does not.
-      return !alSalir;
+  // A failed or cancelled save stops the command: the changes are still unsaved.
+  return Guardar() == Guardado::kHecho;
+}
+
+bool frmPrincipal::HayCambios() const {
+  // The category dialog's values are not kept in the file.
+  Proyecto ahora = p_;
+  ahora.categoriaArchivo = guardado_.categoriaArchivo;
+  ahora.categoriaCarpeta = guardado_.categoriaCarpeta;
+  ahora.categoriaOpcion = guardado_.categoriaOpcion;
+  return ahora != guardado_;
+}
+
+void frmPrincipal::MarcarGuardado() {
+  guardado_ = p_;
+  MostrarTitulo();
+}
+
+bool frmPrincipal::eventFilter(QObject* objeto, QEvent* evento) {
+  const QEvent::Type t = evento->type();
+  if (t == QEvent::KeyRelease || t == QEvent::MouseButtonRelease) {
+    // Once the key or click has done its work.
+    QTimer::singleShot(0, this, [this] {
+      if (HayCambios() != conCambios_) MostrarTitulo();
+    });
   }
-  return false;
+  return QMainWindow::eventFilter(objeto, evento);
 }
 
 void frmPrincipal::LlenarMenu() {
@@ -414,13 +451,16 @@ void frmPrincipal::NombreCambiado() {
   }
 }
 
+QString frmPrincipal::NombreMostrado() const {
+  return p_.inicio.Nombre.empty() ? QStringLiteral("(Sin nombre)") : AQt(p_.inicio.Nombre);
+}
+
 void frmPrincipal::MostrarTitulo() {
-  const QString nombre =
-      p_.inicio.Nombre.empty() ? QStringLiteral("(Sín nombre)") : AQt(p_.inicio.Nombre);
-  setWindowTitle(QStringLiteral("Vendaluz v%1.%2 [Proyecto: %3]")
+  conCambios_ = HayCambios();
+  setWindowTitle(QStringLiteral("Vendaluz v%1.%2 [Proyecto: %3%4]")
                      .arg(VENDALUZ_VERSION_MAJOR)
                      .arg(VENDALUZ_VERSION_MINOR)
-                     .arg(nombre));
+                     .arg(NombreMostrado(), conCambios_ ? QStringLiteral("*") : QString()));
 }
 
 void frmPrincipal::HabilitarGuardar() { mnuGuardarPro_->setEnabled(true); }
@@ -502,7 +542,7 @@ void frmPrincipal::MostrarAcerca() {
 }
 
 void frmPrincipal::closeEvent(QCloseEvent* evento) {
-  if (!PreguntarGuardar(true)) {
+  if (!PreguntarGuardar()) {
     evento->ignore();
     return;
   }

@@ -38,8 +38,8 @@ class frmPrincipal : public QMainWindow {
   explicit frmPrincipal(Entorno& entorno, QWidget* padre = nullptr);
   ~frmPrincipal() override;
 
-  // The project commands. Each asks the save question first when the project has a
-  // name or a description; answering Yes saves through the save dialog.
+  // The project commands. Each asks the save question first when the project has
+  // changes; answering Yes saves through the save dialog.
   void NuevoProyecto();
   void AbrirProyecto();                                  // through the open dialog
   void AbrirDeLista(const std::filesystem::path& ruta);  // an entry of the project list
@@ -67,9 +67,13 @@ class frmPrincipal : public QMainWindow {
 
   const Proyecto& ProyectoAbierto() const { return p_; }
   const std::filesystem::path& RutaActual() const { return rutaActual_; }
+  // Whether the project differs from its file (a new one: from a new project).
+  bool HayCambios() const;
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
+  // After every key and click, the title follows whether there are changes.
+  bool eventFilter(QObject* objeto, QEvent* evento) override;
 
  private:
   enum class Guardado { kHecho, kCancelado, kFallido };
@@ -80,7 +84,7 @@ class frmPrincipal : public QMainWindow {
   void CrearPaginas();
 
   // The save question; false when the command that asked must stop.
-  bool PreguntarGuardar(bool alSalir);
+  bool PreguntarGuardar();
   Guardado Guardar();
   void AbrirArchivo(const std::filesystem::path& ruta);
   // The window after a project has been set up or read: pages, title, Generar page.
@@ -89,7 +93,10 @@ class frmPrincipal : public QMainWindow {
   // The menu entries of the editors that follow project settings.
   void MostrarHabilitados();
   void MostrarTitulo();
+  QString NombreMostrado() const;  // "(Sin nombre)" for an empty name
   void CambioPagina(int indice);
+  // The project as it is now becomes the one without changes.
+  void MarcarGuardado();
   // The project as the run gets it: picture paths relative to the project file's
   // folder made absolute, as the command line does.
   Proyecto ProyectoParaGenerar() const;
@@ -102,6 +109,8 @@ class frmPrincipal : public QMainWindow {
   Entorno& entorno_;
   std::unique_ptr<PreviewServer> servidor_;  // the preview, until the program ends
   Proyecto p_;
+  Proyecto guardado_;        // as its file holds it, or as new
+  bool conCambios_ = false;  // as the title shows it
   ContadorProyectos contador_;
   std::filesystem::path rutaActual_;
 

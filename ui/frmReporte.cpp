@@ -45,7 +45,7 @@ frmReporte::frmReporte(const Proyecto& p, QWidget* padre) : QDialog(padre) {
   columna->addLayout(pie);
   resize(420, 300);
 
-  lblReporte_->setText(p.inicio.Nombre.empty() ? QStringLiteral("(Sín nombre)")
+  lblReporte_->setText(p.inicio.Nombre.empty() ? QStringLiteral("(Sin nombre)")
                                                : AQt(p.inicio.Nombre));
   lstReporte_->clear();
   const std::vector<FilaReporte> filas = ConstruirReporte(p);

@@ -105,7 +105,7 @@ void PaginaGenerar::Mostrar() { txtCantProd_->setText(AQt(p_.txtCantProd)); }
 
 void PaginaGenerar::MostrarNombre() {
   const QString nombre =
-      p_.inicio.Nombre.empty() ? QStringLiteral("(Sín nombre)") : AQt(p_.inicio.Nombre);
+      p_.inicio.Nombre.empty() ? QStringLiteral("(Sin nombre)") : AQt(p_.inicio.Nombre);
   fraProyecto_->setTitle(QStringLiteral(" Proyecto: ") + nombre + QLatin1Char(' '));
 }
 

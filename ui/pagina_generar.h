@@ -26,7 +26,7 @@ class PaginaGenerar : public PaginaProyecto {
   // Products per page (a working value the project does not reset).
   void Mostrar() override;
 
-  // " Proyecto: " + name + " ", or "(Sín nombre)" for an empty name.
+  // " Proyecto: " + name + " ", or "(Sin nombre)" for an empty name.
   void MostrarNombre();
   // The output folder under "Archivos:" and the picture and thumbnail folders,
   // following Productos.Imagen, Thumbnails.Copiar and Thumbnails.Mostrar.

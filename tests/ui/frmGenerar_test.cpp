@@ -126,7 +126,7 @@ class PruebaGenerar : public QObject {
     frmPrincipal w(b.entorno);
     const QString creada = QStringLiteral("La Vendaluz ha sido creada!");
     QCOMPARE(GenerarDesde(w, archivo, [&] { Pulsar(&w, "cmdGenerar"); }), creada);
-    b.dialogos.respuestas = {Respuesta::kNo, Respuesta::kSi};  // keep the project, replace
+    b.dialogos.respuestas = {Respuesta::kSi};  // replace; an unchanged project is not asked about
     QCOMPARE(GenerarDesde(w, archivo, [&] { Ctrl(w, Qt::Key_G); }), creada);
     QCOMPARE(test::Slurp(b.proyectos() / "Fotos" / "imagenes" / "silla.jpg"),
              std::string("no importa el contenido"));
@@ -142,7 +142,7 @@ class PruebaGenerar : public QObject {
     Disparar(&w, "mnuNuevoPro");
     QCOMPARE(lista->count(), 0);
     // Told not to replace the store, the run ends with generation closed all the same.
-    b.dialogos.respuestas = {Respuesta::kNo, Respuesta::kNo};  // keep the project, keep the store
+    b.dialogos.respuestas = {Respuesta::kNo};  // keep the store
     QCOMPARE(GenerarDesde(w, archivo, [&] { Pulsar(&w, "cmdGenerar"); }),
              QStringLiteral("Se ha interrumpido la operación"));
     QVERIFY(!Hallar<QAction>(&w, "mnuGenerar")->isEnabled() && lista->count() == 0);

@@ -4,6 +4,7 @@
 #include "ui/frmPrincipal.h"
 #include "ayudas_prueba.h"
 #include "pruebas.h"
+#include "test_util.h"
 
 namespace vendaluz {
 namespace {
@@ -42,11 +43,12 @@ void Hacer(frmPrincipal& w, const QString& accion) {
   }
 }
 
-// The save question before a new project or the exit, and what each answer does.
+// The save question before a new project or the exit: asked only when the project has
+// changes, always with Cancelar; a cancelled or failed save stops the command.
 struct CasoPregunta {
-  const char* nombre;  // "nuevo…" or "salir…"
-  const char* accion;  // see Hacer
-  const char* proyecto;
+  const char* nombre;    // "nuevo…" or "salir…"
+  const char* accion;    // see Hacer
+  const char* proyecto;  // typed as the name; "Proyecto1" changes nothing
   const char* descripcion;
   std::optional<Respuesta> respuesta;  // to the question; none when it must not be asked
   const char* archivo;  // answer of the save dialog, under Proyectos; nullptr cancels
@@ -55,17 +57,18 @@ struct CasoPregunta {
 };
 // clang-format off
 const CasoPregunta kPreguntas[] = {
-    {"nuevo, No",             "Ctrl+N",      "Proyecto1", "",        Respuesta::kNo,       nullptr,         true,  false},
-    {"nuevo sin nombre",      "mnuNuevoPro", "",          "",        {},                   nullptr,         true,  false},
-    {"nuevo con descripción", "nuevo",       "",          "Muebles", Respuesta::kNo,       nullptr,         true,  false},
-    {"nuevo, Sí y Cancelar",  "mnuNuevoPro", "Tienda",    "",        Respuesta::kSi,       nullptr,         true,  false},
+    {"nuevo sin cambios",     "Ctrl+N",      "Proyecto1", "",        {},                   nullptr,         true,  false},
+    {"nuevo, No",             "nuevo",       "Tienda",    "",        Respuesta::kNo,       nullptr,         true,  false},
+    {"nuevo con descripción", "mnuNuevoPro", "",          "Muebles", Respuesta::kNo,       nullptr,         true,  false},
+    {"nuevo, Cancelar",       "Ctrl+N",      "Tienda",    "",        Respuesta::kCancelar, nullptr,         false, false},
+    {"nuevo, Sí y Cancelar",  "mnuNuevoPro", "Tienda",    "",        Respuesta::kSi,       nullptr,         false, false},
     {"nuevo, Sí y guardar",   "mnuNuevoPro", "Tienda",    "",        Respuesta::kSi,       "Tienda.ini",    true,  true},
     {"nuevo, Sí y falla",     "mnuNuevoPro", "Tienda",    "",        Respuesta::kSi,       "no/Tienda.ini", false, false},
-    {"salir, Cancelar",       "Ctrl+S",      "Proyecto1", "",        Respuesta::kCancelar, nullptr,         false, false},
-    {"salir, Sí y Cancelar",  "cerrar",      "Proyecto1", "",        Respuesta::kSi,       nullptr,         false, false},
+    {"salir, Cancelar",       "Ctrl+S",      "Tienda",    "",        Respuesta::kCancelar, nullptr,         false, false},
+    {"salir, Sí y Cancelar",  "cerrar",      "Tienda",    "",        Respuesta::kSi,       nullptr,         false, false},
     {"salir, Sí y guardar",   "cerrar",      "Tienda",    "",        Respuesta::kSi,       "Tienda.ini",    true,  true},
     {"salir, No",             "mnuSalir",    "Tienda",    "",        Respuesta::kNo,       nullptr,         true,  false},
-    {"salir sin nombre",      "cerrar",      "",          "",        {},                   nullptr,         true,  false},
+    {"salir sin cambios",     "cerrar",      "Proyecto1", "",        {},                   nullptr,         true,  false},
 };
 // clang-format on
 
@@ -130,10 +133,11 @@ class PruebaPrincipal : public QObject {
     QCOMPARE(habilitados(), "1100");
     reporte("generar");  // the tool bar's "generar" shows the report first
     QCOMPARE(habilitados(), "1111");
+    // A change shows as "*" after the name, and goes when the name is as the file has it.
     Escribir(Nombre(w), "");
-    QCOMPARE(w.windowTitle(), Titulo("(Sín nombre)"));
+    QCOMPARE(w.windowTitle(), Titulo("(Sin nombre)*"));
     QCOMPARE(Hallar<QGroupBox>(&w, "fraProyecto")->title(),
-             QStringLiteral(" Proyecto: (Sín nombre) "));
+             QStringLiteral(" Proyecto: (Sin nombre) "));
     QCOMPARE(habilitados(), "0000");
     QVERIFY(!w.GuardarProyecto());
     QCOMPARE(b.dialogos.Contar("guardar"), 0);
@@ -176,8 +180,9 @@ class PruebaPrincipal : public QObject {
     QCOMPARE(b.dialogos.Contar("pregunta"), c.respuesta ? 1 : 0);
     if (c.respuesta) {
       const auto& p = *b.dialogos.Ultima("pregunta");
-      QCOMPARE(p.texto, QStringLiteral("¿Guardar los cambios realizados a %1?").arg(c.proyecto));
-      QCOMPARE(p.botones, salir ? Botones::kSiNoCancelar : Botones::kSiNo);
+      const QString nombre = *c.proyecto ? QString::fromUtf8(c.proyecto) : "(Sin nombre)";
+      QCOMPARE(p.texto, QStringLiteral("¿Guardar los cambios realizados a %1?").arg(nombre));
+      QCOMPARE(p.botones, Botones::kSiNoCancelar);
     }
     QCOMPARE(b.dialogos.sinRespuesta, 0);
     QCOMPARE(EntradasLista(w), c.guardado ? QStringList{c.proyecto} : QStringList());
@@ -197,13 +202,17 @@ class PruebaPrincipal : public QObject {
     }
   }
 
-  // Saving adds ".ini" unless the name has it in any letter case. Opening asks to save
-  // first; a file that cannot be read (or is gone since the list was filled) is named
-  // with the cause and the open project stays.
+  // Saving adds ".ini" unless the name has it in any letter case; the save dialog starts at
+  // the project's file, and refuses a store's folder. Opening asks to save first only after
+  // a change; a file that cannot be read (or is gone since the list was filled) is named
+  // with the cause and the open project stays. The tax and products per page are the file's.
   void guardarYAbrir() {
     Banco b;
     Proyecto largo = ProyectoCompleto("Nombre largo de una tienda de muebles");
     largo.inicio.Descripcion = "Sillas y mesas";
+    largo.cheTasa = 1;
+    largo.txtTasa = "21";
+    largo.txtCantProd = "7";
     const auto otra = b.programa() / "Otra.ini", falta = b.proyectos() / "falta.ini";
     GuardarProyecto(largo, otra);
     frmPrincipal w(b.entorno);
@@ -211,17 +220,22 @@ class PruebaPrincipal : public QObject {
     Escribir(Hallar<QLineEdit>(&w, "txtCantProd"), "15");
     b.dialogos.archivos = {AQt(b.proyectos() / "Tienda"), AQt(b.proyectos() / "Copia.INI"),
                            std::nullopt, AQt(falta), AQt(otra)};
+    QCOMPARE(w.windowTitle(), Titulo("Tienda*"));
     QVERIFY(w.GuardarProyecto());
-    const auto* dialogo = b.dialogos.Ultima("guardar");
-    QCOMPARE(dialogo->inicial, QStringLiteral("Tienda"));
-    QCOMPARE(dialogo->carpeta, AQt(b.proyectos()));
+    auto dialogo = [&] {
+      return b.dialogos.Ultima("guardar")->carpeta + " " + b.dialogos.Ultima("guardar")->inicial;
+    };
+    QCOMPARE(dialogo(), AQt(b.proyectos()) + " Tienda");
     QCOMPARE(w.RutaActual(), b.proyectos() / "Tienda.ini");
+    QCOMPARE(w.windowTitle(), Titulo("Tienda"));
+    QCOMPARE(w.statusBar()->currentMessage(), "Proyecto guardado en " + AQt(w.RutaActual()));
     QCOMPARE(EntradasLista(w), QStringList{"Tienda"});
     // The bar is full once the file is written and empties on the next tick.
     auto* barra = Hallar<QProgressBar>(&w, "barProgreso");
     QCOMPARE(barra->value(), 100);
     QTRY_COMPARE(barra->value(), 0);
     Hacer(w, "guardar");
+    QCOMPARE(dialogo(), AQt(b.proyectos()) + " Tienda.ini");
     QCOMPARE(w.RutaActual(), b.proyectos() / "Copia.INI");
     QCOMPARE(EntradasLista(w), (QStringList{"Copia", "Tienda"}));
 
@@ -235,18 +249,35 @@ class PruebaPrincipal : public QObject {
     QCOMPARE(Nombre(w)->text(), AQt(largo.inicio.Nombre));  // whole, though longer than the box
     QCOMPARE(Hallar<QLineEdit>(&w, "txtDesPro")->text(), QStringLiteral("Sillas y mesas"));
     QCOMPARE(w.RutaActual(), otra);
-    // Products per page belong to the run of the program, not to the project.
-    QCOMPARE(Hallar<QLineEdit>(&w, "txtCantProd")->text(), QStringLiteral("15"));
+    QCOMPARE(Habilitados(&w, {"cheTasa"}) + " " + Hallar<QLineEdit>(&w, "txtTasa")->text() + " " +
+                 Hallar<QLineEdit>(&w, "txtCantProd")->text(),
+             "1 21 7");
+    QCOMPARE(b.dialogos.Contar("pregunta"), 0);  // nothing changed since each save or open
 
+    Escribir(Hallar<QLineEdit>(&w, "txtDesPro"), "Otra cosa");
+    b.dialogos.respuestas = {Respuesta::kNo};
     AbrirDeLaLista(w, "Tienda");
+    QCOMPARE(b.dialogos.Contar("pregunta"), 1);
     QCOMPARE(w.RutaActual(), b.proyectos() / "Tienda.ini");
+    QCOMPARE(Hallar<QLineEdit>(&w, "txtCantProd")->text(), QStringLiteral("15"));
     QCOMPARE(Hallar<QLineEdit>(&w, "txtGProyecto")->text(), AQt(b.proyectos() / "Tienda"));
     std::filesystem::remove(b.proyectos() / "Copia.INI");
     AbrirDeLaLista(w, "Copia");
     QCOMPARE(b.dialogos.Contar("mensaje"), 2);
     QCOMPARE(w.RutaActual(), b.proyectos() / "Tienda.ini");
     QCOMPARE(EntradasLista(w), QStringList{"Tienda"});
-    QCOMPARE(b.dialogos.Contar("pregunta"), 5);
+
+    const auto tienda = b.proyectos() / "Tienda";
+    test::Spit(tienda / "carrito.htm", "");
+    b.dialogos.archivos = {AQt(tienda / "Tienda.ini")};
+    Hacer(w, "guardar");
+    QCOMPARE(b.dialogos.Ultima("mensaje")->texto,
+             "No se guardó el proyecto: «" + AQt(tienda) +
+                 "» es la carpeta de una tienda generada, que cada generación reemplaza. "
+                 "Guárdelo en otra carpeta, por ejemplo «" +
+                 AQt(b.proyectos()) + "».");
+    QVERIFY(!std::filesystem::exists(tienda / "Tienda.ini"));
+    QCOMPARE(w.RutaActual(), b.proyectos() / "Tienda.ini");
   }
 
   void cadaControlLlegaAlProyecto() {
@@ -289,6 +320,7 @@ class PruebaPrincipal : public QObject {
     QCOMPARE(carpetas(), "11 " + salida + " " + salida + "/imagenes " + salida + "/thumbnails");
     Pulsar(&w, "cheImagen");
     QCOMPARE(carpetas(), "00 " + salida + "  ");
+    b.dialogos.respuestas = {Respuesta::kNo};
     Disparar(&w, "mnuNuevoPro");
     QCOMPARE(Hallar<QLineEdit>(&w, "txtGProyecto")->text(), AQt(b.proyectos() / "Proyecto2"));
   }

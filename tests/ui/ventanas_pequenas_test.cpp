@@ -91,7 +91,7 @@ class PruebaVentanasPequenas : public QObject {
         {ProyectoCompleto("Tienda", 1), "Tienda",
          "Nombre del Proyecto: Tienda | Carrito de Compra: 1 producto | Formulario: 10 campos | "
          "Servidor Seguro: No utilizar"},
-        {incompleto, "(Sín nombre)",
+        {incompleto, "(Sin nombre)",
          "*Nombre del Proyecto: Incompleto | Carrito de Compra: 2 productos | *Precios: "
          "Incompleto (1 producto) | Formulario: 10 campos | Servidor Seguro: No utilizar"}};
     for (const auto& [p, etiqueta, filas] : casos) {
