@@ -35,9 +35,8 @@ frmCategoria::frmCategoria(Proyecto& p, Entorno& entorno, QWidget* padre)
   // is refused.
   ANombre_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[a-z]*")), ANombre_));
-  AGuardar_ = new QLineEdit(this);
+  AGuardar_ = new CampoRuta(this);  // only the folder browser, which checks it, fills it
   AGuardar_->setObjectName("AGuardar");
-  AGuardar_->setReadOnly(true);  // only the folder browser, which checks it, fills it
   cmdAEx_ = new QPushButton(QStringLiteral("..."), this);
   cmdAEx_->setObjectName("cmdAEx");
   cmdAEx_->setToolTip(QStringLiteral("Elegir la carpeta de la tienda"));
@@ -65,8 +64,7 @@ frmCategoria::frmCategoria(Proyecto& p, Entorno& entorno, QWidget* padre)
   resize(480, 0);
 
   ANombre_->setText(AQt(p_.categoriaArchivo));
-  AGuardar_->setText(AQt(p_.categoriaCarpeta));
-  AGuardar_->setCursorPosition(0);
+  AGuardar_->PonerRuta(AQt(p_.categoriaCarpeta));
   cheACat_->setChecked(p_.categoriaOpcion == 1);
   Habilitar(cheACat_->isChecked());
 
@@ -84,13 +82,12 @@ void frmCategoria::Habilitar(bool activa) {
 void frmCategoria::Examinar() {
   frmExaminar examinar(entorno_, frmExaminar::Modo::kCategoria, AQt(p_.inicio.Nombre), this);
   if (examinar.exec() != QDialog::Accepted) return;
-  AGuardar_->setText(examinar.Carpeta());
-  AGuardar_->setCursorPosition(0);
+  AGuardar_->PonerRuta(examinar.Carpeta());
 }
 
 void frmCategoria::Aceptar() {
   const bool activa = cheACat_->isChecked();
-  if (activa && (ANombre_->text().isEmpty() || AGuardar_->text().isEmpty())) return;
+  if (activa && (ANombre_->text().isEmpty() || AGuardar_->Ruta().isEmpty())) return;
   if (activa) {
     // A name such as "estado" would write over the pages of the store itself.
     try {
@@ -104,7 +101,7 @@ void frmCategoria::Aceptar() {
   }
   p_.categoriaOpcion = activa ? 1 : 0;
   p_.categoriaArchivo = AStd(ANombre_->text());
-  p_.categoriaCarpeta = AStd(AGuardar_->text());
+  p_.categoriaCarpeta = AStd(AGuardar_->Ruta());
   accept();
 }
 

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "model/proyecto.h"
+#include "ui/campo_ruta.h"
 #include "ui/entorno.h"
 
 class QCheckBox;
@@ -30,7 +31,7 @@ class frmCategoria : public QDialog {
   Entorno& entorno_;
   QCheckBox* cheACat_;
   QLineEdit* ANombre_;
-  QLineEdit* AGuardar_;
+  CampoRuta* AGuardar_;
   QPushButton* cmdAEx_;
 };
 

@@ -15,6 +15,8 @@
 #include <QVBoxLayout>
 #include <cerrno>
 
+#include "generator/catalogo.h"
+#include "generator/paginas.h"
 #include "platform/error.h"
 #include "platform/files.h"
 #include "ui/conversion.h"
@@ -205,7 +207,8 @@ void frmExaminar::Crear() {
 
 void frmExaminar::Aceptar() {
   if (Carpeta().isEmpty()) return;
-  if (modo_ == Modo::kCategoria && !FileExists(ARuta(Carpeta()) / "carrito.htm")) {
+  if (modo_ == Modo::kCategoria &&
+      !FileExists(ARuta(Carpeta()) / PaginaDe(ConstruirCatalogo).archivo)) {
     entorno_.dialogos.Pitido();
     return;
   }

@@ -207,7 +207,10 @@ void frmPrincipal::CrearBarra() {
   barProgreso_->setObjectName("barProgreso");
   barProgreso_->setTextVisible(false);
   barProgreso_->setMaximumWidth(160);
-  tbBarra_->addWidget(barProgreso_);
+  // Shown only while a file is read or written: at rest it would look like a box.
+  accionProgreso_ = tbBarra_->addWidget(barProgreso_);
+  accionProgreso_->setObjectName("accionProgreso");
+  accionProgreso_->setVisible(false);
 }
 
 void frmPrincipal::CrearPaginas() {
@@ -341,6 +344,7 @@ frmPrincipal::Guardado frmPrincipal::Guardar() {
   } catch (const Error& e) {
     tmrProgreso_->stop();
     barProgreso_->setValue(barProgreso_->minimum());
+    accionProgreso_->setVisible(false);
     entorno_.dialogos.Mensaje(
         this, QStringLiteral("No se pudo guardar el proyecto.\n\n") + AQt(e.descripcion()),
         Icono::kCritico);
@@ -475,7 +479,10 @@ void frmPrincipal::CambioPagina(int indice) {
   if (indice == kPaginaGenerar) paginaGenerar_->MostrarCarpetas();
 }
 
-void frmPrincipal::IniciarProgreso() { tmrProgreso_->start(); }
+void frmPrincipal::IniciarProgreso() {
+  accionProgreso_->setVisible(true);
+  tmrProgreso_->start();
+}
 
 void frmPrincipal::PasoProgreso() {
   if (barProgreso_->maximum() > barProgreso_->value()) {
@@ -483,6 +490,7 @@ void frmPrincipal::PasoProgreso() {
   } else {
     tmrProgreso_->stop();
     barProgreso_->setValue(barProgreso_->minimum());
+    accionProgreso_->setVisible(false);
   }
 }
 

@@ -128,6 +128,7 @@ class frmPrincipal : public QMainWindow {
   QMenu* menuProyectos_ = nullptr;
   QMenu* menuProyecto_ = nullptr;  // "&Proyecto", also the product list's context menu
   QProgressBar* barProgreso_ = nullptr;
+  QAction* accionProgreso_ = nullptr;  // the bar's place on the tool bar
   QTimer* tmrProgreso_ = nullptr;
 
   QAction* mnuNuevoPro_ = nullptr;

@@ -33,9 +33,8 @@ PaginaGenerar::PaginaGenerar(Proyecto& p, Entorno& entorno, QWidget* padre)
   fraProyecto_ = new QGroupBox(QStringLiteral(" Proyecto: "), this);
   fraProyecto_->setObjectName("fraProyecto");
   auto campo = [this](const char* nombre) {
-    auto* t = new QLineEdit(fraProyecto_);
+    auto* t = new CampoRuta(fraProyecto_);
     t->setObjectName(nombre);
-    t->setReadOnly(true);
     return t;
   };
   txtGProyecto_ = campo("txtGProyecto");
@@ -111,12 +110,10 @@ void PaginaGenerar::MostrarNombre() {
 
 void PaginaGenerar::MostrarCarpetas() {
   const std::filesystem::path salida = entorno_.espacio.CarpetaSalida(p_);
-  txtGProyecto_->setText(AQt(salida));
-  txtGProyecto_->setCursorPosition(0);
-  auto mostrar = [](QLineEdit* campo, bool usado, const std::filesystem::path& carpeta) {
+  txtGProyecto_->PonerRuta(AQt(salida));
+  auto mostrar = [](CampoRuta* campo, bool usado, const std::filesystem::path& carpeta) {
     campo->setEnabled(usado);
-    campo->setText(usado ? AQt(carpeta) : QString());
-    campo->setCursorPosition(0);
+    campo->PonerRuta(usado ? AQt(carpeta) : QString());
   };
   const bool imagenes = p_.productosImagen == 1;
   mostrar(txtGImagenes_, imagenes && p_.thumbnails.Copiar == 1, salida / "imagenes");
@@ -124,9 +121,9 @@ void PaginaGenerar::MostrarCarpetas() {
 }
 
 void PaginaGenerar::Limpiar() {
-  txtGProyecto_->clear();
-  txtGImagenes_->clear();
-  txtGThumbs_->clear();
+  txtGProyecto_->PonerRuta({});
+  txtGImagenes_->PonerRuta({});
+  txtGThumbs_->PonerRuta({});
   flbGenerados_->clear();
   carpetaGenerados_.clear();
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <filesystem>
 
+#include "ui/campo_ruta.h"
 #include "ui/entorno.h"
 #include "ui/pagina_proyecto.h"
 
@@ -51,9 +52,9 @@ class PaginaGenerar : public PaginaProyecto {
   QPushButton* cmdReporte_;
   QPushButton* cmdGenerar_;
   QGroupBox* fraProyecto_;
-  QLineEdit* txtGProyecto_;
-  QLineEdit* txtGImagenes_;
-  QLineEdit* txtGThumbs_;
+  CampoRuta* txtGProyecto_;
+  CampoRuta* txtGImagenes_;
+  CampoRuta* txtGThumbs_;
   QLineEdit* txtCantProd_;
   QPushButton* cmdCat_;
   QListWidget* flbGenerados_;

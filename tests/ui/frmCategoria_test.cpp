@@ -106,6 +106,7 @@ class PruebaCategoria : public QObject {
       QCOMPARE(Hallar<QLineEdit>(&w, "txtCarpetaPre")->text(), AQt(destino));
       QCOMPARE(w.ProyectoAbierto().inicio.Carpeta, destino.string());
     }
+    b.dialogos.respuestas = {Respuesta::kNo};  // the folder is a change to the project
     b.dialogos.archivos = {std::nullopt};
     w.AbrirProyecto();
     QCOMPARE(b.dialogos.Ultima("abrir")->carpeta, AQt(destino));
@@ -150,7 +151,7 @@ class PruebaCategoria : public QObject {
       ElegirEnExaminar({b.proyectos(), tienda});
       Pulsar(&d, "cmdAEx");
       QCOMPARE(b.dialogos.Contar("pitido"), 1);
-      QCOMPARE(Carpeta(&d)->text(), AQt(tienda));
+      QCOMPARE(Carpeta(&d)->toolTip(), AQt(tienda));
       QCOMPARE(b.dialogos.Contar("mensaje"), 0);
       Pulsar(&d, "cmdAceptar");
       QVERIFY(d.isVisible());
@@ -167,7 +168,7 @@ class PruebaCategoria : public QObject {
     {
       frmCategoria d(p, b.entorno);
       QCOMPARE(Campos(&d), "1111");
-      QCOMPARE(Nombre(&d)->text() + " " + Carpeta(&d)->text(), "ofertas " + AQt(tienda));
+      QCOMPARE(Nombre(&d)->text() + " " + Carpeta(&d)->toolTip(), "ofertas " + AQt(tienda));
       Pulsar(&d, "cheACat");
       QCOMPARE(Campos(&d), "0000");
       Pulsar(&d, "cmdCancelar");
