@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <exception>
-#include <new>
 #include <iterator>
+#include <new>
 #include <system_error>
 
 #include "generator/carpeta_tienda.h"
@@ -19,7 +19,9 @@ int PasosTienda() { return static_cast<int>(TablaPaginas().size()) + 1; }
 
 std::string TextoFinal(const std::string& exito, const std::vector<ProblemaArchivo>& problemas) {
   if (problemas.empty()) return exito;
+  // "¡… ha sido creada!" becomes "… ha sido creada, pero con …".
   std::string texto = exito;
+  if (texto.starts_with("¡")) texto.erase(0, std::string_view("¡").size());
   if (!texto.empty() && texto.back() == '!') texto.pop_back();
   texto += ", pero con ";
   texto += problemas.size() == 1 ? std::string("un problema")
@@ -72,9 +74,9 @@ ResultadoGeneracion Generador::Ejecutar() {
   } catch (const Error& err) {
     return informar(err);
   } catch (const std::bad_alloc&) {
-    return informar(Error(CodigoError::kErrorInterno,
-                          "No hay memoria suficiente para generar la tienda «" +
-                              e_.nombreProyecto + "»."));
+    return informar(
+        Error(CodigoError::kErrorInterno,
+              "No hay memoria suficiente para generar la tienda «" + e_.nombreProyecto + "»."));
   } catch (const std::exception& ex) {
     return informar(Error(CodigoError::kErrorInterno,
                           std::string("Falla inesperada durante la generación: ") + ex.what()));
@@ -163,7 +165,7 @@ ResultadoGeneracion Generador::Tienda() {
   if (!sinBorrar.empty()) {
     e_.problemas.push_back({carpeta, "la tienda anterior quedó a un lado: " + sinBorrar});
   }
-  return Terminar("La Vendaluz ha sido creada!");
+  return Terminar("¡La tienda «" + p_.inicio.Nombre + "» ha sido creada!");
 }
 
 ResultadoGeneracion Generador::Categoria() {
@@ -202,7 +204,7 @@ ResultadoGeneracion Generador::Categoria() {
     e_.problemas.push_back({e.path(), e.cause()});
   }
   InformarProgreso(0, 2, 2);
-  return Terminar("La nueva categoría ha sido creada!");
+  return Terminar("¡La nueva categoría ha sido creada!");
 }
 
 ResultadoGeneracion Generador::Terminar(const std::string& exito) {

@@ -39,7 +39,7 @@ frmImagen::frmImagen(Proyecto& p, const QString& rutaImagenes, QWidget* padre)
   txtRutaImg_->setReadOnly(true);
   auto* col1 = new QVBoxLayout(imagenes);
   col1->addWidget(
-      Texto(QStringLiteral("Las imágenes son mostradas a travéz de una ventana pop-up, la cual "
+      Texto(QStringLiteral("Las imágenes son mostradas a través de una ventana pop-up, la cual "
                            "puede configurarse desde \"Opciones\" del carrito."),
             imagenes));
   col1->addWidget(cheCopiarImg_);

@@ -57,8 +57,8 @@ frmOpciones::frmOpciones(Proyecto& p, QWidget* padre) : QDialog(padre), p_(p) {
     rejilla->addWidget(control, fila, 1, 1, 2, Qt::AlignLeft);
     ++fila;
   };
-  renglon(QStringLiteral("&Ancho de la pantalla (pixeles):"), txtAncho_);
-  renglon(QStringLiteral("A&lto de la pantalla (pixeles):"), txtAlto_);
+  renglon(QStringLiteral("&Ancho de la pantalla (píxeles):"), txtAncho_);
+  renglon(QStringLiteral("A&lto de la pantalla (píxeles):"), txtAlto_);
   renglon(QStringLiteral("Abrir ventana Pop-up &mediante:"), cboAbrir_);
   const char* textos[] = {"Mostrar barras de desplazamiento:",
                           "Mostrar barra de herramientas:",
@@ -99,7 +99,7 @@ frmOpciones::frmOpciones(Proyecto& p, QWidget* padre) : QDialog(padre), p_(p) {
 }
 
 void frmOpciones::PopupCambiado(int i) {
-  chePoptxt_[i]->setText(chePopup_[i]->isChecked() ? QStringLiteral("Si") : QStringLiteral("No"));
+  chePoptxt_[i]->setText(chePopup_[i]->isChecked() ? QStringLiteral("Sí") : QStringLiteral("No"));
   const bool centrar = chePopup_[5]->isChecked();
   txtAncho_->setEnabled(centrar);
   txtAlto_->setEnabled(centrar);

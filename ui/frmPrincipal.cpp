@@ -101,7 +101,7 @@ void frmPrincipal::CrearAcciones() {
   mnuCGI_ = accion("mnuCGI", QStringLiteral("CGI"));
   mnuASP_ = accion("mnuASP", QStringLiteral("ASP"));
   mnuImagenes_ = accion("mnuImagenes", QStringLiteral("Imágenes"));
-  mnuPopup_ = accion("mnuPopup", QStringLiteral("Ventana Pop-ip"));
+  mnuPopup_ = accion("mnuPopup", QStringLiteral("Ventana Pop-up"));
   for (QAction* a :
        {mnuHojaEstilo_, mnuCamposOcultos_, mnuCGI_, mnuASP_, mnuImagenes_, mnuPopup_}) {
     a->setEnabled(false);

@@ -134,7 +134,7 @@ TEST_F(Cli, GeneratesWithItsOptionsAndNeverReplacesWithoutAsking) {
   EXPECT_EQ(Slurp(t / "viejo.htm"), "viejo");
   const Resultado si = Ejecutar({ini.string()}, "s\n", true);
   EXPECT_EQ(si.codigo, 0) << si.salida;
-  EXPECT_NE(si.salida.find("La Vendaluz ha sido creada!"), std::string::npos);
+  EXPECT_NE(si.salida.find("¡La tienda «Muebles Ñandú» ha sido creada!"), std::string::npos);
   EXPECT_NE(Slurp(t / "estado.htm").find("var tasa = 10.5 - 0;"), std::string::npos);
   EXPECT_FALSE(fs::exists(t / "viejo.htm"));
 }

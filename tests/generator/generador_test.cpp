@@ -22,7 +22,7 @@ TEST(Generador, FreshStoreWalksTheStagesAndRunsOnce) {
   EXPECT_EQ(g.Ejecutar(), ResultadoGeneracion::kCreada);
   const fs::path t = dir / "Proyectos" / "Tienda";
   EXPECT_EQ(r.estados, (Lista{"Analizando Tienda...", "Generando Tienda...",
-                              "Creando archivo CGI...", "La Vendaluz ha sido creada!"}));
+                              "Creando archivo CGI...", "¡La tienda «Tienda» ha sido creada!"}));
   // The picture copier and the thumbnail maker, then one step per kind of page.
   Avances progreso = {{0, 3, 1}, {0, 3, 2}, {0, 3, 3}, {0, 3, 1}, {0, 3, 2}, {0, 3, 3}};
   for (int v = 1; v <= 7; ++v) progreso.emplace_back(0, 7, v);
@@ -156,7 +156,7 @@ TEST(Generador, FilesThatCannotBeWrittenAreReportedAndTheRunGoesOn) {
                              {t / "estado.htm", "no queda espacio en el disco"},
                              {t / "visa.gif", falta(dir / "sin_tarjetas" / "IMGvisa.dat")}}));
   std::string final =
-      "La Vendaluz ha sido creada, pero con 3 problemas: estos archivos no se pudieron "
+      "La tienda «Tienda» ha sido creada, pero con 3 problemas: estos archivos no se pudieron "
       "escribir o copiar:";
   for (const ProblemaArchivo& pr : r.problemas)
     final += "\n" + pr.archivo.string() + ": " + pr.causa;
@@ -250,7 +250,7 @@ TEST(Generador, BadSettingsStopTheRunBeforeAnythingIsTouchedAndACategoryAddsItsP
   Generador g(categoria("ofertas", t), espacio, r.Llamadas());
   ASSERT_EQ(g.Ejecutar(), ResultadoGeneracion::kCreada);
   EXPECT_EQ(r.estados, (Lista{"Analizando Ofertas...", "Generando nueva categoría...",
-                              "La nueva categoría ha sido creada!"}));
+                              "¡La nueva categoría ha sido creada!"}));
   EXPECT_EQ(r.progreso.back(), std::make_tuple(0, 2, 2));
   EXPECT_EQ(r.terminada, t);
   EXPECT_TRUE(r.preguntas.empty());

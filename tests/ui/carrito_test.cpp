@@ -300,9 +300,9 @@ class PruebaCarrito : public QObject {
       auto* ancho = Caja(d, "txtAncho");
       auto* alto = Caja(d, "txtAlto");
       auto* etiqueta = Hallar<QLabel>(d, "chePoptxt2");
-      QCOMPARE(etiqueta->text() + Hallar<QLabel>(d, "chePoptxt5")->text(), QStringLiteral("NoSi"));
+      QCOMPARE(etiqueta->text() + Hallar<QLabel>(d, "chePoptxt5")->text(), QStringLiteral("NoSí"));
       Pulsar(d, "chePopup2");
-      QCOMPARE(etiqueta->text(), QStringLiteral("Si"));
+      QCOMPARE(etiqueta->text(), QStringLiteral("Sí"));
       Escribir(ancho, "1024");
       Pulsar(d, "chePopup5");
       QVERIFY(!ancho->isEnabled() && !alto->isEnabled());

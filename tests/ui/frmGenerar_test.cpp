@@ -48,7 +48,7 @@ class PruebaGenerar : public QObject {
     PreviewServer servidor;
     const Proyecto p = ProyectoCompleto("Tienda");
     const auto salida = b.proyectos() / "Tienda";
-    const QString creada = QStringLiteral("La Vendaluz ha sido creada!");
+    const QString creada = QStringLiteral("¡La tienda «Tienda» ha sido creada!");
     const std::pair<std::optional<Respuesta>, QString> vueltas[] = {
         {{}, creada},
         {Respuesta::kNo, QStringLiteral("Se ha interrumpido la operación")},
@@ -124,7 +124,7 @@ class PruebaGenerar : public QObject {
     const auto archivo = b.programa() / "otra" / "Fotos.ini";
     GuardarProyecto(p, archivo);
     frmPrincipal w(b.entorno);
-    const QString creada = QStringLiteral("La Vendaluz ha sido creada!");
+    const QString creada = QStringLiteral("¡La tienda «Fotos» ha sido creada!");
     QCOMPARE(GenerarDesde(w, archivo, [&] { Pulsar(&w, "cmdGenerar"); }), creada);
     b.dialogos.respuestas = {Respuesta::kSi};  // replace; an unchanged project is not asked about
     QCOMPARE(GenerarDesde(w, archivo, [&] { Ctrl(w, Qt::Key_G); }), creada);
