@@ -1,5 +1,7 @@
 #include "generator/formulario.h"
 
+#include <algorithm>
+
 #include "generator/comprobaciones.h"
 #include "generator/marco.h"
 #include "generator/pago.h"
@@ -51,8 +53,40 @@ std::vector<ArchivoTienda> LogosTarjetas(const Proyecto& p, const Ejecucion& e) 
 
 namespace {
 
-// One table row per order-form field. Each field's values are put into the rows
-// built so far, so a value holding a mark of a later field is filled as well.
+// A field's input name as a double-quoted attribute value: control characters, which no
+// name can use, are dropped; the characters that would end the value or the element are
+// written as character references, and so is '*', so that no later fill finds a mark in it.
+std::string NombreEnAtributo(const std::string& nombre) {
+  constexpr std::pair<char, std::string_view> kReferencias[] = {
+      {'"', "&quot;"}, {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'*', "&#42;"}};
+  std::string out;
+  for (char c : nombre) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) continue;
+    const auto r = std::find_if(std::begin(kReferencias), std::end(kReferencias),
+                                [c](const auto& ref) { return ref.first == c; });
+    if (r == std::end(kReferencias)) {
+      out += c;
+    } else {
+      out += r->second;
+    }
+  }
+  return out;
+}
+
+// A field's size, written without quotes: its digits only.
+std::string SoloCifras(const std::string& tamano) {
+  std::string out;
+  for (char c : tamano) {
+    if (c >= '0' && c <= '9') out += c;
+  }
+  return out;
+}
+
+}  // namespace
+
+// Each field's values are put into the rows built so far, so a label holding a mark of a
+// later field is filled as well; the names and sizes hold no mark.
 std::string FilasFormulario(const Proyecto& p) {
   constexpr std::string_view kFila =
       R"(<tr><td>*Campo*</td><td><input type="text" name="*NombreCampo*" size=*TamanoCampo*></td></tr>)";
@@ -61,11 +95,13 @@ std::string FilasFormulario(const Proyecto& p) {
     filas += kFila;
     filas += "\r\n";
     Reemplazar(filas, "*Campo*", c.Campo);
-    Reemplazar(filas, "*NombreCampo*", c.Nombre);
-    Reemplazar(filas, "*TamanoCampo*", c.Tamano);
+    Reemplazar(filas, "*NombreCampo*", NombreEnAtributo(c.Nombre));
+    Reemplazar(filas, "*TamanoCampo*", SoloCifras(c.Tamano));
   }
   return filas;
 }
+
+namespace {
 
 // The top of the form: the card logos and the card list for a payment gateway,
 // otherwise the top menu.

@@ -36,6 +36,11 @@ std::string ImagenesTarjetas(const Proyecto& p);
 // The copies of the card pictures into their logo files.
 std::vector<ArchivoTienda> LogosTarjetas(const Proyecto& p, const Ejecucion& e);
 
+// One table row per order-form field, each followed by CR LF. The label is written as the
+// owner typed it, as the other texts of the pages; the input name and the size are made safe
+// for their attributes, which leaves the names of a to z and the sizes of digits unchanged.
+std::string FilasFormulario(const Proyecto& p);
+
 // The order form, with the card logos when it posts to a payment gateway.
 std::vector<ArchivoTienda> ConstruirFormulario(const Proyecto& p, const Ejecucion& e,
                                                const ClasePagina& clase);

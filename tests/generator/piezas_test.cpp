@@ -1,6 +1,6 @@
 // The pieces every builder relies on, where the golden stores leave cases open: the
 // replacement rules, the embedded templates, the page encoding of characters the
-// code page lacks, script strings, and the products-per-page rule.
+// code page lacks, script strings, order-form fields, and the products-per-page rule.
 #include <gtest/gtest.h>
 
 #include <span>
@@ -8,6 +8,7 @@
 #include "generator/catalogo.h"
 #include "generator/comprobaciones.h"
 #include "generator/ejecucion.h"
+#include "generator/formulario.h"
 #include "generator/plantillas.h"
 #include "platform/cp1252.h"
 #include "platform/error.h"
@@ -33,7 +34,7 @@ TEST(Piezas, ReplacementRulesAndTemplates) {
   EXPECT_THROW(CargarPlantilla("carrito"), Error);
 }
 
-TEST(Piezas, PagesAreWindows1252WithCrLfAndScriptStringsAreEscaped) {
+TEST(Piezas, PagesAreWindows1252WithCrLfAndScriptStringsAndFieldsAreEscaped) {
   const std::string largo(21, 'a');  // longer than a run copied at once
   EXPECT_EQ(CodificarPagina("a\nb\r\nc\n" + largo + "é" + largo + "\n"),
             "a\r\nb\r\nc\r\n" + largo + "\xE9" + largo + "\r\n");
@@ -43,6 +44,14 @@ TEST(Piezas, PagesAreWindows1252WithCrLfAndScriptStringsAreEscaped) {
             "a&amp;b línea otra \\x2aPrecio\\x2a");
   EXPECT_EQ(CadenaJsEnScript("n\"é</script>😀"),
             "n\\u0022\\u00e9\\u003c\\u002fscript\\u003e\\ud83d\\ude00");
+  // A field's name and size keep to their attributes, and the next label stays out of them.
+  Proyecto p;
+  p.camposFormulario = {{"<b>Cp</b>", "cp\" onfocus=\"x()\t*Campo*&<>", "3 4>"},
+                        {"Fax", "fax", "9"}};
+  EXPECT_EQ(FilasFormulario(p),
+            "<tr><td><b>Cp</b></td><td><input type=\"text\" name=\"cp&quot; onfocus=&quot;x()"
+            "&#42;Campo&#42;&amp;&lt;&gt;\" size=34></td></tr>\r\n"
+            "<tr><td>Fax</td><td><input type=\"text\" name=\"fax\" size=9></td></tr>\r\n");
 }
 
 // Up to 50 pages every page lists them all; above, the pages near the one shown, the
