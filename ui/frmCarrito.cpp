@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "model/reglas.h"
 #include "ui/conversion.h"
 #include "ui/dialogos.h"
 #include "ui/fila_botones.h"
@@ -37,8 +38,10 @@ frmCarrito::frmCarrito(Modo modo, const Producto& producto, bool conImagen, Dial
   CrearMarco(agregar ? QStringLiteral("Agregar") : QStringLiteral("Editar"));
 
   const FilaBotones botones = CrearFilaBotones(this);
+  lblAviso_ = CrearAviso(this);
   auto* columna = new QVBoxLayout(this);
   columna->addWidget(fraCarrito_);
+  columna->addWidget(lblAviso_);
   columna->addLayout(botones.fila);
   setMinimumWidth(420);
 
@@ -50,8 +53,8 @@ frmCarrito::frmCarrito(Modo modo, const Producto& producto, bool conImagen, Dial
 
   if (!agregar) {
     txtProducto_->setText(AQt(producto.Nombre));
-    // A price from an older file that is not a plain number is shown as it is; the
-    // report names it.
+    // A price from an older file that is not a plain number is shown as it is;
+    // "Aceptar" asks for it to be mended.
     txtPrecio_->setText(AQt(producto.Precio));
     txtDes_->setPlainText(AQt(producto.Descripcion));
     if (conImagen) txtImagen_->setText(AQt(producto.Imagen));
@@ -75,7 +78,7 @@ void frmCarrito::CrearMarco(const QString& titulo) {
   txtPrecio_ = new QLineEdit(fraCarrito_);
   txtPrecio_->setObjectName("txtPrecio");
   txtPrecio_->setMaxLength(15);
-  txtPrecio_->installEventFilter(new FiltroPrecio(txtPrecio_));
+  NumeroDecimal(txtPrecio_, true);
   txtDes_ = new QPlainTextEdit(fraCarrito_);
   txtDes_->setObjectName("txtDes");
   txtDes_->setTabChangesFocus(true);
@@ -136,9 +139,20 @@ void frmCarrito::Vista() {
 }
 
 void frmCarrito::Aceptar() {
-  if (txtProducto_->text().isEmpty() || txtPrecio_->text().isEmpty() ||
-      txtDes_->toPlainText().isEmpty()) {
-    return;
+  if (txtProducto_->text().isEmpty()) {
+    return Avisar(lblAviso_, txtProducto_, QStringLiteral("Falta el nombre del producto."));
+  }
+  if (txtPrecio_->text().isEmpty()) {
+    return Avisar(lblAviso_, txtPrecio_, QStringLiteral("Falta el precio del producto."));
+  }
+  // A price of an older file that is not a plain number must be mended before it is kept.
+  if (!EsNumeroDecimal(AStd(txtPrecio_->text()))) {
+    return Avisar(lblAviso_, txtPrecio_,
+                  QStringLiteral("El precio debe ser un número con punto decimal, por ejemplo "
+                                 "12.50."));
+  }
+  if (txtDes_->toPlainText().isEmpty()) {
+    return Avisar(lblAviso_, txtDes_, QStringLiteral("Falta la descripción del producto."));
   }
   accept();
 }

@@ -45,6 +45,7 @@ class frmCarrito : public QDialog {
   QLineEdit* txtImagen_;
   QPushButton* cmdBuscar_;
   QPushButton* cmdVista_;
+  QLabel* lblAviso_;
 };
 
 // The preview of a product's picture, sized to the picture.

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "generator/comprobaciones.h"
@@ -13,6 +12,7 @@
 #include "ui/conversion.h"
 #include "ui/fila_botones.h"
 #include "ui/frmExaminar.h"
+#include "ui/teclas.h"
 
 namespace vendaluz {
 
@@ -31,10 +31,9 @@ frmCategoria::frmCategoria(Proyecto& p, Entorno& entorno, QWidget* padre)
   cheACat_->setObjectName("cheACat");
   ANombre_ = new QLineEdit(this);
   ANombre_->setObjectName("ANombre");
-  // Page names of lowercase letters a to z only: any other key or pasted character
-  // is refused.
-  ANombre_->setValidator(
-      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[a-z]*")), ANombre_));
+  // Page names of lowercase letters a to z only: any other character typed or pasted
+  // is dropped.
+  SoloMinusculas(ANombre_);
   AGuardar_ = new CampoRuta(this);  // only the folder browser, which checks it, fills it
   AGuardar_->setObjectName("AGuardar");
   cmdAEx_ = new QPushButton(QStringLiteral("..."), this);

@@ -2,9 +2,12 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "ui/conversion.h"
 #include "ui/fila_botones.h"
@@ -26,7 +29,7 @@ frmFormulario::frmFormulario(Modo modo, const CampoFormulario& campo, QWidget* p
   txtValor_ = new QLineEdit(marco);
   txtValor_->setObjectName("txtValor");
   txtValor_->setMaxLength(10);
-  SoloMinusculas(txtValor_);
+  NombreDeCampo(txtValor_);
   txtTamano_ = new QLineEdit(marco);
   txtTamano_->setObjectName("txtTamano");
   txtTamano_->setMaxLength(2);
@@ -38,8 +41,10 @@ frmFormulario::frmFormulario(Modo modo, const CampoFormulario& campo, QWidget* p
   filas->addRow(QStringLiteral("&Tamaño:"), txtTamano_);
 
   const FilaBotones botones = CrearFilaBotones(this);
+  lblAviso_ = CrearAviso(this);
   auto* columna = new QVBoxLayout(this);
   columna->addWidget(marco);
+  columna->addWidget(lblAviso_);
   columna->addLayout(botones.fila);
   setMinimumWidth(300);
   connect(botones.aceptar, &QPushButton::clicked, this, &frmFormulario::Aceptar);
@@ -58,8 +63,31 @@ CampoFormulario frmFormulario::Resultado() const {
 }
 
 void frmFormulario::Aceptar() {
-  if (txtNombre_->text().isEmpty() || txtValor_->text().isEmpty() || txtTamano_->text().isEmpty()) {
-    return;
+  if (txtNombre_->text().isEmpty()) {
+    return Avisar(
+        lblAviso_, txtNombre_,
+        QStringLiteral("Falta el campo: el texto que el comprador ve junto a la casilla."));
+  }
+  // A name or a size of an older file that breaks the rules of the boxes must be mended.
+  const QString nombre = txtValor_->text();
+  if (nombre.isEmpty()) {
+    return Avisar(lblAviso_, txtValor_, QStringLiteral("Falta el nombre del campo."));
+  }
+  if (std::any_of(nombre.begin(), nombre.end(),
+                  [](QChar c) { return c < QLatin1Char('a') || c > QLatin1Char('z'); })) {
+    return Avisar(lblAviso_, txtValor_,
+                  QStringLiteral("El nombre del campo solo puede tener letras minúsculas de la a "
+                                 "a la z."));
+  }
+  const QString tamano = txtTamano_->text();
+  if (tamano.isEmpty()) {
+    return Avisar(lblAviso_, txtTamano_, QStringLiteral("Falta el tamaño del campo."));
+  }
+  if (std::any_of(tamano.begin(), tamano.end(),
+                  [](QChar c) { return c < QLatin1Char('0') || c > QLatin1Char('9'); }) ||
+      tamano.toInt() < 1) {
+    return Avisar(lblAviso_, txtTamano_,
+                  QStringLiteral("El tamaño del campo debe ser un número de 1 a 99."));
   }
   accept();
 }

@@ -6,6 +6,7 @@
 
 #include "model/proyecto.h"
 
+class QLabel;
 class QLineEdit;
 
 namespace vendaluz {
@@ -25,6 +26,7 @@ class frmFormulario : public QDialog {
   QLineEdit* txtNombre_;
   QLineEdit* txtValor_;
   QLineEdit* txtTamano_;
+  QLabel* lblAviso_;
 };
 
 }  // namespace vendaluz

@@ -173,9 +173,7 @@ void PaginaServidor::CrearPago() {
   txtTasa_->setMaxLength(5);
   txtTasa_->setMaximumWidth(60);
   // The point is the decimal separator of the rate; the comma is refused.
-  txtTasa_->installEventFilter(new FiltroTeclas(
-      [](QChar c) { return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == '.'; },
-      txtTasa_));
+  NumeroDecimal(txtTasa_, false);
   auto* filaI = new QHBoxLayout(fraI_);
   filaI->addWidget(cheTasa_);
   filaI->addWidget(txtTasa_);

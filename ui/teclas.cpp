@@ -1,70 +1,114 @@
 #include "ui/teclas.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QWidget>
-#include <optional>
 
 namespace vendaluz {
 namespace {
 
-// The typed character of a key press, or nothing for keys that do not type (arrows,
-// Backspace, Delete, Enter, Tab, shortcuts with Ctrl or Alt).
-std::optional<QChar> Tecleado(QEvent* evento) {
-  if (evento->type() != QEvent::KeyPress) return std::nullopt;
-  auto* tecla = static_cast<QKeyEvent*>(evento);
-  if (tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
-    return std::nullopt;
-  }
-  const QString texto = tecla->text();
-  if (texto.size() != 1 || !texto[0].isPrint()) return std::nullopt;
-  return texto[0];
+bool EsDigito(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool EsMinuscula(QChar c) { return c >= QLatin1Char('a') && c <= QLatin1Char('z'); }
+
+// A rule that keeps each character for which acepta is true.
+ReglaTexto Caracteres(bool (*acepta)(QChar)) {
+  return [acepta](const QString& texto) {
+    QString limpio;
+    for (QChar c : texto) {
+      if (acepta(c)) limpio += c;
+    }
+    return std::optional<QString>(limpio);
+  };
 }
+
+// Refuses every key that types a character; moving and shortcuts still work.
+class SinTeclas : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* evento) override {
+    if (evento->type() != QEvent::KeyPress) return false;
+    const QString texto = static_cast<QKeyEvent*>(evento)->text();
+    return !texto.isEmpty() && texto[0].isPrint();
+  }
+};
 
 }  // namespace
 
-FiltroTeclas::FiltroTeclas(std::function<bool(QChar)> acepta, QObject* padre)
-    : QObject(padre), acepta_(std::move(acepta)) {}
-
-bool FiltroTeclas::eventFilter(QObject*, QEvent* evento) {
-  const auto c = Tecleado(evento);
-  return c && !acepta_(*c);
+FiltroTexto::FiltroTexto(QLineEdit* caja, ReglaTexto regla)
+    : QValidator(caja), caja_(caja), regla_(std::move(regla)) {
+  caja->setValidator(this);
 }
 
-FiltroPrecio::FiltroPrecio(QLineEdit* caja) : QObject(caja), caja_(caja) {}
-
-bool FiltroPrecio::eventFilter(QObject*, QEvent* evento) {
-  const auto c = Tecleado(evento);
-  if (!c) return false;
-  if (c->isDigit() && c->unicode() < 128) return false;
-  if (*c != QLatin1Char('.') && *c != QLatin1Char(',')) return true;
-  // One separator: the one typed replaces the selection, so a separator inside the
-  // selection does not count.
-  QString resto = caja_->text();
-  if (caja_->hasSelectedText()) resto.remove(caja_->selectionStart(), caja_->selectedText().size());
-  if (resto.contains(QLatin1Char('.')) || resto.contains(QLatin1Char(','))) return true;
-  caja_->insert(QStringLiteral("."));
-  return true;
+QValidator::State FiltroTexto::validate(QString& texto, int& pos) const {
+  // setText clears the modified flag before the box asks: the program's own text stays.
+  if (!caja_->isModified()) return Acceptable;
+  const std::optional<QString> limpio = regla_(texto);
+  if (!limpio) return Invalid;
+  if (*limpio != texto) {
+    // The cursor stays after what is left of the text before it.
+    pos = std::min(regla_(texto.left(pos)).value_or(*limpio).size(), limpio->size());
+    texto = *limpio;
+  }
+  return Acceptable;
 }
 
-FiltroTeclas* SoloDigitos(QLineEdit* caja) {
-  auto* f = new FiltroTeclas([](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); },
-                             caja);
-  caja->installEventFilter(f);
-  return f;
+void SoloDigitos(QLineEdit* caja) { new FiltroTexto(caja, Caracteres(EsDigito)); }
+
+void SoloMinusculas(QLineEdit* caja) { new FiltroTexto(caja, Caracteres(EsMinuscula)); }
+
+void NombreDeCampo(QLineEdit* caja) {
+  new FiltroTexto(caja, [](const QString& texto) {
+    QString limpio;
+    for (QChar c : texto) {
+      // The compatibility decomposition parts an accented letter into its plain letter and
+      // the accent, and a ligature such as "ﬁ" into its letters.
+      for (QChar parte : QString(c).normalized(QString::NormalizationForm_KD).toLower()) {
+        if (EsMinuscula(parte)) limpio += parte;
+      }
+    }
+    return std::optional<QString>(limpio);
+  });
 }
 
-FiltroTeclas* SoloMinusculas(QLineEdit* caja) {
-  auto* f = new FiltroTeclas([](QChar c) { return c >= QLatin1Char('a') && c <= QLatin1Char('z'); },
-                             caja);
-  caja->installEventFilter(f);
-  return f;
+void NumeroDecimal(QLineEdit* caja, bool comaComoPunto) {
+  new FiltroTexto(caja, [comaComoPunto](const QString& texto) -> std::optional<QString> {
+    QString limpio;
+    for (QChar c : texto) {
+      if (c == QLatin1Char(',') && comaComoPunto) c = QLatin1Char('.');
+      if (c == QLatin1Char('.')) {
+        // A second separator is refused rather than dropped, so that the number already
+        // there does not change its value.
+        if (limpio.contains(c)) return std::nullopt;
+        limpio += c;
+      } else if (EsDigito(c)) {
+        limpio += c;
+      }
+    }
+    return limpio;
+  });
 }
 
-FiltroTeclas* NoTeclear(QWidget* control) {
-  auto* f = new FiltroTeclas([](QChar) { return false; }, control);
-  control->installEventFilter(f);
-  return f;
+void NoTeclear(QWidget* control) { control->installEventFilter(new SinTeclas(control)); }
+
+QLabel* CrearAviso(QWidget* dialogo) {
+  auto* aviso = new QLabel(dialogo);
+  aviso->setObjectName("lblAviso");
+  aviso->setStyleSheet(QStringLiteral("color: #c00000;"));
+  aviso->setWordWrap(true);
+  aviso->hide();
+  return aviso;
+}
+
+void Avisar(QLabel* aviso, QWidget* caja, const QString& texto) {
+  aviso->setText(texto);
+  aviso->show();
+  caja->setFocus();
+  if (auto* linea = qobject_cast<QLineEdit*>(caja)) linea->selectAll();
+  if (auto* area = qobject_cast<QPlainTextEdit*>(caja)) area->selectAll();
 }
 
 }  // namespace vendaluz

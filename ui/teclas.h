@@ -1,47 +1,54 @@
-// Key filters of the edit boxes: what a box accepts as the user types. Keys that
-// are not text (moving, deleting, shortcuts) always pass.
+// What the edit boxes accept, and the line in which a dialog says why it does not close.
+//
+// Each filtered box has one rule, applied by a validator to the whole text after every change
+// the user makes, so typing, pasting and dropping text all give the same result. Text the
+// program itself puts into a box (setText) is shown as it is: a value of an older project stays
+// visible, and the dialog or the report names it, until the user edits it.
 #pragma once
 
-#include <QObject>
 #include <QString>
+#include <QValidator>
 #include <functional>
+#include <optional>
 
+class QLabel;
 class QLineEdit;
 class QWidget;
 
 namespace vendaluz {
 
-// Lets through typed characters for which acepta is true; the others are refused.
-class FiltroTeclas : public QObject {
+// The text a box keeps after a change, or nothing to refuse the change, which leaves the box
+// as it was.
+using ReglaTexto = std::function<std::optional<QString>(const QString&)>;
+
+class FiltroTexto : public QValidator {
   Q_OBJECT
 
  public:
-  FiltroTeclas(std::function<bool(QChar)> acepta, QObject* padre);
+  // Installs itself as the validator of caja.
+  FiltroTexto(QLineEdit* caja, ReglaTexto regla);
 
- protected:
-  bool eventFilter(QObject* objeto, QEvent* evento) override;
-
- private:
-  std::function<bool(QChar)> acepta_;
-};
-
-// A price: digits and one decimal separator, a comma typed entered as a point.
-class FiltroPrecio : public QObject {
-  Q_OBJECT
-
- public:
-  explicit FiltroPrecio(QLineEdit* caja);
-
- protected:
-  bool eventFilter(QObject* objeto, QEvent* evento) override;
+  State validate(QString& texto, int& pos) const override;
 
  private:
   QLineEdit* caja_;
+  ReglaTexto regla_;
 };
 
-// The common filters.
-FiltroTeclas* SoloDigitos(QLineEdit* caja);
-FiltroTeclas* SoloMinusculas(QLineEdit* caja);  // a to z
-FiltroTeclas* NoTeclear(QWidget* control);      // no typed character at all
+// The rules of the program's boxes.
+void SoloDigitos(QLineEdit* caja);     // 0 to 9
+void SoloMinusculas(QLineEdit* caja);  // a to z
+// a to z, a capital or accented letter entered as its plain lower-case letter ("Ñ" as "n").
+void NombreDeCampo(QLineEdit* caja);
+// Digits and one decimal point; a comma is entered as the point, or refused.
+void NumeroDecimal(QLineEdit* caja, bool comaComoPunto);
+
+// Lists that take no typing at all (typing would pick an entry by its first letter).
+void NoTeclear(QWidget* control);
+
+// The red line of a dialog that says why "Aceptar" did not close it; hidden until needed.
+QLabel* CrearAviso(QWidget* dialogo);
+// Shows texto in the line and puts the focus on the box it names, its text selected.
+void Avisar(QLabel* aviso, QWidget* caja, const QString& texto);
 
 }  // namespace vendaluz

@@ -1,6 +1,6 @@
 // The " Carrito " page and the list editing it shares with the " Formulario " page; the
-// product dialog and its picture preview, the field dialog's key filters, the icon view, the
-// picture and pop-up options, and the products per page.
+// product dialog and its picture preview, the boxes' filters and the line that says why a dialog
+// stays open, the icon view, the picture and pop-up options, and the products per page.
 #include "ayudas_prueba.h"
 #include "pruebas.h"
 #include "ui/frmCarrito.h"
@@ -37,19 +37,27 @@ QStringList CamposFormulario(const Proyecto& p) {
 }
 
 // A list page as the tests drive it: its page, list and actions, the boxes of its dialog for
-// those three fields, and the fields; an entry's fields follow from its name: "A 65 a".
+// those three fields, the warning for each left empty, and the fields: "A" has "A 65 a".
 struct PaginaDeLista {
   const char *bloque, *lista, *editar, *eliminar;
-  std::array<const char*, 3> cajas;
+  std::array<const char*, 3> cajas, avisos;
   QStringList (*leer)(const Proyecto&);
 };
 // clang-format off
 const PaginaDeLista kPaginas[] = {
     {"Bloque3", "lstCarrito", "modificar", "quitar", {"txtProducto", "txtPrecio", "txtDes"},
-     Productos},
+     {"Falta el nombre del producto.", "Falta el precio del producto.",
+      "Falta la descripción del producto."}, Productos},
     {"Bloque4", "lstFormulario", "editar", "eliminar", {"txtNombre", "txtTamano", "txtValor"},
-     CamposFormulario}};
+     {"Falta el campo: el texto que el comprador ve junto a la casilla.",
+      "Falta el tamaño del campo.", "Falta el nombre del campo."}, CamposFormulario}};
 // clang-format on
+
+// The line that says why a dialog stays open ("-" while hidden), and the box with the focus.
+QString Aviso(QWidget* d) {
+  auto* a = Hallar<QLabel>(d, "lblAviso");
+  return (a->isHidden() ? QStringLiteral("-") : a->text()) + " @" + d->focusWidget()->objectName();
+}
 QStringList Campos(const QString& nombre) {
   return {nombre, QString::number(nombre[0].unicode()), nombre.toLower()};
 }
@@ -66,10 +74,11 @@ class PruebaCarrito : public QObject {
   Q_OBJECT
 
  private slots:
-  // Both list pages: any box left empty keeps the dialog open, Escape cancels; an entry added
-  // twice is kept twice; editing keeps the entry's place and selection, with its name selected
-  // in the dialog; moves past the ends change nothing and the moved entry stays selected;
-  // Delete and "Eliminar" remove the selected entry; Editar and Eliminar need one.
+  // Both list pages: any box left empty keeps the dialog open, named in it and with the focus;
+  // Escape cancels; an entry added twice is kept twice; editing keeps the entry's place and
+  // selection, with its name selected in the dialog; moves past the ends change nothing and the
+  // moved entry stays selected; Delete and "Eliminar" remove the selected entry; Editar and
+  // Eliminar need one.
   void editarMoverEliminarYAgregar() {
     for (const PaginaDeLista& t : kPaginas) {
       Banco b;
@@ -85,7 +94,8 @@ class PruebaCarrito : public QObject {
         for (const QString& n : nombres) s << Campos(n).join(' ');
         return s.join(" / ") + " @" + QString::number(fila);
       };
-      QString marco;
+      QString marco, avisos, esperados;
+      for (int i = 0; i < 3; ++i) esperados += QString::fromUtf8(t.avisos[i]) + " @" + t.cajas[i];
       int abierto = 0;  // how many of the four tries leave the dialog open
       auto llenar = [&](const QString& nombre) {
         AlAbrirse([&, nombre](QWidget* d) {
@@ -93,7 +103,10 @@ class PruebaCarrito : public QObject {
           abierto = 0;
           for (int vacia = 0; vacia <= 3; ++vacia) {
             for (int i = 0; i < 3; ++i) Poner(d, t.cajas[i], i == vacia ? "" : Campos(nombre)[i]);
-            if (vacia < 3) Pulsar(d, "cmdAceptar");
+            if (vacia < 3) {
+              Pulsar(d, "cmdAceptar");
+              avisos += Aviso(d);
+            }
             abierto += d->isVisible();
           }
           QTest::keyClick(Caja(d, t.cajas[0]), Qt::Key_Return);
@@ -107,6 +120,7 @@ class PruebaCarrito : public QObject {
         llenar(n);
         Disparar(pagina, "agregar");
         QCOMPARE(marco + QString::number(abierto), QStringLiteral("Agregar 4"));
+        QCOMPARE(std::exchange(avisos, {}), esperados);
       }
       AlAbrirse([](QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); });
       Disparar(pagina, "agregar");
@@ -139,21 +153,29 @@ class PruebaCarrito : public QObject {
     }
   }
 
-  // The product dialog: the price box takes a plain decimal number, a comma entered as a point,
-  // and shows an older price that is not a number as it is; choosing a picture, the preview
+  // The product dialog: the price box takes a plain decimal number, typed or pasted, a comma
+  // entered as a point, and shows an older price that is not a number as it is, but asks for it
+  // to be mended before it closes; choosing a picture, the preview
   // window with its caption and size; a picture that is gone opens nothing.
   void dialogoDeProducto() {
     Banco b;
-    const std::pair<const char*, const char*> casos[] = {
-        {"12,50", "12.50"}, {"1a2.3.4", "12.34"}, {"$1 0", "10"}, {"9,9,9", "9.99"}};
-    for (const auto& [tecleado, queda] : casos) {
+    const char* casos[][3] = {{"12,50", "12.50", "12.50"},
+                              {"1a2.3.4", "12.34", ""},
+                              {"$1 0", "10", "10"},
+                              {"9,9,9", "9.99", ""}};
+    for (const auto& [tecleado, queda, pegado] : casos) {
       frmCarrito d(frmCarrito::Modo::kAgregar, {}, true, b.dialogos);
       QTest::keyClicks(Caja(&d, "txtPrecio"), tecleado);
       QCOMPARE(Caja(&d, "txtPrecio")->text(), QString::fromLatin1(queda));
+      Poner(&d, "txtPrecio", QString::fromLatin1(tecleado));
+      QCOMPARE(Caja(&d, "txtPrecio")->text(), QString::fromLatin1(pegado));
     }
     frmCarrito d(frmCarrito::Modo::kModificar, {"Silla", "$10", "De pino", ""}, true, b.dialogos);
     auto* txt = Caja(&d, "txtPrecio");
     QCOMPARE(txt->text(), QStringLiteral("$10"));
+    Pulsar(&d, "cmdAceptar");
+    QCOMPARE(Aviso(&d), QStringLiteral("El precio debe ser un número con punto decimal, por "
+                                       "ejemplo 12.50. @txtPrecio"));
     txt->setText("1.5");
     txt->setSelection(1, 1);  // a separator may replace a selected one
     QTest::keyClicks(txt, ",");
@@ -183,14 +205,15 @@ class PruebaCarrito : public QObject {
              QStringLiteral("frmCarrito"));
   }
 
-  // The field dialog: the name takes only a to z, the size only digits, each box its length;
-  // Backspace still deletes.
+  // The field dialog: the name takes only a to z, capitals and accented letters as their plain
+  // lower-case letters, the size only digits, typed or pasted, each box its length; Backspace
+  // still deletes. A name or size of an older file is shown as it is, and named on "Aceptar".
   void filtrosDelCampo() {
     const struct {
       const char* caja;
       QString tecleado, queda;
     } casos[] = {
-        {"txtValor", QStringLiteral("aÑB_1zé-x ñabcdefghijk"), QStringLiteral("azxabcdefg")},
+        {"txtValor", QStringLiteral("aÑB_1zé-x ﬁabcdefghijk"), QStringLiteral("anbzexfiab")},
         {"txtTamano", QStringLiteral("3a-4.5"), QStringLiteral("34")},
         {"txtNombre", QStringLiteral("Código Postal 1234"), QStringLiteral("Código Postal 1")}};
     frmFormulario d(frmFormulario::Modo::kAgregar, {});
@@ -204,6 +227,17 @@ class PruebaCarrito : public QObject {
       QTest::keyClick(caja, Qt::Key_Backspace);
       QCOMPARE(caja->text(), queda.chopped(1));
     }
+    Poner(&d, "txtValor", QStringLiteral("nombre\" onfocus=\"x"));  // cut to its 10 characters
+    QCOMPARE(Caja(&d, "txtValor")->text(), QStringLiteral("nombreon"));
+    frmFormulario viejo(frmFormulario::Modo::kEditar, {"Cp", "Código", "0"});
+    Pulsar(&viejo, "cmdAceptar");
+    const QString aviso = Aviso(&viejo);
+    Poner(&viejo, "txtValor", QStringLiteral("Código"));  // entered, so filtered
+    Pulsar(&viejo, "cmdAceptar");
+    QCOMPARE(
+        aviso + Aviso(&viejo),
+        QStringLiteral("El nombre del campo solo puede tener letras minúsculas de la a a la "
+                       "z. @txtValorEl tamaño del campo debe ser un número de 1 a 99. @txtTamano"));
   }
 
   // The icon view has no order, so no Subir and Bajar; the right mouse button over the list

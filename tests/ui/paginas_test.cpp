@@ -57,6 +57,13 @@ class PruebaPaginas : public QObject {
     QVERIFY(!Hallar(&w, "txtTasa")->isEnabled());
     Pulsar(&w, "cheTasa");
     QVERIFY(Hallar(&w, "txtTasa")->isEnabled());
+    // Pasted text meets the box's rule and reaches the project; a second point is refused.
+    auto* tasa = Hallar<QLineEdit>(&w, "txtTasa");
+    for (const auto& [pegado, queda] : {std::pair{"21,5 %", "215"}, {"1.2.3", "215"}}) {
+      tasa->selectAll();
+      tasa->insert(pegado);
+      QCOMPARE(tasa->text() + " " + AQt(w.ProyectoAbierto().txtTasa), queda + QString(" ") + queda);
+    }
   }
 
   // A swatch shows a picked colour as #RRGGBB, stored as R + 256 G + 65536 B; cancelling changes
