@@ -57,7 +57,8 @@ frmCarrito::frmCarrito(Modo modo, const Producto& producto, bool conImagen, Dial
     // "Aceptar" asks for it to be mended.
     txtPrecio_->setText(AQt(producto.Precio));
     txtDes_->setPlainText(AQt(producto.Descripcion));
-    if (conImagen) txtImagen_->setText(AQt(producto.Imagen));
+    // Kept in the hidden row too: switching pictures off must not lose them.
+    txtImagen_->setText(AQt(producto.Imagen));
     txtProducto_->selectAll();
   }
   txtProducto_->setFocus();
@@ -65,7 +66,7 @@ frmCarrito::frmCarrito(Modo modo, const Producto& producto, bool conImagen, Dial
 
 Producto frmCarrito::Resultado() const {
   return {AStd(txtProducto_->text()), AStd(txtPrecio_->text()), AStd(txtDes_->toPlainText()),
-          conImagen_ ? AStd(txtImagen_->text()) : std::string()};
+          AStd(txtImagen_->text())};
 }
 
 // The product's fields; the picture's row only when the store shows pictures.

@@ -22,8 +22,8 @@ class frmCarrito : public QDialog {
  public:
   enum class Modo { kAgregar, kModificar };
 
-  // conImagen is Productos.Imagen: without pictures the picture row is hidden and
-  // the product keeps an empty picture. producto fills the boxes when editing.
+  // conImagen is Productos.Imagen: without pictures the picture row is hidden and the
+  // product keeps the picture it has. producto fills the boxes when editing.
   frmCarrito(Modo modo, const Producto& producto, bool conImagen, Dialogos& dialogos,
              QWidget* padre = nullptr);
 

@@ -242,10 +242,13 @@ class PruebaCarrito : public QObject {
 
   // The icon view has no order, so no Subir and Bajar; the right mouse button over the list
   // pops up the "Proyecto" menu; pictures off: no picture actions, and a product dialog without
-  // its picture row; products per page: back to "10" when left empty.
+  // its picture row that keeps the product's picture; products per page: back to "10" when left
+  // empty.
   void vistasEImagenes() {
     Banco b;
-    GuardarProyecto(ProyectoCompleto("Tienda"), b.proyectos() / "Tienda.ini");
+    Proyecto tienda = ProyectoCompleto("Tienda");
+    tienda.productos[1].Imagen = "fotos/silla.jpg";
+    GuardarProyecto(tienda, b.proyectos() / "Tienda.ini");
     frmPrincipal w(b.entorno);
     w.AbrirDeLista(b.proyectos() / "Tienda.ini");
     auto* lista = Hallar<QTreeView>(&w, "lstCarrito");
@@ -269,10 +272,11 @@ class PruebaCarrito : public QObject {
       bool fila = !imagenes;
       AlAbrirse([&](QWidget* d) {
         fila = Caja(d, "txtImagen")->isVisible() && Hallar(d, "cmdBuscar")->isVisible();
-        QTest::keyClick(d, Qt::Key_Escape);
+        Pulsar(d, "cmdAceptar");
       });
       Disparar(Pagina(w), "modificar");
-      QCOMPARE(fila, imagenes);
+      QCOMPARE(AQt(w.ProyectoAbierto().productos[1].Imagen) + " " + QString::number(fila),
+               "fotos/silla.jpg " + QString::number(imagenes));
     }
 
     auto* cantidad = Caja(&w, "txtCantProd");
