@@ -44,7 +44,7 @@ class SinPersona : public Dialogos {
 
 class SinAbridor : public Abridor {
  public:
-  void Abrir(const std::string&) override {}
+  bool Abrir(const std::string&) override { return true; }
 };
 
 double Milisegundos(std::chrono::steady_clock::time_point desde) {

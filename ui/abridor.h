@@ -9,15 +9,16 @@ namespace vendaluz {
 class Abridor {
  public:
   virtual ~Abridor() = default;
-  // destino is a file path or a web address ("https://...", "mailto:..."). Failures of
-  // the desktop are not reported.
-  virtual void Abrir(const std::string& destino) = 0;
+  // destino is a file path or a web address ("https://...", "mailto:..."). False when
+  // the desktop could not start a program for it; what that program then does is not
+  // known here.
+  virtual bool Abrir(const std::string& destino) = 0;
 };
 
 // The desktop's own opener (QDesktopServices).
 class AbridorEscritorio : public Abridor {
  public:
-  void Abrir(const std::string& destino) override;
+  bool Abrir(const std::string& destino) override;
 };
 
 }  // namespace vendaluz

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
@@ -38,14 +39,25 @@ frmGenerar::frmGenerar(const Proyecto& p, Entorno& entorno, PreviewServer& servi
   cmdVista_->setToolTip(QStringLiteral("Vista previa"));
   cmdCancelar_->setEnabled(false);
   cmdVista_->setEnabled(false);
+  // The preview's address, while the server serves this store.
+  txtDireccion_ = new QLineEdit(this);
+  txtDireccion_->setObjectName("txtDireccion");
+  txtDireccion_->setReadOnly(true);
+  lblDireccion_ = new QLabel(QStringLiteral("&Dirección:"), this);
+  lblDireccion_->setBuddy(txtDireccion_);
+  MostrarDireccion({});
 
   auto* botones = new QHBoxLayout;
   botones->addStretch(1);
   botones->addWidget(cmdVista_);
   botones->addWidget(cmdCancelar_);
+  auto* direccion = new QHBoxLayout;
+  direccion->addWidget(lblDireccion_);
+  direccion->addWidget(txtDireccion_, 1);
   auto* columna = new QVBoxLayout(this);
   columna->addWidget(lblGenerar_);
   columna->addWidget(barG_);
+  columna->addLayout(direccion);
   columna->addLayout(botones);
   columna->setSizeConstraint(QLayout::SetMinimumSize);
 
@@ -148,14 +160,34 @@ void frmGenerar::VistaPrevia() {
   const std::filesystem::path pagina = generador_->PrimeraPagina();
   std::error_code ec;
   if (!std::filesystem::is_regular_file(pagina, ec)) return;
+  QString direccion;
   try {
-    entorno_.abridor.Abrir(
-                          servidor_.Address(pagina.parent_path(), pagina.filename().string()));
+    direccion = AQt(servidor_.Address(pagina.parent_path(), pagina.filename().string()));
   } catch (const Error& e) {
+    MostrarDireccion({});
     entorno_.dialogos.Mensaje(
         this, QStringLiteral("No se pudo abrir la vista previa.\n\n") + AQt(e.descripcion()),
         Icono::kCritico);
+    return;
   }
+  MostrarDireccion(direccion);
+  if (!entorno_.abridor.Abrir(AStd(direccion))) {
+    entorno_.dialogos.Mensaje(this,
+                              QStringLiteral("No se pudo abrir el navegador. Abra esta dirección "
+                                             "en su navegador: ") +
+                                  direccion,
+                              Icono::kAdvertencia);
+    // Ready to be copied with Ctrl+C.
+    txtDireccion_->setFocus();
+    txtDireccion_->selectAll();
+  }
+}
+
+void frmGenerar::MostrarDireccion(const QString& direccion) {
+  txtDireccion_->setText(direccion);
+  txtDireccion_->setCursorPosition(0);
+  txtDireccion_->setVisible(!direccion.isEmpty());
+  lblDireccion_->setVisible(!direccion.isEmpty());
 }
 
 void frmGenerar::reject() {

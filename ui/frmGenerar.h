@@ -3,7 +3,8 @@
 // repainting; its status, progress, replace question, error and completion come
 // back to this window's thread. While the run works the window accepts no input and
 // cannot be closed. When it is done, "Cerrar" closes it and "Vista Previa" shows
-// the store in the browser through the program's local web server.
+// the store in the browser through the program's local web server; the window then
+// shows the server's address, which can be copied when no browser could be started.
 #pragma once
 
 #include <QDialog>
@@ -16,6 +17,7 @@
 #include "ui/entorno.h"
 
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -54,6 +56,7 @@ class frmGenerar : public QDialog {
   void Iniciar();
   void Fin(int resultado);
   void VistaPrevia();
+  void MostrarDireccion(const QString& direccion);  // empty: hides the line
 
   Entorno& entorno_;
   PreviewServer& servidor_;
@@ -67,6 +70,8 @@ class frmGenerar : public QDialog {
   QProgressBar* barG_;
   QPushButton* cmdCancelar_;
   QPushButton* cmdVista_;
+  QLabel* lblDireccion_;
+  QLineEdit* txtDireccion_;
   QTimer* tmrInicio_;
 };
 

@@ -92,7 +92,11 @@ class DialogosPrueba : public Dialogos {
 class AbridorPrueba : public Abridor {
  public:
   std::vector<std::string> abiertos;
-  void Abrir(const std::string& destino) override { abiertos.push_back(destino); }
+  bool falla = false;  // as a desktop without a browser
+  bool Abrir(const std::string& destino) override {
+    abiertos.push_back(destino);
+    return !falla;
+  }
 };
 
 // A fresh temporary program folder (with Proyectos) and the services of one test.
