@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "ayudas_prueba.h"
@@ -160,6 +162,9 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
+  // The windows get their default sizes, whatever this user's program remembers.
+  QTemporaryDir ajustes;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ajustes.path());
   if (argc != 2) {
     std::fprintf(stderr, "uso: capturas CARPETA\n");
     return 2;

@@ -1,4 +1,5 @@
-// The help box "Ayuda": where to ask questions (the forum) and how to reach us.
+// The help window "Ayuda": the user guide bundled with the program (ui/guia), and below
+// it where to ask questions (the forum), how to reach us and the way to the about box.
 #pragma once
 
 #include <QDialog>

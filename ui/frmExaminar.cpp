@@ -20,6 +20,7 @@
 #include "platform/error.h"
 #include "platform/files.h"
 #include "ui/conversion.h"
+#include "ui/recuerdos.h"
 
 namespace vendaluz {
 namespace {
@@ -212,6 +213,7 @@ void frmExaminar::Aceptar() {
     entorno_.dialogos.Pitido();
     return;
   }
+  if (modo_ == Modo::kCarpetaProyecto) RecordarCarpeta(Carpeta());
   accept();
 }
 

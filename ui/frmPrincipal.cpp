@@ -33,6 +33,7 @@
 #include "ui/pagina_inicio.h"
 #include "ui/pagina_meta_tags.h"
 #include "ui/pagina_servidor.h"
+#include "ui/recuerdos.h"
 
 namespace vendaluz {
 namespace {
@@ -70,6 +71,7 @@ frmPrincipal::frmPrincipal(Entorno& entorno, QWidget* padre)
   barProgreso_->setValue(0);
   mnuGenerar_->setEnabled(false);
   resize(780, 560);
+  RestaurarVentana(*this);
 }
 
 frmPrincipal::~frmPrincipal() = default;
@@ -276,8 +278,10 @@ void frmPrincipal::NuevoProyecto() {
 
 void frmPrincipal::AbrirProyecto() {
   if (!PreguntarGuardar()) return;
-  const auto ruta = entorno_.dialogos.ArchivoParaAbrir(this, QStringLiteral("Abrir Proyecto"),
-                                                       AQt(p_.inicio.Carpeta), kFiltroProyectos);
+  const QString carpeta = AQt(p_.inicio.Carpeta);
+  const auto ruta = entorno_.dialogos.ArchivoParaAbrir(
+      this, QStringLiteral("Abrir Proyecto"),
+      rutaActual_.empty() ? UltimaCarpeta(carpeta) : carpeta, kFiltroProyectos);
   if (!ruta) return;
   AbrirArchivo(ARuta(*ruta));
 }
@@ -302,6 +306,7 @@ void frmPrincipal::AbrirArchivo(const std::filesystem::path& ruta) {
   }
   p_ = std::move(leido);
   rutaActual_ = ruta;
+  RecordarCarpeta(AQt(ruta.parent_path().string()));
   MostrarProyecto();
   MarcarGuardado();
   IniciarProgreso();
@@ -351,6 +356,7 @@ frmPrincipal::Guardado frmPrincipal::Guardar() {
     return Guardado::kFallido;
   }
   rutaActual_ = ruta;
+  RecordarCarpeta(AQt(ruta.parent_path().string()));
   MarcarGuardado();
   barProgreso_->setValue(barProgreso_->maximum());
   barraEstado_->showMessage(QStringLiteral("Proyecto guardado en %1").arg(AQt(ruta.string())));
@@ -554,6 +560,7 @@ void frmPrincipal::closeEvent(QCloseEvent* evento) {
     evento->ignore();
     return;
   }
+  GuardarVentana(*this);
   evento->accept();
 }
 

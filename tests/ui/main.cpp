@@ -1,5 +1,7 @@
 // Runs one window test class: tests_ui CLASS [Qt Test options].
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 #include <functional>
@@ -13,6 +15,9 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QApplication::setStyle(QStringLiteral("Fusion"));
+  // The program's settings (window place, last folder) go to a folder of this run only.
+  QTemporaryDir ajustes;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ajustes.path());
   const std::map<std::string, std::function<QObject*()>> clases = {
       {"frmPrincipal", CrearPruebaPrincipal}, {"VentanasPequenas", CrearPruebaVentanasPequenas},
       {"frmGenerar", CrearPruebaGenerar},     {"frmCategoria", CrearPruebaCategoria},

@@ -1,8 +1,10 @@
 // The splash, the about box, the help box and the project report window (which rows a project
 // gets is the model's report test).
 #include "ayudas_prueba.h"
+#include "model/reporte.h"
 #include "pruebas.h"
 #include "ui/enlace.h"
+#include "ui/frmExaminar.h"
 #include "ui/frmPrincipal.h"
 #include "ui/frmReporte.h"
 #include "ui/frmSplash.h"
@@ -54,11 +56,13 @@ class PruebaVentanasPequenas : public QObject {
   }
 
   // Opened from the main window's tool bar: each link opens the address it shows (a
-  // mail address as a message to it), and "Cerrar" closes the box.
+  // mail address as a message to it), and "Cerrar" closes the box. The help window shows
+  // the bundled guide, which explains every row the report can show, and opens the about box.
   void ayudaYAcerca() {
     Banco b;
     frmPrincipal w(b.entorno);
     w.show();
+    QString guia, desdeAyuda;
     for (auto [boton, titulo] :
          {std::pair{"ayuda", "Ayuda"}, {"acerca", "Acerca de Vendaluz v1.0"}}) {
       b.abridor.abiertos.clear();
@@ -72,6 +76,10 @@ class PruebaVentanasPequenas : public QObject {
           mostrados.push_back(AStd(texto.contains('@') ? "mailto:" + texto : texto));
           emit enlace->linkActivated(enlace->Destino());
         }
+        if (modal->objectName() == "frmAyuda") {
+          guia = Hallar<QTextBrowser>(modal, "txtGuia")->toPlainText();
+          desdeAyuda = ModalQueAbre([&] { Pulsar(modal, "cmdAcerca"); });
+        }
         Pulsar(modal, "cmdCancelar");
         cerrado = !modal->isVisible();
       });
@@ -81,6 +89,42 @@ class PruebaVentanasPequenas : public QObject {
       QVERIFY(!mostrados.empty());
       QCOMPARE(b.abridor.abiertos, mostrados);
     }
+    QCOMPARE(desdeAyuda, QStringLiteral("frmAcerca"));
+    QVERIFY(guia.contains("chmod 755"));
+    Proyecto conSeguro;
+    conSeguro.servidor = {.NoSS = false, .SPG = true};
+    conSeguro.productos = {{"Mesa", "$25", "", ""}};
+    for (const Proyecto& p : {Proyecto{}, conSeguro}) {
+      for (const FilaReporte& f : ConstruirReporte(p)) {
+        QVERIFY2(guia.contains(AQt(f.opcion).chopped(1)), f.opcion.c_str());
+      }
+    }
+  }
+
+  // The main window comes back where it was left; a project without a file is opened from
+  // the folder last used: of the project file last opened, or the one last browsed to.
+  void recuerdaVentanaYCarpeta() {
+    Banco b;
+    const auto otra = b.programa() / "otra";
+    std::filesystem::create_directory(otra);
+    GuardarProyecto(ProyectoCompleto("Tienda"), otra / "Tienda.ini");
+    QRect lugar(120, 90, 700, 500);
+    {
+      frmPrincipal w(b.entorno);
+      w.show();
+      w.setGeometry(lugar);
+      w.AbrirDeLista(otra / "Tienda.ini");
+      QVERIFY(w.close());
+    }
+    frmPrincipal w(b.entorno);
+    QCOMPARE(w.geometry(), lugar);
+    w.AbrirProyecto();
+    QCOMPARE(b.dialogos.Ultima("abrir")->carpeta, AQt(otra.string()));
+    frmExaminar examinar(b.entorno, frmExaminar::Modo::kCarpetaProyecto, "Tienda");
+    QVERIFY(examinar.IrA(AQt(b.programa().string())));
+    Pulsar(&examinar, "cmdAceptar");
+    w.AbrirProyecto();
+    QCOMPARE(b.dialogos.Ultima("abrir")->carpeta, AQt(b.programa().string()));
   }
   // The report's rows, the dark-red missing rows, the verdict and the caption of its button: a
   // complete project, and one without a name and with a price that does not add up.
