@@ -93,10 +93,7 @@ class AbridorPrueba : public Abridor {
  public:
   std::vector<std::string> abiertos;
   bool falla = false;  // as a desktop without a browser
-  bool Abrir(const std::string& destino) override {
-    abiertos.push_back(destino);
-    return !falla;
-  }
+  bool Abrir(const std::string& destino) override { return abiertos.push_back(destino), !falla; }
 };
 
 // A fresh temporary program folder (with Proyectos) and the services of one test.

@@ -90,10 +90,9 @@ class PruebaVentanasPequenas : public QObject {
       QCOMPARE(b.abridor.abiertos, mostrados);
     }
     QCOMPARE(desdeAyuda, QStringLiteral("frmAcerca"));
-    QVERIFY(guia.contains("chmod 755"));
     Proyecto conSeguro;
-    conSeguro.servidor = {.NoSS = false, .SPG = true};
     conSeguro.productos = {{"Mesa", "$25", "", ""}};
+    ElegirServidor(conSeguro, &Proyecto::Servidor::SPG);
     for (const Proyecto& p : {Proyecto{}, conSeguro}) {
       for (const FilaReporte& f : ConstruirReporte(p)) {
         QVERIFY2(guia.contains(AQt(f.opcion).chopped(1)), f.opcion.c_str());
@@ -105,26 +104,22 @@ class PruebaVentanasPequenas : public QObject {
   // the folder last used: of the project file last opened, or the one last browsed to.
   void recuerdaVentanaYCarpeta() {
     Banco b;
-    const auto otra = b.programa() / "otra";
-    std::filesystem::create_directory(otra);
-    GuardarProyecto(ProyectoCompleto("Tienda"), otra / "Tienda.ini");
-    QRect lugar(120, 90, 700, 500);
-    {
-      frmPrincipal w(b.entorno);
-      w.show();
-      w.setGeometry(lugar);
-      w.AbrirDeLista(otra / "Tienda.ini");
-      QVERIFY(w.close());
-    }
+    GuardarProyecto(ProyectoCompleto("Tienda"), b.programa() / "Tienda.ini");
+    const QRect lugar(120, 90, 700, 500);
+    frmPrincipal primera(b.entorno);
+    primera.show();
+    primera.setGeometry(lugar);
+    primera.AbrirDeLista(b.programa() / "Tienda.ini");
+    QVERIFY(primera.close());
     frmPrincipal w(b.entorno);
     QCOMPARE(w.geometry(), lugar);
     w.AbrirProyecto();
-    QCOMPARE(b.dialogos.Ultima("abrir")->carpeta, AQt(otra.string()));
+    QCOMPARE(b.dialogos.Ultima("abrir")->carpeta, AQt(b.programa().string()));
     frmExaminar examinar(b.entorno, frmExaminar::Modo::kCarpetaProyecto, "Tienda");
-    QVERIFY(examinar.IrA(AQt(b.programa().string())));
+    QVERIFY(examinar.IrA(AQt(b.proyectos().string())));
     Pulsar(&examinar, "cmdAceptar");
     w.AbrirProyecto();
-    QCOMPARE(b.dialogos.Ultima("abrir")->carpeta, AQt(b.programa().string()));
+    QCOMPARE(b.dialogos.Ultima("abrir")->carpeta, AQt(b.proyectos().string()));
   }
   // The report's rows, the dark-red missing rows, the verdict and the caption of its button: a
   // complete project, and one without a name and with a price that does not add up.
