@@ -100,8 +100,7 @@ class PruebaVentanasPequenas : public QObject {
     }
   }
 
-  // The main window comes back where it was left; a project without a file is opened from
-  // the folder last used: of the project file last opened, or the one last browsed to.
+  // Kept between runs: the main window's place; the open dialog's folder (last file or browsed).
   void recuerdaVentanaYCarpeta() {
     Banco b;
     GuardarProyecto(ProyectoCompleto("Tienda"), b.programa() / "Tienda.ini");
