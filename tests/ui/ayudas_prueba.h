@@ -83,9 +83,9 @@ class DialogosPrueba : public Dialogos {
   template <typename T>
   T Siguiente(std::deque<T>& cola, T porDefecto) {
     if (cola.empty()) return ++sinRespuesta, porDefecto;
-    T siguiente = std::move(cola.front());
+    porDefecto = std::move(cola.front());
     cola.pop_front();
-    return siguiente;
+    return porDefecto;
   }
 };
 
