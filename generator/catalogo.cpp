@@ -100,18 +100,58 @@ std::string ConSaltos(std::string_view texto) {
   return out;
 }
 
+// A product's name as the text of an attribute (the thumbnail's alt): quotes and
+// angle brackets as references, line breaks as blanks, and '*' so that no later
+// replacement takes it for a mark.
+std::string NombreEnAtributo(std::string_view texto) {
+  std::string out;
+  for (std::size_t i = 0; i < texto.size(); ++i) {
+    const char c = texto[i];
+    if (c == '\r' && i + 1 < texto.size() && texto[i + 1] == '\n') continue;
+    switch (c) {
+      case '"':
+        out += "&quot;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '*':
+        out += "&#42;";
+        break;
+      default:
+        out += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+    }
+  }
+  return out;
+}
+
 // One PRODUCTO row; n is the product's number (1 for the first). With thumbnails
 // off every row has an empty 0 by 0 picture; with them on, a product without a
-// picture has neither picture nor link, its name stays plain text.
+// picture has neither picture nor link, its name stays plain text. A thumbnail
+// carries its size, so the page does not move as it loads, and the product's name
+// as its text, which also names its link.
 std::string FilaProducto(const Producto& prod, int n, bool conMiniaturas,
-                         const TamanosImagenes& tamanos) {
+                         const TamanosImagenes& tamanos, const ReglaMiniatura& regla) {
   const std::string imagen = NombreImagen(prod.Imagen);
   const bool conFoto = conMiniaturas && !imagen.empty();
   const std::string_view abre = conFoto ? kAbreFoto : "";
   const std::string_view cierra = conFoto ? kCierraFoto : "";
+  const auto tamano = tamanos.find(n);
+  std::string foto = R"(<img src="*Imagen*" border="0" alt="")";
+  if (conFoto) {
+    foto = "*Tipo*<img src=\"*Imagen*\"";
+    if (tamano != tamanos.end()) {
+      const TamanoImagen m = MedidaMiniatura(tamano->second, regla);
+      foto +=
+          " width=\"" + std::to_string(m.ancho) + "\" height=\"" + std::to_string(m.alto) + "\"";
+    }
+    foto += " border=\"0\" alt=\"" + NombreEnAtributo(prod.Nombre) + "\">*FinTipo*";
+  }
   std::string f(CargarPlantilla("PRODUCTO"));
-  Reemplazar(f, "*Foto*",
-             conMiniaturas && !conFoto ? "" : R"(*Tipo*<img src="*Imagen*" border="0">*FinTipo*)");
+  Reemplazar(f, "*Foto*", conMiniaturas && !conFoto ? "" : foto);
   Reemplazar(f, "*NombreProJS*", CadenaJsEnAtributo(prod.Nombre));
   Reemplazar(f, "*PrecioJS*", CadenaJsEnAtributo(prod.Precio));
   Reemplazar(f, "*NombrePro*", ConSaltos(prod.Nombre));
@@ -128,8 +168,7 @@ std::string FilaProducto(const Producto& prod, int n, bool conMiniaturas,
     Reemplazar(f, "*PopAncho*", "0");
     Reemplazar(f, "*PopAlto*", "0");
   } else {
-    TamanoImagen tam;
-    if (auto it = tamanos.find(n); it != tamanos.end()) tam = it->second;
+    const TamanoImagen tam = tamano != tamanos.end() ? tamano->second : TamanoImagen{};
     Reemplazar(f, "*Imagen*", "thumbnails/" + NombreBase(prod.Imagen) + ".jpg");
     Reemplazar(f, "*PopAncho*", std::to_string(tam.ancho + 20));
     Reemplazar(f, "*PopAlto*", std::to_string(tam.alto + 30));
@@ -149,6 +188,7 @@ std::vector<ArchivoTienda> ConstruirCatalogo(const Proyecto& p, const Ejecucion&
   const int paginas = total == 0 ? 1 : (total - 1) / porPagina + 1;
   // Up to kPaginadorCompleto pages every page has the same pager.
   const std::string paginador = TextoPaginador(base, paginas);
+  const ReglaMiniatura regla = conMiniaturas ? LeerReglaMiniatura(p.thumbnails) : ReglaMiniatura{};
 
   std::vector<ArchivoTienda> archivos;
   archivos.reserve(static_cast<std::size_t>(paginas));
@@ -157,9 +197,10 @@ std::vector<ArchivoTienda> ConstruirCatalogo(const Proyecto& p, const Ejecucion&
     const int hasta = std::min(n * porPagina, total);
     for (int i = (n - 1) * porPagina + 1; i <= hasta; ++i) {
       filas += "\r\n";
-      filas += FilaProducto(p.productos[i - 1], i, conMiniaturas, e.tamanos);
+      filas += FilaProducto(p.productos[i - 1], i, conMiniaturas, e.tamanos, regla);
     }
     std::string pagina(CargarPlantilla(clase.plantilla));
+    RellenarCabecera(p, clase, pagina, n);
     RellenarMarco(p, e, clase, pagina, filas);
     Reemplazar(pagina, "*NumPag*",
                paginas <= kPaginadorCompleto ? paginador : TextoPaginador(base, paginas, n));

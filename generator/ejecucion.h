@@ -35,7 +35,8 @@ struct Ejecucion {
   fs::path carpetaSalida;
   fs::path carpetaCodigo;  // the card pictures IMGvisa.dat ...
   DestinoFormulario destino;
-  std::string estilo;  // *Estilo* of every page: the link element or the inline style
+  // *Estilo* of every page: the link element or the inline style, then the shared rules.
+  std::string estilo;
   TamanosImagenes tamanos;
   Disk* disco;
 

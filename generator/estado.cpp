@@ -15,6 +15,7 @@ constexpr std::string_view kFilaImpuestos =
 std::vector<ArchivoTienda> ConstruirEstado(const Proyecto& p, const Ejecucion& e,
                                            const ClasePagina& clase) {
   std::string t(CargarPlantilla(clase.plantilla));
+  RellenarCabecera(p, clase, t);
   RellenarEncabezado(p, e, clase, t);
   RellenarColores(p, e, t);
   Reemplazar(t, "*tax2*", p.cheTasa == 1 ? kFilaImpuestos : "");

@@ -21,7 +21,8 @@ std::vector<ArchivoTienda> ConstruirEstilo(const Proyecto& p, const Ejecucion& e
                                            const ClasePagina& clase);
 
 // What *Estilo* becomes on every page: with Formato.CSS at 1 the link element of the
-// stylesheet, otherwise the two page rules, filled, in <style type="text/css">.
+// stylesheet, otherwise the two page rules, filled, in <style type="text/css">; then
+// the rules every page shares whatever its settings (heading, hidden labels, phones).
 std::string EstiloDePagina(const Proyecto& p);
 
 }  // namespace vendaluz

@@ -36,7 +36,9 @@ std::string OpcionesTarjetas(const Proyecto& p) {
 std::string ImagenesTarjetas(const Proyecto& p) {
   std::string texto;
   for (const Tarjeta& t : kTarjetas) {
-    if (p.tajetas.*t.aceptada == 1) texto += "<img src=\"" + std::string(t.logo) + "\"> ";
+    if (p.tajetas.*t.aceptada == 1) {
+      texto += "<img src=\"" + std::string(t.logo) + "\" alt=\"" + std::string(t.nombre) + "\"> ";
+    }
   }
   return texto;
 }
@@ -89,7 +91,7 @@ std::string SoloCifras(const std::string& tamano) {
 // later field is filled as well; the names and sizes hold no mark.
 std::string FilasFormulario(const Proyecto& p) {
   constexpr std::string_view kFila =
-      R"(<tr><td>*Campo*</td><td><input type="text" name="*NombreCampo*" size=*TamanoCampo*></td></tr>)";
+      R"(<tr><td><label for="campo_*NombreCampo*">*Campo*</label></td><td><input type="text" id="campo_*NombreCampo*" name="*NombreCampo*" size=*TamanoCampo*></td></tr>)";
   std::string filas;
   for (const CampoFormulario& c : p.camposFormulario) {
     filas += kFila;
@@ -146,6 +148,7 @@ void RellenarPie(const Proyecto& p, std::string& t) {
 std::vector<ArchivoTienda> ConstruirFormulario(const Proyecto& p, const Ejecucion& e,
                                                const ClasePagina& clase) {
   std::string t(CargarPlantilla(clase.plantilla));
+  RellenarCabecera(p, clase, t);
   Reemplazar(t, "*Titulo*", TituloPagina(p, clase));
   Reemplazar(t, "*Texto*", TextoPagina(p, clase));
   Reemplazar(t, "*Formulario*", FilasFormulario(p));

@@ -19,19 +19,23 @@ DestinoFormulario SeleccionarDestino(const Proyecto& p);
 struct Tarjeta {
   int Proyecto::Tajetas::*aceptada;
   std::string_view opcion;  // "<option>Visa"
+  std::string_view nombre;  // "Visa", the text of its logo
   std::string_view logo;    // visa.gif, in the store folder
   std::string_view origen;  // IMGvisa.dat, in the card picture folder
 };
 inline constexpr Tarjeta kTarjetas[] = {
-    {&Proyecto::Tajetas::Visa, "<option>Visa", "visa.gif", "IMGvisa.dat"},
-    {&Proyecto::Tajetas::Master, "<option>Master Card", "master.gif", "IMGmaster.dat"},
-    {&Proyecto::Tajetas::Amex, "<option>American Express", "amex.gif", "IMGamex.dat"},
-    {&Proyecto::Tajetas::Diners, "<option>Diners Club", "diners.gif", "IMGdiners.dat"},
+    {&Proyecto::Tajetas::Visa, "<option>Visa", "Visa", "visa.gif", "IMGvisa.dat"},
+    {&Proyecto::Tajetas::Master, "<option>Master Card", "Master Card", "master.gif",
+     "IMGmaster.dat"},
+    {&Proyecto::Tajetas::Amex, "<option>American Express", "American Express", "amex.gif",
+     "IMGamex.dat"},
+    {&Proyecto::Tajetas::Diners, "<option>Diners Club", "Diners Club", "diners.gif",
+     "IMGdiners.dat"},
 };
 
 // The option of every accepted card, nothing between them.
 std::string OpcionesTarjetas(const Proyecto& p);
-// <img src="visa.gif">  and so on for every accepted card.
+// <img src="visa.gif" alt="Visa">  and so on for every accepted card.
 std::string ImagenesTarjetas(const Proyecto& p);
 // The copies of the card pictures into their logo files.
 std::vector<ArchivoTienda> LogosTarjetas(const Proyecto& p, const Ejecucion& e);

@@ -35,13 +35,16 @@ void RellenarColores(const Proyecto& p, const Ejecucion& e, std::string& t) {
 
 namespace {
 
-// A meta value inside its double-quoted content attribute.
+// A meta value inside its double-quoted content attribute, line breaks as blanks.
 std::string ValorMeta(const std::string& valor) {
   std::string out;
   out.reserve(valor.size());
-  for (char c : valor) {
+  for (std::size_t i = 0; i < valor.size(); ++i) {
+    const char c = valor[i];
     if (c == '"') {
       out += "&quot;";
+    } else if (c == '\r' || c == '\n') {
+      if (c == '\n' || i + 1 == valor.size() || valor[i + 1] != '\n') out += ' ';
     } else {
       out += c;
     }
@@ -49,16 +52,43 @@ std::string ValorMeta(const std::string& valor) {
   return out;
 }
 
+constexpr int kMetaDescripcion = 2;  // Meta Tags.Descripcion in the meta block
+
+// The owner's description meta tag, or else the project's description.
+const std::string& Descripcion(const Proyecto& p) {
+  const std::string& propia = p.metaTags.valor[kMetaDescripcion];
+  return p.metaTags.Incluir == 1 && !propia.empty() ? propia : p.inicio.Descripcion;
+}
+
 std::string BloqueMeta(const Proyecto& p) {
   if (p.metaTags.Incluir != 1) return {};
   std::string bloque(CargarPlantilla("META"));
   for (int i = 0; i < 8; ++i) {
-    Reemplazar(bloque, "*Meta" + std::to_string(i + 1) + "*", ValorMeta(p.metaTags.valor[i]));
+    Reemplazar(bloque, "*Meta" + std::to_string(i + 1) + "*",
+               ValorMeta(i == kMetaDescripcion ? Descripcion(p) : p.metaTags.valor[i]));
   }
   return bloque;
 }
 
 }  // namespace
+
+void RellenarCabecera(const Proyecto& p, const ClasePagina& clase, std::string& t, int pagina) {
+  std::string titulo;
+  for (const std::string& parte :
+       {TituloPagina(p, clase), pagina > 1 ? "página " + std::to_string(pagina) : "",
+        p.inicio.Nombre}) {
+    if (parte.empty()) continue;
+    if (!titulo.empty()) titulo += " - ";
+    titulo += parte;
+  }
+  Reemplazar(t, "*TituloDocumento*", titulo);
+  const bool enBloque = t.find("*MetaTags*") != std::string::npos && p.metaTags.Incluir == 1;
+  const std::string& descripcion = Descripcion(p);
+  Reemplazar(t, "*MetaDescripcion*",
+             enBloque || descripcion.empty()
+                 ? ""
+                 : "<meta name=\"description\" content=\"" + ValorMeta(descripcion) + "\">");
+}
 
 void RellenarMarco(const Proyecto& p, const Ejecucion& e, const ClasePagina& clase, std::string& t,
                    std::string_view filas) {

@@ -24,6 +24,12 @@ void RellenarEncabezado(const Proyecto& p, const Ejecucion& e, const ClasePagina
 // *Estilo*, the page and table colours, the link colours and the centring.
 void RellenarColores(const Proyecto& p, const Ejecucion& e, std::string& texto);
 
+// *TituloDocumento* (the page's title, "página n" from the second catalogue page on,
+// and the project's name, joined by " - ") and *MetaDescripcion* (a description meta
+// element, unless the catalogue's meta block already carries one).
+void RellenarCabecera(const Proyecto& p, const ClasePagina& clase, std::string& texto,
+                      int pagina = 1);
+
 // Fills a catalogue shell (CARRITO): heading, popup options, colours, then the rows
 // as *Producto*, then the meta block. *NumPag* is left for the catalogue builder.
 void RellenarMarco(const Proyecto& p, const Ejecucion& e, const ClasePagina& clase,

@@ -53,7 +53,7 @@ std::string TextoPagina(const Proyecto& p, const ClasePagina& clase) {
 }
 
 std::string MenuSuperior(const ClasePagina& actual) {
-  std::string menu = "[ ";
+  std::string menu = "<nav aria-label=\"Menú de la tienda\">[ ";
   bool primera = true;
   for (const ClasePagina& c : kPaginas) {
     if (c.menu.empty()) continue;
@@ -69,7 +69,7 @@ std::string MenuSuperior(const ClasePagina& actual) {
       menu += "</a>";
     }
   }
-  return menu + " ]";
+  return menu + " ]</nav>";
 }
 
 std::vector<std::string_view> NombresReservados() {

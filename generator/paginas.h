@@ -49,8 +49,8 @@ const ClasePagina& PaginaDe(Constructor construir);
 std::string TituloPagina(const Proyecto& p, const ClasePagina& clase);
 std::string TextoPagina(const Proyecto& p, const ClasePagina& clase);
 
-// The top menu of a page: "[ " every menu entry " | " ... " ]", the page's own entry as
-// plain text and the others as links.
+// The top menu of a page in a nav element: "[ " every menu entry " | " ... " ]", the
+// page's own entry as plain text and the others as links.
 std::string MenuSuperior(const ClasePagina& actual);
 
 // The base names of the catalogue pages ("carrito", the stem of every .htm row), which

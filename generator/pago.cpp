@@ -10,6 +10,7 @@ std::vector<ArchivoTienda> ConstruirPago(const Proyecto& p, const Ejecucion& e,
                                          const ClasePagina& clase) {
   if (!p.servidor.SSL) return {};
   std::string t(CargarPlantilla(clase.plantilla));
+  RellenarCabecera(p, clase, t);
   std::string campos;  // the order form's own fields, which the page takes from its address
   for (const CampoFormulario& c : p.camposFormulario) {
     campos += (campos.empty() ? "\"" : ", \"") + CadenaJsEnScript(c.Nombre) + "\"";
