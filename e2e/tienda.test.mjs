@@ -1,6 +1,6 @@
 // The generated store as a shopper meets it, in Debian's Chromium: the catalogue
 // and its basket cookie, the status page, the order form and its mail, the payment
-// flows, category pages, awkward shop data and a phone-sized screen.
+// flows, category pages, awkward shop data, a phone-sized screen and axe-core.
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
@@ -279,12 +279,16 @@ test('categorías: sus páginas comparten la cesta y llevan al formulario de la 
   assert.equal(await p.locator('input[name="Total"]').getAttribute('value'), '25.00');
 });
 
-// ------------------------------------------------------------------ phones and pictures of every page
+// ------------------------------------------------------------------ phones, axe and pictures of every page
 const PAGINAS = [['ejemplo', 'ejemplo', 'carrito.htm'], ['catalogo', 'perl', 'carrito.htm'],
-  ['estado', 'tasa', 'estado.htm'], ['formulario', 'perl', 'formulario.htm'],
+  ['catalogo3', 'perl', 'carrito3.htm'], ['estado', 'tasa', 'estado.htm'], ['formulario', 'perl', 'formulario.htm'],
+  ['formulario-php', 'php', 'formulario.htm'], ['formulario-ssl', 'ssl', 'formulario.htm'],
   ['pasarela', 'spg', 'formulario.htm'], ['pago', 'ssl', 'ssl.htm'], ['categoria', 'cat', 'ofertas.htm']];
 
-test('teléfonos: cada clase de página se lee a 375 por 667 sin desplazarse de lado', async () => {
+// axe-core, put into each page: what it finds of critical or serious impact fails the test.
+const AXE = fs.readFileSync(new URL('node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');
+
+test('páginas: a 375 por 667 sin desplazarse de lado, y sin fallas graves de axe a 375 y a 1024', async () => {
   const fallos = [];
   for (const [ancho, alto, sufijo] of [[375, 667, 'telefono'], [1024, 768, 'escritorio']]) {
     const [p] = await nav.pagina();
@@ -300,6 +304,10 @@ test('teléfonos: cada clase de página se lee a 375 por 667 sin desplazarse de 
           && td.innerText).filter(Boolean) }));
       if (CAPTURAS) await p.screenshot({ path: path.join(CAPTURAS, `tienda-${nombre}-${sufijo}.png`), fullPage: true });
       if (sufijo === 'telefono' && (anchoPagina > ancho || cortado.length)) fallos.push({ nombre, anchoPagina, cortado });
+      await p.addScriptTag({ content: AXE });
+      const axe = await p.evaluate(async () => (await window.axe.run({ resultTypes: ['violations'] })).violations
+        .filter((v) => v.impact === 'critical' || v.impact === 'serious').map((v) => `${v.id} (${v.nodes.length})`));
+      if (axe.length) fallos.push({ nombre, sufijo, axe });
     }
   }
   assert.deepEqual(fallos, []);
