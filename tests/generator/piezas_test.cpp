@@ -48,10 +48,15 @@ TEST(Piezas, PagesAreWindows1252WithCrLfAndScriptStringsAndFieldsAreEscaped) {
   Proyecto p;
   p.camposFormulario = {{"<b>Cp</b>", "cp\" onfocus=\"x()\t*Campo*&<>", "3 4>"},
                         {"Fax", "fax", "9"}};
+  const std::string cp = "cp&quot; onfocus=&quot;x()&#42;Campo&#42;&amp;&lt;&gt;";
   EXPECT_EQ(FilasFormulario(p),
-            "<tr><td><b>Cp</b></td><td><input type=\"text\" name=\"cp&quot; onfocus=&quot;x()"
-            "&#42;Campo&#42;&amp;&lt;&gt;\" size=34></td></tr>\r\n"
-            "<tr><td>Fax</td><td><input type=\"text\" name=\"fax\" size=9></td></tr>\r\n");
+            "<tr><td><label for=\"campo_" + cp +
+                "\"><b>Cp</b></label></td><td><input type=\"text\" "
+                "id=\"campo_" +
+                cp + "\" name=\"" + cp +
+                "\" size=34></td></tr>\r\n"
+                "<tr><td><label for=\"campo_fax\">Fax</label></td><td><input type=\"text\" "
+                "id=\"campo_fax\" name=\"fax\" size=9></td></tr>\r\n");
 }
 
 // Up to 50 pages every page lists them all; above, the pages near the one shown, the

@@ -55,7 +55,9 @@ TEST(IniFile, ValuesComeBackExactlyAndPlainOnesAreWrittenAsTheyAre) {
   IniFile ini;
   for (std::size_t k = 0; k < std::size(values); ++k) {
     ini.Set("S", "K" + std::to_string(k), values[k].first);
-    if (values[k].second) EXPECT_EQ(IniFile::EncodeValue(values[k].first), values[k].second);
+    if (values[k].second) {
+      EXPECT_EQ(IniFile::EncodeValue(values[k].first), values[k].second);
+    }
   }
   const IniFile back = IniFile::Parse(ini.Serialize());
   for (std::size_t k = 0; k < std::size(values); ++k) {
