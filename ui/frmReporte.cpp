@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -11,6 +12,24 @@
 #include "ui/conversion.h"
 
 namespace vendaluz {
+namespace {
+
+// Asks for the height that a value needs when wrapped at its column's present width;
+// the tree view alone measures every value as one line.
+class DelegadoEstado : public QStyledItemDelegate {
+ public:
+  explicit DelegadoEstado(QTreeWidget* lista) : QStyledItemDelegate(lista), lista_(lista) {}
+  QSize sizeHint(const QStyleOptionViewItem& opcion, const QModelIndex& indice) const override {
+    QStyleOptionViewItem ajustada = opcion;
+    ajustada.rect = QRect(0, 0, lista_->columnWidth(indice.column()), 1);
+    return QStyledItemDelegate::sizeHint(ajustada, indice);
+  }
+
+ private:
+  QTreeWidget* lista_;
+};
+
+}  // namespace
 
 frmReporte::frmReporte(const Proyecto& p, QWidget* padre) : QDialog(padre) {
   setObjectName("frmReporte");
@@ -28,7 +47,15 @@ frmReporte::frmReporte(const Proyecto& p, QWidget* padre) : QDialog(padre) {
   lstReporte_->setHeaderLabels({QStringLiteral("Opción"), QStringLiteral("Estado")});
   lstReporte_->setRootIsDecorated(false);
   lstReporte_->setSelectionMode(QAbstractItemView::NoSelection);
+  // A missing item's value says what to fix and may be long: it wraps within its
+  // column, and the rows take their heights anew whenever the column's width changes.
+  lstReporte_->setWordWrap(true);
+  lstReporte_->setItemDelegateForColumn(1, new DelegadoEstado(lstReporte_));
+  lstReporte_->header()->setStretchLastSection(false);
   lstReporte_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  lstReporte_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+  connect(lstReporte_->header(), &QHeaderView::sectionResized, lstReporte_,
+          &QTreeWidget::doItemsLayout);
   lblEstado_ = new QLabel(QStringLiteral("Estado del Proyecto:"), this);
   lblEstado_->setObjectName("lblEstado");
   cmdAceptar_ = new QPushButton(QStringLiteral("Cerrar"), this);
@@ -43,7 +70,7 @@ frmReporte::frmReporte(const Proyecto& p, QWidget* padre) : QDialog(padre) {
   columna->addWidget(lblReporte_);
   columna->addWidget(lstReporte_, 1);
   columna->addLayout(pie);
-  resize(420, 300);
+  resize(560, 320);
 
   lblReporte_->setText(p.inicio.Nombre.empty() ? QStringLiteral("(Sin nombre)")
                                                : AQt(p.inicio.Nombre));

@@ -7,6 +7,7 @@
 #include "model/reglas.h"
 
 namespace vendaluz {
+
 namespace {
 
 using Filas = std::vector<FilaReporte>;
@@ -28,6 +29,12 @@ TEST(Reglas, FolderNamesAndDecimalNumbers) {
   for (const char* malo : {"", "$10", "10,50", "1.2.3", ".", " 10", "-3", "1e3"}) {
     EXPECT_FALSE(EsNumeroDecimal(malo)) << malo;
   }
+  EXPECT_TRUE(EsDireccionCorreo("ventas@tienda.com") && EsDireccionCorreo("a.b@c.d.ar"));
+  for (const char* malo :
+       {"", "ventas", "@tienda.com", "ventas@", "ventas@tienda", "ventas@.com", "ventas@tienda.",
+        "v@tienda..com", "a@b@c.com", "ven tas@tienda.com", "v@tienda.com\t"}) {
+    EXPECT_FALSE(EsDireccionCorreo(malo)) << malo;
+  }
 }
 
 // Each case changes a complete project and lists the rows after "Formulario:".
@@ -39,16 +46,27 @@ TEST(Reporte, RowsFollowTheSettingsAndOnlyACompleteReportOpensGeneration) {
   };
   const Caso casos[] = {
       {"completo", [](Proyecto&) {}, {{"Servidor Seguro:", "No utilizar"}}},
-      {"sin correo ni redirección",
-       [](Proyecto& p) { p.correoEmail.clear(), p.servidor.Redireccionar = "http://"; },
+      {"sin correo, redirección ni script",
+       [](Proyecto& p) { p.correoEmail = p.cgi.Ruta = "", p.servidor.Redireccionar = "http://"; },
        {{"Servidor Seguro:", "No utilizar"},
-        {"Redireccionar:", "Incompleto"},
-        {"E-mail:", "Incompleto"}}},
-      {"SPG con los valores iniciales",
-       [](Proyecto& p) { ElegirServidor(p, &Proyecto::Servidor::SPG); },
-       {{"Servidor Seguro:", "SPG"},
-        {"URL Servidor:", "Incompleto"},
-        {"Script Servidor:", "Incompleto"}}},
+        {"Redireccionar:",
+         "Incompleto: falta la dirección a la que va el comprador tras el pedido"},
+        {"Ruta al CGI:", "Incompleto: falta la dirección del script"},
+        {"E-mail:", "Incompleto: falta la dirección de correo"}}},
+      {"CGI con las direcciones de ejemplo y un correo sin dominio",
+       [](Proyecto& p) { p.cgi = {}, p.correoEmail = "ventas@tienda"; },
+       {{"Servidor Seguro:", "No utilizar"},
+        {"Ruta al CGI:",
+         "Incompleto: la dirección del script es la de ejemplo "
+         "(http://www.example.com/cgi-bin/enviar.pl)"},
+        {"DNS o Dirección IP:",
+         "Incompleto: el dominio de la tienda es el de ejemplo (www.example.com)"},
+        {"E-mail:",
+         "Incompleto: «ventas@tienda» no parece una dirección de correo (como "
+         "ventas@mitienda.com)"}}},
+      {"PHP no usa las direcciones del CGI",
+       [](Proyecto& p) { p.cgi = {}, ElegirSoporte(p, &Proyecto::Soporte::PHP); },
+       {{"Servidor Seguro:", "No utilizar"}}},
       {"SPG completo",
        [](Proyecto& p) {
          ElegirServidor(p, &Proyecto::Servidor::SPG);
@@ -61,8 +79,9 @@ TEST(Reporte, RowsFollowTheSettingsAndOnlyACompleteReportOpensGeneration) {
          p.servidor.RutaServidor = p.servidor.Redireccionar = "";
        },
        {{"Servidor Seguro:", "SSL"},
-        {"URL Servidor:", "Incompleto"},
-        {"Redireccionar:", "Incompleto"}}},
+        {"URL Servidor:", "Incompleto: falta la dirección del servidor seguro"},
+        {"Redireccionar:",
+         "Incompleto: falta la dirección a la que va el comprador tras el pedido"}}},
       // The comparison with the presets is exact: an upper-case scheme was typed.
       {"SSL en mayúsculas",
        [](Proyecto& p) {
@@ -80,6 +99,7 @@ TEST(Reporte, RowsFollowTheSettingsAndOnlyACompleteReportOpensGeneration) {
     p.camposFormulario.resize(2);
     p.servidor.Redireccionar = "http://www.example.com/gracias.htm";
     p.correoEmail = "ventas@example.com";
+    p.cgi.Ruta = "http://tienda.example.com/cgi-bin/enviar.pl", p.cgi.Host = "tienda.example.com";
     c.cambio(p);
     Filas esperadas = {{"Nombre del Proyecto:", "Tienda"},
                        {"Carrito de Compra:", "1 producto"},
@@ -97,17 +117,22 @@ TEST(Reporte, MissingNameProductsFieldsAndUnreadablePricesAreIncomplete) {
   p.camposFormulario.resize(1);
   p.correoEmail = "a@example.com";
   p.servidor.Redireccionar = "http://example.com";
-  EXPECT_EQ(ConstruirReporte(p), (Filas{{"Nombre del Proyecto:", "Incompleto"},
-                                        {"Carrito de Compra:", "Incompleto"},
-                                        {"Formulario:", "1 campo"},
-                                        {"Servidor Seguro:", "No utilizar"}}));
+  ElegirSoporte(p, &Proyecto::Soporte::ASP);
+  EXPECT_EQ(
+      ConstruirReporte(p),
+      (Filas{{"Nombre del Proyecto:", "Incompleto: el nombre es un nombre reservado de carpeta"},
+             {"Carrito de Compra:", "Incompleto: agregue al menos un producto"},
+             {"Formulario:", "1 campo"},
+             {"Servidor Seguro:", "No utilizar"}}));
   p.inicio.Nombre = "Tienda";
   p.camposFormulario.clear();
   p.productos = {{"Silla", "$10", "", ""}, {"Mesa", "80", "", ""}, {"Banco", "10,50", "", ""}};
   const Filas filas = ConstruirReporte(p);
   EXPECT_EQ(filas[1], (FilaReporte{"Carrito de Compra:", "3 productos"}));
-  EXPECT_EQ(filas[2], (FilaReporte{"Precios:", "Incompleto (2 productos)"}));
-  EXPECT_EQ(filas[3], (FilaReporte{"Formulario:", "Incompleto"}));
+  EXPECT_EQ(filas[2], (FilaReporte{"Precios:",
+                                   "Incompleto: 2 productos tienen precios que no son "
+                                   "números como 10.50 (el primero, «Silla»)"}));
+  EXPECT_EQ(filas[3], (FilaReporte{"Formulario:", "Incompleto: agregue al menos un campo"}));
   EXPECT_FALSE(ReporteCompleto(filas));
 }
 

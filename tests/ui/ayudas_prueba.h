@@ -212,6 +212,7 @@ inline Proyecto ProyectoCompleto(const std::string& nombre, int productos = 2) {
   }
   p.servidor.Redireccionar = "http://www.example.com/gracias.htm";
   p.correoEmail = "ventas@example.com";
+  p.cgi.Ruta = "http://tienda.example.com/cgi-bin/enviar.pl", p.cgi.Host = "tienda.example.com";
   return p;
 }
 
