@@ -1,10 +1,12 @@
 // The " Inicio " page of the main window: the project's name, description and the
-// folder in which the project file dialogs start.
+// folder in which the project file dialogs start. The name box refuses, with a beep
+// and a line under it saying why, the characters a folder name cannot hold.
 #pragma once
 
 #include "ui/entorno.h"
 #include "ui/pagina_proyecto.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -29,9 +31,12 @@ class PaginaInicio : public PaginaProyecto {
 
  private:
   void Examinar();
+  void NombreRechazado();
 
   Entorno& entorno_;
   QLineEdit* txtNombrePro_;
+  QLabel* lblAvisoNombre_;
+  char rechazado_ = 0;  // the character the name box last refused
   QLineEdit* txtDesPro_;
   QLineEdit* txtCarpetaPre_;
   QPushButton* cmdExaminar_;

@@ -147,11 +147,28 @@ class PruebaPrincipal : public QObject {
     QCOMPARE(habilitados(), "1100");
     // A name that cannot name the store's folder makes the report incomplete.
     for (auto [accion, nombre] :
-         {std::pair{"Ctrl+R", "Tienda"}, {"mnuReporte", "uno/dos"}, {"cmdReporte", "Tienda"}}) {
+         {std::pair{"Ctrl+R", "Tienda"}, {"mnuReporte", ".."}, {"cmdReporte", "Tienda"}}) {
       Escribir(Nombre(w), nombre);
       reporte(accion);
       QCOMPARE(habilitados(), QString(nombre) == "Tienda" ? "1111" : "1100");
     }
+    // The name box refuses, typed or pasted, what a folder name cannot hold, with a beep and a line
+    // that says why, until the next edit it takes; a name read from a file can still be edited.
+    auto* aviso = Hallar<QLabel>(&w, "lblAvisoNombre");
+    QTest::keyClicks(Nombre(w), "/");
+    QGuiApplication::clipboard()->setText("a\\b");
+    QTest::keySequence(Nombre(w), QKeySequence::Paste);
+    QCOMPARE(Nombre(w)->text() + " " + aviso->text(),
+             "Tienda El nombre no puede contener «\\»: es el nombre de la carpeta de la tienda.");
+    QVERIFY(!aviso->isHidden() && b.dialogos.Contar("pitido") == 2);
+    QTest::keyClicks(Nombre(w), "s");
+    QVERIFY(aviso->isHidden());
+    GuardarProyecto(ProyectoCompleto("uno/dos"), b.programa() / "Barra.ini");
+    b.dialogos.respuestas = {Respuesta::kNo, Respuesta::kNo};  // here and for the new project
+    w.AbrirDeLista(b.programa() / "Barra.ini");
+    QTest::keyClicks(Nombre(w), "s");
+    QCOMPARE(w.ProyectoAbierto().inicio.Nombre + std::to_string(b.dialogos.Contar("pitido")),
+             std::string("uno/doss2"));
     Disparar(&w, "mnuNuevoPro");
     QCOMPARE(habilitados(), "1100");
     QCOMPARE(w.windowTitle(), Titulo("Proyecto2"));
