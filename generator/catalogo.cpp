@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "generator/comprobaciones.h"
+#include "generator/datos_productos.h"
+#include "generator/importes.h"
 #include "generator/marco.h"
 #include "generator/plantillas.h"
 
@@ -133,7 +135,7 @@ std::string NombreEnAtributo(std::string_view texto) {
 // picture has neither picture nor link, its name stays plain text. A thumbnail
 // carries its size, so the page does not move as it loads, and the product's name
 // as its text, which also names its link.
-std::string FilaProducto(const Producto& prod, int n, bool conMiniaturas,
+std::string FilaProducto(const Proyecto& p, const Producto& prod, int n, bool conMiniaturas,
                          const TamanosImagenes& tamanos, const ReglaMiniatura& regla) {
   const std::string imagen = NombreImagen(prod.Imagen);
   const bool conFoto = conMiniaturas && !imagen.empty();
@@ -155,7 +157,7 @@ std::string FilaProducto(const Producto& prod, int n, bool conMiniaturas,
   Reemplazar(f, "*NombreProJS*", CadenaJsEnAtributo(prod.Nombre));
   Reemplazar(f, "*PrecioJS*", CadenaJsEnAtributo(prod.Precio));
   Reemplazar(f, "*NombrePro*", ConSaltos(prod.Nombre));
-  Reemplazar(f, "*Precio*", prod.Precio);
+  Reemplazar(f, "*Precio*", PrecioEnCatalogo(p, prod.Precio));
   Reemplazar(f, "*Descripcion*", prod.Descripcion);
   Reemplazar(f, "*Agregar*", "agregar" + std::to_string(n));
   Reemplazar(f, "*Tipo*", abre);
@@ -197,14 +199,18 @@ std::vector<ArchivoTienda> ConstruirCatalogo(const Proyecto& p, const Ejecucion&
     const int hasta = std::min(n * porPagina, total);
     for (int i = (n - 1) * porPagina + 1; i <= hasta; ++i) {
       filas += "\r\n";
-      filas += FilaProducto(p.productos[i - 1], i, conMiniaturas, e.tamanos, regla);
+      filas += FilaProducto(p, p.productos[i - 1], i, conMiniaturas, e.tamanos, regla);
     }
     std::string pagina(CargarPlantilla(clase.plantilla));
     RellenarCabecera(p, clase, pagina, n);
     RellenarMarco(p, e, clase, pagina, filas);
     Reemplazar(pagina, "*NumPag*",
                paginas <= kPaginadorCompleto ? paginador : TextoPaginador(base, paginas, n));
-    archivos.push_back({NombrePagina(base, n), std::move(pagina)});
+    const std::string nombre = NombrePagina(base, n);
+    Reemplazar(pagina, "*DatosProductos*",
+               DatosProductos(p, static_cast<std::size_t>((n - 1) * porPagina),
+                              static_cast<std::size_t>(hasta), nombre));
+    archivos.push_back({nombre, std::move(pagina)});
   }
   return archivos;
 }

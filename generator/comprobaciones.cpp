@@ -46,6 +46,19 @@ void ComprobarTasa(const Proyecto& p) {
   }
 }
 
+void ComprobarEnvio(const Proyecto& p) {
+  const std::pair<std::string_view, const std::string*> importes[] = {
+      {"El importe del envío", &p.envio.Importe},
+      {"El importe desde el que el envío es gratis", &p.envio.GratisDesde}};
+  for (const auto& [nombre, texto] : importes) {
+    if (!Trim(*texto).empty() && !EsNumeroDecimal(Trim(*texto))) {
+      throw Error(CodigoError::kEnvioInvalido,
+                  std::string(nombre) + " («" + *texto +
+                      "») debe ser un número con punto decimal, por ejemplo 4.50.");
+    }
+  }
+}
+
 void ComprobarNombreCategoria(std::string_view nombre) {
   if (nombre.empty()) {
     throw Error(CodigoError::kCategoriaInvalida, "Falta el nombre del archivo de la categoría.");

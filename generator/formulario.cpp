@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "generator/comprobaciones.h"
+#include "generator/importes.h"
 #include "generator/marco.h"
 #include "generator/pago.h"
 #include "generator/plantillas.h"
@@ -55,27 +56,6 @@ std::vector<ArchivoTienda> LogosTarjetas(const Proyecto& p, const Ejecucion& e) 
 
 namespace {
 
-// A field's input name as a double-quoted attribute value: control characters, which no
-// name can use, are dropped; the characters that would end the value or the element are
-// written as character references, and so is '*', so that no later fill finds a mark in it.
-std::string NombreEnAtributo(const std::string& nombre) {
-  constexpr std::pair<char, std::string_view> kReferencias[] = {
-      {'"', "&quot;"}, {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'*', "&#42;"}};
-  std::string out;
-  for (char c : nombre) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x20 || u == 0x7F) continue;
-    const auto r = std::find_if(std::begin(kReferencias), std::end(kReferencias),
-                                [c](const auto& ref) { return ref.first == c; });
-    if (r == std::end(kReferencias)) {
-      out += c;
-    } else {
-      out += r->second;
-    }
-  }
-  return out;
-}
-
 // A field's size, written without quotes: its digits only.
 std::string SoloCifras(const std::string& tamano) {
   std::string out;
@@ -97,7 +77,7 @@ std::string FilasFormulario(const Proyecto& p) {
     filas += kFila;
     filas += "\r\n";
     Reemplazar(filas, "*Campo*", c.Campo);
-    Reemplazar(filas, "*NombreCampo*", NombreEnAtributo(c.Nombre));
+    Reemplazar(filas, "*NombreCampo*", TextoEnAtributo(c.Nombre));
     Reemplazar(filas, "*TamanoCampo*", SoloCifras(c.Tamano));
   }
   return filas;
@@ -164,6 +144,7 @@ std::vector<ArchivoTienda> ConstruirFormulario(const Proyecto& p, const Ejecucio
   RellenarCentrado(p, t);
   RellenarPie(p, t);
   Reemplazar(t, "*tax1*", TextoTasa(p));
+  RellenarImportes(p, t, true);
 
   std::vector<ArchivoTienda> archivos = {{std::string(clase.archivo), std::move(t)}};
   if (p.servidor.SPG) {

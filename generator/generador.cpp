@@ -131,6 +131,7 @@ ResultadoGeneracion Generador::Tienda() {
   if (carpetaDelNombre_) ComprobarNombreCarpeta(e_.nombreProyecto);
   ProductosPorPagina(p_);
   ComprobarTasa(p_);
+  ComprobarEnvio(p_);
   if (p_.productosImagen == 1 && p_.thumbnails.Copiar == 1 && ComprobarArchivosImagen(p_) > 0 &&
       p_.thumbnails.Mostrar == 1) {
     LeerReglaMiniatura(p_.thumbnails);

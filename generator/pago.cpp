@@ -3,6 +3,7 @@
 #include "generator/formulario.h"
 #include "generator/marco.h"
 #include "generator/plantillas.h"
+#include "model/moneda.h"
 
 namespace vendaluz {
 
@@ -15,6 +16,7 @@ std::vector<ArchivoTienda> ConstruirPago(const Proyecto& p, const Ejecucion& e,
   for (const CampoFormulario& c : p.camposFormulario) {
     campos += (campos.empty() ? "\"" : ", \"") + CadenaJsEnScript(c.Nombre) + "\"";
   }
+  if (CobraEnvio(p)) campos += campos.empty() ? "\"Envio\"" : ", \"Envio\"";
   Reemplazar(t, "*CamposPedido*", campos);
   Reemplazar(t, "*Titulo*", TituloPagina(p, clase));
   Reemplazar(t, "*Texto*", TextoPagina(p, clase));

@@ -1,6 +1,8 @@
 #include "generator/plantillas.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "platform/cp1252.h"
 #include "platform/error.h"
@@ -31,6 +33,24 @@ void Reemplazar(std::string& texto, std::string_view marca, std::string_view val
   }
   out.append(texto, desde, std::string::npos);
   texto.swap(out);
+}
+
+std::string TextoEnAtributo(std::string_view texto) {
+  constexpr std::pair<char, std::string_view> kReferencias[] = {
+      {'"', "&quot;"}, {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'*', "&#42;"}};
+  std::string out;
+  for (char c : texto) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) continue;
+    const auto r = std::find_if(std::begin(kReferencias), std::end(kReferencias),
+                                [c](const auto& ref) { return ref.first == c; });
+    if (r == std::end(kReferencias)) {
+      out += c;
+    } else {
+      out += r->second;
+    }
+  }
+  return out;
 }
 
 std::string CadenaJsEnScript(std::string_view texto) {

@@ -25,6 +25,11 @@ std::string_view CargarPlantilla(std::string_view nombre);
 // the value is inserted verbatim (an empty value removes the mark).
 void Reemplazar(std::string& texto, std::string_view marca, std::string_view valor);
 
+// Text for a double-quoted attribute value or an element's text: control characters
+// dropped; quotes, '&', angle brackets and '*' (which a later replacement would take
+// for a mark) as character references.
+std::string TextoEnAtributo(std::string_view texto);
+
 // Text for a JavaScript string, single- or double-quoted, inside a script element:
 // every character but ASCII letters, digits, blank, '_', '-' and '.' written as a
 // \uXXXX escape, so nothing in it can end the string or the element, or be taken

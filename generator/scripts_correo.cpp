@@ -1,6 +1,7 @@
 #include "generator/scripts_correo.h"
 
 #include "generator/plantillas.h"
+#include "model/moneda.h"
 
 namespace vendaluz {
 namespace {
@@ -49,6 +50,11 @@ void RellenarAsp(const Proyecto& p, std::string& t, std::string_view inicioLinea
     Reemplazar(lineas, "*NombreCampo*", CadenaVb(c.Nombre));
   }
   Reemplazar(t, "*CodigoASP*", lineas);
+  // The shipping charge goes with the order's amounts, before its total.
+  Reemplazar(t, "*EnvioASP*",
+             CobraEnvio(p) ? std::string(inicioLinea) +
+                                 " & \"Envio: \" & Request.Form(\"Envio\") & VbCrLf\r\n"
+                           : "");
 }
 
 }  // namespace

@@ -113,6 +113,14 @@ std::vector<Ajuste> CrearTablaAjustes() {
       FLAG("Generar", "IncluirTasa", cheTasa),
       TXT("Generar", "Tasa", txtTasa),
       TXT("Generar", "ProductosPorPagina", txtCantProd),
+      TXT("Moneda", "Simbolo", moneda.Simbolo),
+      TXT("Moneda", "Codigo", moneda.Codigo),
+      FLAG("Moneda", "SimboloDespues", moneda.SimboloDespues),
+      FLAG("Moneda", "ComaDecimal", moneda.ComaDecimal),
+      FLAG("Moneda", "Miles", moneda.Miles),
+      FLAG("Moneda", "SimboloEnTodos", moneda.SimboloEnTodos),
+      TXT("Envio", "Importe", envio.Importe),
+      TXT("Envio", "GratisDesde", envio.GratisDesde),
   };
   return t;
 }

@@ -147,6 +147,23 @@ struct Proyecto {
   int cheTasa = 0;                 // include a tax rate
   std::string txtTasa = "0.0";     // the rate in percent
   std::string txtCantProd = "10";  // products per page
+  // Amounts as shoppers read them, and the shipping charge: the sections Moneda and
+  // Envio after Generar. With the defaults the pages show amounts as they always did;
+  // the scripts, the cookie and the posted fields always use "1234.56".
+  struct Moneda {
+    std::string Simbolo = "$";
+    std::string Codigo = "USD";  // ISO 4217, for the product data of search engines
+    int SimboloDespues = 0;      // "45.00 $" instead of "$ 45.00"
+    int ComaDecimal = 0;         // "45,00"
+    int Miles = 0;               // "1.234,56" or "1,234.56"
+    int SimboloEnTodos = 0;      // the symbol with every amount, not only the order total
+    bool operator==(const Moneda&) const = default;
+  } moneda;
+  struct Envio {
+    std::string Importe;      // decimal text; empty: no shipping charge
+    std::string GratisDesde;  // decimal text; empty: never free
+    bool operator==(const Envio&) const = default;
+  } envio;
   // Working values of the open project, never stored in the project file.
   std::string categoriaArchivo;    // the additional-category dialog
   std::string categoriaCarpeta;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "model/moneda.h"
 #include "model/reglas.h"
+#include "platform/text.h"
 
 namespace vendaluz {
 namespace {
@@ -63,6 +65,18 @@ std::vector<FilaReporte> ConstruirReporte(const Proyecto& p) {
                             " productos tienen precios que no son números como 10.50 "
                             "(el primero, «" +
                             primero->Nombre + "»)")});
+  }
+  for (const auto& [importe, nombre] : {std::pair{&p.envio.Importe, "el importe del envío"},
+                                        std::pair{&p.envio.GratisDesde, "el importe de envío gratis"}}) {
+    const std::string_view texto = Trim(*importe);
+    if (!texto.empty() && !EsNumeroDecimal(texto)) {
+      filas.push_back({"Envío:", Falta(std::string(nombre) + " «" + *importe +
+                                       "» no es un número como 4.50")});
+    }
+  }
+  if (!EsCodigoMoneda(p.moneda.Codigo)) {
+    filas.push_back({"Moneda:", Falta("«" + p.moneda.Codigo +
+                                      "» no es un código de moneda de tres letras como EUR o USD")});
   }
   filas.push_back({"Formulario:", p.camposFormulario.empty()
                                       ? Falta("agregue al menos un campo")

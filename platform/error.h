@@ -31,6 +31,7 @@ enum class CodigoError : int {
   kCategoriaInvalida = 304,      // a category file name that is empty, not a to z, or reserved
   kCarpetaCategoria = 305,       // the category folder holds no generated store
   kVaciadoFallido = 306,         // the old output folder could not be emptied
+  kEnvioInvalido = 307,          // a shipping amount is not a plain decimal number
   kErrorInterno = 399,           // an unexpected failure inside a run
 };
 

@@ -226,6 +226,13 @@ TEST(Generador, BadSettingsStopTheRunBeforeAnythingIsTouchedAndACategoryAddsItsP
       {tienda("Tienda", "10", "1);alert(1"),
        "Error: 303: La tasa de impuesto («1);alert(1») debe ser un número con punto decimal, "
        "por ejemplo 21 o 10.5."},
+      {[&] {
+         Proyecto p = tienda("Tienda", "10", "");
+         p.envio.GratisDesde = "60,00";
+         return p;
+       }(),
+       "Error: 307: El importe desde el que el envío es gratis («60,00») debe ser un número "
+       "con punto decimal, por ejemplo 4.50."},
       {categoria("ssl", t),
        "Error: 304: El nombre de la categoría «ssl» reemplazaría las páginas de la tienda "
        "(carrito.htm, estado.htm, formulario.htm, ssl.htm); elija otro nombre."},

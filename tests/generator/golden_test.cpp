@@ -82,7 +82,7 @@ TEST(Golden, StoresMatchTheReviewedFiles) {
     Comparar(caso, g.Carpeta());
     ++casos;
   }
-  EXPECT_EQ(casos, 8);
+  EXPECT_EQ(casos, 9);
 }
 
 TEST(Golden, CategoryMatchesTheReviewedFiles) {

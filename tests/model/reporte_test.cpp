@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "model/moneda.h"
 #include "model/reglas.h"
 
 namespace vendaluz {
@@ -12,7 +13,7 @@ namespace {
 
 using Filas = std::vector<FilaReporte>;
 
-TEST(Reglas, FolderNamesAndDecimalNumbers) {
+TEST(Reglas, FolderNamesDecimalNumbersAndMoney) {
   const std::pair<const char*, const char*> nombres[] = {
       {"Tienda", ""},
       {"Café y té", ""},
@@ -29,6 +30,26 @@ TEST(Reglas, FolderNamesAndDecimalNumbers) {
   for (const char* malo : {"", "$10", "10,50", "1.2.3", ".", " 10", "-3", "1e3"}) {
     EXPECT_FALSE(EsNumeroDecimal(malo)) << malo;
   }
+  const std::pair<const char*, const char*> centavos[] = {
+      {"12.5", "12.50"}, {"7", "7.00"}, {".5", "0.50"}, {"0012.999", "12.99"}, {"10.", "10.00"},
+      {"000", "0.00"}};
+  for (const auto& [texto, importe] : centavos) EXPECT_EQ(ImporteConCentavos(texto), importe);
+  EXPECT_EQ(ImporteConCentavos("12,50"), std::nullopt);
+  // Decimal comma and thousands: the four number formats, symbol before and after.
+  const char* formatos[][4] = {{"0.00", "0.50", "1234.56", "1000000.00"},
+                               {"0.00", "0.50", "1,234.56", "1,000,000.00"},
+                               {"0,00", "0,50", "1234,56", "1000000,00"},
+                               {"0,00", "0,50", "1.234,56", "1.000.000,00"}};
+  const char* importes[] = {"0.00", "0.50", "1234.56", "1000000.00"};
+  for (int f = 0; f < 4; ++f) {
+    const Proyecto::Moneda m{"€", "EUR", f % 2, f / 2, f % 2};
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(TextoImporte(m, importes[i], false), formatos[f][i]) << f;
+    }
+  }
+  EXPECT_EQ(TextoImporte({"€", "EUR", 1, 1, 1}, "1234.56", true), "1.234,56 €");
+  EXPECT_EQ(TextoImporte({}, "29.40", true), "$ 29.40");
+  EXPECT_TRUE(EsCodigoMoneda("EUR") && !EsCodigoMoneda("eur") && !EsCodigoMoneda("EURO"));
   EXPECT_TRUE(EsDireccionCorreo("ventas@tienda.com") && EsDireccionCorreo("a.b@c.d.ar"));
   for (const char* malo :
        {"", "ventas", "@tienda.com", "ventas@", "ventas@tienda", "ventas@.com", "ventas@tienda.",
@@ -134,6 +155,16 @@ TEST(Reporte, MissingNameProductsFieldsAndUnreadablePricesAreIncomplete) {
                                    "números como 10.50 (el primero, «Silla»)"}));
   EXPECT_EQ(filas[3], (FilaReporte{"Formulario:", "Incompleto: agregue al menos un campo"}));
   EXPECT_FALSE(ReporteCompleto(filas));
+  p.productos = {{"Silla", "10", "", ""}};
+  p.camposFormulario.resize(1);
+  p.envio = {" 4.50 ", "60,00"};
+  p.moneda.Codigo = "euro";
+  EXPECT_EQ(ConstruirReporte(p)[2],
+            (FilaReporte{"Envío:", "Incompleto: el importe de envío gratis «60,00» no es un "
+                                   "número como 4.50"}));
+  EXPECT_EQ(ConstruirReporte(p)[3],
+            (FilaReporte{"Moneda:", "Incompleto: «euro» no es un código de moneda de tres "
+                                    "letras como EUR o USD"}));
 }
 
 }  // namespace
