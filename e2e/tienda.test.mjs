@@ -28,15 +28,20 @@ const PRODUCTOS = [
   [LINEAS, '7.00', 'Dos líneas'], [LARGO, '8.00', 'Nombre largo'], [MARCAS, '9.00', 'Con marcas'],
   ...Array.from({ length: 16 }, (_, i) => [`Producto ${i + 10}`, `${i + 10}.00`, `Artículo ${i + 10}`]),
 ];
+const EUROS = [['Silla', '10.50', 'Silla de <b>pino</b>', `${EJEMPLO}silla_pino.jpg`], ['Mesa', '1234.5', 'Roble'],
+  ['Cojín', '89.50', '']];
 // The fields the shop owner adds for a secure server.
 const SEGURO = { Cantidad: ' 2', Campo0: '<input type="hidden" name="comercio" value="1234">',
   Campo1: '<input type="hidden" name="moneda" value="ARS">' };
 
 let dir, web, php, nav, captura, tiendas = {};
 
-// Generates the store `nombre` (from the project file ini, if given) into its folder.
-function crear(nombre, { servidorExtra, productos = PRODUCTOS, ...cambios } = {}, opciones = [], ini = undefined) {
-  const p = proyectoTienda({ nombre, redireccion: `${web.base}/gracias.htm`, host: '127.0.0.1', ...cambios });
+// Generates the store `nombre` (from the project file ini, if given) into its folder; `secciones`
+// are added to the project's.
+function crear(nombre, { servidorExtra, productos = PRODUCTOS, secciones = {}, ...cambios } = {}, opciones = [],
+  ini = undefined) {
+  const p = Object.assign(proyectoTienda({ nombre, redireccion: `${web.base}/gracias.htm`, host: '127.0.0.1',
+    ...cambios }), secciones);
   p.CGI.Ruta = `${web.base}/${nombre}/cgi-bin/enviar.pl`;
   if (servidorExtra) Object.assign(p.Servidor, servidorExtra), p.SSL = SEGURO;
   generar(ini ? null : conProductos(p, productos), path.join(dir, nombre), opciones, ini);
@@ -54,6 +59,11 @@ before(async () => {
   crear('spg', { servidor: 'SPG', servidorExtra: {
     RutaServidor: `${web.base}/spg/formulario.htm`, ServidorScript: `${web.base}/pasarela/cobro` } });
   crear('ssl', { servidor: 'SSL', servidorExtra: { ServidorScript: `${web.base}/pasarela/ssl` } });
+  // Money as a Spanish shop writes it, shipping free from 100; and the default format with a flat charge.
+  crear('euro', { productos: EUROS, secciones: { Moneda: { Simbolo: '€', Codigo: 'EUR', SimboloDespues: '1',
+    ComaDecimal: '1', Miles: '1', SimboloEnTodos: '1' }, Envio: { Importe: '4.5', GratisDesde: '100' } } });
+  crear('envio', { soporte: 'PHP', productos: PRODUCTOS.slice(0, 2), secciones: { Envio: { Importe: '5' } } },
+    ['--tasa', '21']);
   // The bundled sample store, as a newcomer first sees it.
   crear('ejemplo', {}, [], new URL('../ejemplo/tienda.ini', import.meta.url).pathname);
   nav = await abrirNavegador();
@@ -227,6 +237,48 @@ test('pedido: llega por enviar.php y el comprador va a la página configurada', 
     `Producto2 = ${RARO1}`, 'Total = 21.50', 'nombre = José', 'telefono = +54 351 555-0100'], '\r\n');
 });
 
+test('moneda y envío: importes como los escribe la tienda, envío fijo o gratis desde un importe, y el correo',
+  async () => {
+    const [p] = await nav.pagina();
+    await p.goto(`${tiendas.euro}/carrito.htm`);
+    assert.deepEqual(await p.locator('table.td tr td:nth-child(3)').allInnerTexts(),
+      ['10,50 €', '1.234,50 €', '89,50 €']);
+    // The product data, read back as a search engine reads it.
+    const datos = JSON.parse(await p.locator('script[type="application/ld+json"]').textContent());
+    const oferta = (price) => ({ '@type': 'Offer', price, priceCurrency: 'EUR', url: 'carrito.htm' });
+    assert.deepEqual(datos, { '@context': 'https://schema.org', '@graph': [
+      { '@type': 'Product', name: 'Silla', description: 'Silla de pino', image: 'imagenes/silla_pino.jpg',
+        offers: oferta('10.50') },
+      { '@type': 'Product', name: 'Mesa', description: 'Roble', offers: oferta('1234.50') },
+      { '@type': 'Product', name: 'Cojín', description: '', offers: oferta('89.50') }] });
+    const envio = (importe) => ['Gastos de envío', importe, ''];
+    const casos = [['', [['Total', '0,00 €', '']]],
+      ['[Silla,10.50#1]', [['Silla', '1', '10,50 €', '10,50 €', ''], envio('4,50 €'), ['Total', '15,00 €', '']]],
+      ['[Silla,10.50#1][Cojín,89.50#1]', [['Silla', '1', '10,50 €', '10,50 €', ''],
+        ['Cojín', '1', '89,50 €', '89,50 €', ''], envio('Envío gratis'), ['Total', '100,00 €', '']]],
+      ['[Mesa,1234.5#2]', [['Mesa', '2', '1.234,50 €', '2.469,00 €', ''], envio('Envío gratis'),
+        ['Total', '2.469,00 €', '']]]];
+    for (const [valor, esperado] of casos) {
+      await nav.ponerCesta(tiendas.euro, valor);
+      await p.goto(`${tiendas.euro}/estado.htm`);
+      assert.deepEqual(await filas(p), esperado, valor);
+    }
+    assert.deepEqual(await p.evaluate(() => [0, 0.5, 1234.56, 1000000].map((v) => importe(alterError(v), false))),
+      ['0,00', '0,50', '1.234,56', '1.000.000,00']);
+    await nav.ponerCesta(tiendas.euro, '[Silla,10.50#1]');
+    await p.goto(`${tiendas.euro}/formulario.htm`);
+    assert.match(await p.locator('body').innerText(), /Total:\s+15,00 €/);
+    tieneLineas((await enviar(p, `${web.base}/gracias.htm`)).texto, ['ProductoTotal1: 10.50', 'Envio: 4.50',
+      'Total: 15.00']);
+    // The default format: the charge after the tax, and the form's hidden amounts.
+    await comprar(p, `${tiendas.envio}/carrito.htm`, { 1: '1' }, `${tiendas.envio}/estado.htm`);
+    assert.deepEqual(await filas(p), [['Silla', '1', '10.50', '10.50', ''], ['Impuestos', '21%', ''],
+      envio('5.00'), ['Total', '17.70', '']]);
+    await p.goto(`${tiendas.envio}/formulario.htm`);
+    assert.match(await p.locator('body').innerText(), /Total:\s+\$ 17\.70/);
+    tieneLineas((await enviar(p, `${web.base}/gracias.htm`)).texto, ['Envio = 5.00', 'Total = 17.70'], '\r\n');
+  });
+
 // ------------------------------------------------------------------ payment flows
 // What the gateway got (the last post it recorded): a form in the pages' code page, as a Map of its fields.
 const enviadoA = (datos) => new Map(datos.split('&').reverse().map((par) => par.split('=').map((t) =>
@@ -283,7 +335,8 @@ test('categorías: sus páginas comparten la cesta y llevan al formulario de la 
 const PAGINAS = [['ejemplo', 'ejemplo', 'carrito.htm'], ['catalogo', 'perl', 'carrito.htm'],
   ['catalogo3', 'perl', 'carrito3.htm'], ['estado', 'tasa', 'estado.htm'], ['formulario', 'perl', 'formulario.htm'],
   ['formulario-php', 'php', 'formulario.htm'], ['formulario-ssl', 'ssl', 'formulario.htm'],
-  ['pasarela', 'spg', 'formulario.htm'], ['pago', 'ssl', 'ssl.htm'], ['categoria', 'cat', 'ofertas.htm']];
+  ['pasarela', 'spg', 'formulario.htm'], ['pago', 'ssl', 'ssl.htm'], ['categoria', 'cat', 'ofertas.htm'],
+  ['estado-envio', 'euro', 'estado.htm']];
 
 // axe-core, put into each page: what it finds of critical or serious impact fails the test.
 const AXE = fs.readFileSync(new URL('node_modules/axe-core/axe.min.js', import.meta.url), 'utf8');

@@ -33,21 +33,27 @@ std::string Cadena(std::string_view texto) {
   return out + "\"";
 }
 
-// Shoppers read a description as the page shows it; search engines want its text.
+// Shoppers read a description as the page shows it; search engines want its text:
+// without markup, each run of blanks and line breaks (<br> too) as one blank.
 std::string SinMarcas(std::string_view html) {
   std::string out;
-  bool dentro = false;
-  for (char c : html) {
+  bool dentro = false, blanco = false;
+  for (std::size_t i = 0; i < html.size(); ++i) {
+    const char c = html[i];
     if (c == '<') {
       dentro = true;
-    } else if (c == '>' && dentro) {
-      dentro = false;
-      out += ' ';
-    } else if (!dentro) {
-      out += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+      if (FoldCase(html.substr(i + 1, 2)) == "br") blanco = true;
+    } else if (dentro) {
+      dentro = c != '>';
+    } else if (static_cast<unsigned char>(c) <= ' ') {
+      blanco = true;
+    } else {
+      if (blanco && !out.empty()) out += ' ';
+      blanco = false;
+      out += c;
     }
   }
-  return std::string(Trim(out));
+  return out;
 }
 
 // A picture's address inside the store, its bytes outside the unreserved ones as %XX.

@@ -18,6 +18,7 @@
 #include "ui/frmASP.h"
 #include "ui/frmCGI.h"
 #include "ui/frmCampos.h"
+#include "model/moneda.h"
 #include "ui/teclas.h"
 
 namespace vendaluz {
@@ -25,6 +26,10 @@ namespace {
 
 // The example host of the secure-server presets; the user replaces it.
 constexpr const char* kEjemplo = "https://www.example.com/";
+
+// The number formats of the list, as the flags they set: after, comma, thousands.
+constexpr int kFormatos[][3] = {{0, 0, 0}, {0, 0, 1}, {1, 0, 0}, {1, 0, 1},
+                                {0, 1, 0}, {0, 1, 1}, {1, 1, 0}, {1, 1, 1}};
 
 }  // namespace
 
@@ -65,6 +70,8 @@ PaginaServidor::PaginaServidor(Proyecto& p, Dialogos& dialogos, QWidget* padre)
   derecha->addWidget(cboPago_);
   derecha->addWidget(fraT_);
   derecha->addWidget(fraI_);
+  derecha->addWidget(fraMoneda_);
+  derecha->addWidget(fraEnvio_);
   derecha->addStretch(1);
   auto* fila = new QHBoxLayout(this);
   fila->addLayout(izquierda, 1);
@@ -148,7 +155,8 @@ QGroupBox* PaginaServidor::CrearSeguro() {
 void PaginaServidor::CrearPago() {
   cboPago_ = new QComboBox(this);
   cboPago_->setObjectName("cboPago");
-  cboPago_->addItems({QStringLiteral("Tarjeta de crédito"), QStringLiteral("Tasa de impuesto")});
+  cboPago_->addItems({QStringLiteral("Tarjeta de crédito"), QStringLiteral("Tasa de impuesto"),
+                      QStringLiteral("Moneda"), QStringLiteral("Gastos de envío")});
   fraT_ = new QGroupBox(this);
   fraT_->setObjectName("fraT");
   auto* rejillaT = new QGridLayout(fraT_);
@@ -185,6 +193,107 @@ void PaginaServidor::CrearPago() {
   });
   connect(txtTasa_, &QLineEdit::textEdited, this,
           [this](const QString& t) { p_.txtTasa = AStd(t); });
+  fraMoneda_ = CrearMoneda();
+  fraEnvio_ = CrearEnvio();
+}
+
+// How amounts read on the store's pages: symbol, currency code, number format.
+QGroupBox* PaginaServidor::CrearMoneda() {
+  auto* fra = new QGroupBox(QStringLiteral("Moneda"), this);
+  fra->setObjectName("fraMoneda");
+  txtSimbolo_ = new QLineEdit(fra);
+  txtSimbolo_->setObjectName("txtSimbolo");
+  txtSimbolo_->setMaxLength(10);
+  txtCodigo_ = new QLineEdit(fra);
+  txtCodigo_->setObjectName("txtCodigo");
+  txtCodigo_->setToolTip(QStringLiteral("El código ISO 4217 de la moneda, por ejemplo EUR o USD"));
+  // Three letters, entered as capitals.
+  new FiltroTexto(txtCodigo_, [](const QString& t) -> std::optional<QString> {
+    const QString mayusculas = t.toUpper();
+    for (QChar c : mayusculas) {
+      if (c < QLatin1Char('A') || c > QLatin1Char('Z')) return std::nullopt;
+    }
+    if (mayusculas.size() > 3) return std::nullopt;
+    return mayusculas;
+  });
+  cboFormato_ = new QComboBox(fra);
+  cboFormato_->setObjectName("cboFormato");
+  NoTeclear(cboFormato_);
+  cheSimboloEnTodos_ = new QCheckBox(QStringLiteral("Mostrar el símbolo en &todos los importes"), fra);
+  cheSimboloEnTodos_->setObjectName("cheSimboloEnTodos");
+  auto* rejilla = new QGridLayout(fra);
+  auto etiqueta = [fra](const char* texto, QWidget* control) {
+    auto* l = new QLabel(QString::fromUtf8(texto), fra);
+    l->setBuddy(control);
+    return l;
+  };
+  rejilla->addWidget(etiqueta("&Símbolo:", txtSimbolo_), 0, 0);
+  rejilla->addWidget(txtSimbolo_, 0, 1);
+  rejilla->addWidget(etiqueta("Có&digo:", txtCodigo_), 0, 2);
+  rejilla->addWidget(txtCodigo_, 0, 3);
+  rejilla->addWidget(etiqueta("&Formato:", cboFormato_), 1, 0);
+  rejilla->addWidget(cboFormato_, 1, 1, 1, 3);
+  rejilla->addWidget(cheSimboloEnTodos_, 2, 0, 1, 4);
+  connect(txtSimbolo_, &QLineEdit::textEdited, this, [this](const QString& t) {
+    p_.moneda.Simbolo = AStd(t);
+    MostrarFormatos();
+  });
+  connect(txtCodigo_, &QLineEdit::textEdited, this,
+          [this](const QString& t) { p_.moneda.Codigo = AStd(t); });
+  connect(cboFormato_, &QComboBox::activated, this, [this](int i) {
+    p_.moneda.SimboloDespues = kFormatos[i][0];
+    p_.moneda.ComaDecimal = kFormatos[i][1];
+    p_.moneda.Miles = kFormatos[i][2];
+  });
+  connect(cheSimboloEnTodos_, &QCheckBox::clicked, this,
+          [this](bool m) { p_.moneda.SimboloEnTodos = m ? 1 : 0; });
+  return fra;
+}
+
+// The shipping charge of an order, and the amount from which it is free.
+QGroupBox* PaginaServidor::CrearEnvio() {
+  auto* fra = new QGroupBox(QStringLiteral("Gastos de envío"), this);
+  fra->setObjectName("fraEnvio");
+  auto* rejilla = new QGridLayout(fra);
+  auto fila = [&](const char* nombre, const char* texto, const char* ayuda, std::string* valor) {
+    auto* caja = new QLineEdit(fra);
+    caja->setObjectName(nombre);
+    caja->setMaximumWidth(100);
+    caja->setPlaceholderText(QStringLiteral("(ninguno)"));
+    caja->setToolTip(QString::fromUtf8(ayuda));
+    NumeroDecimal(caja, true);
+    auto* l = new QLabel(QString::fromUtf8(texto), fra);
+    l->setBuddy(caja);
+    const int n = rejilla->rowCount();
+    rejilla->addWidget(l, n, 0);
+    rejilla->addWidget(caja, n, 1);
+    connect(caja, &QLineEdit::textEdited, this, [valor](const QString& t) { *valor = AStd(t); });
+    return caja;
+  };
+  txtEnvio_ = fila("txtEnvio", "&Importe por pedido:",
+                   "Vacío: los pedidos no pagan envío", &p_.envio.Importe);
+  txtGratisDesde_ = fila("txtGratisDesde", "&Gratis desde:",
+                         "Vacío: el envío nunca es gratis", &p_.envio.GratisDesde);
+  rejilla->setColumnStretch(2, 1);
+  return fra;
+}
+
+// Each format of the list shows an amount in it, with the symbol typed.
+void PaginaServidor::MostrarFormatos() {
+  Proyecto::Moneda m = p_.moneda;
+  int elegido = 0;
+  cboFormato_->clear();
+  for (int i = 0; i < 8; ++i) {
+    m.SimboloDespues = kFormatos[i][0];
+    m.ComaDecimal = kFormatos[i][1];
+    m.Miles = kFormatos[i][2];
+    cboFormato_->addItem(AQt(TextoImporte(m, "1234.56", true)));
+    if (m.SimboloDespues == p_.moneda.SimboloDespues && m.ComaDecimal == p_.moneda.ComaDecimal &&
+        m.Miles == p_.moneda.Miles) {
+      elegido = i;
+    }
+  }
+  cboFormato_->setCurrentIndex(elegido);
 }
 
 void PaginaServidor::Mostrar() {
@@ -206,6 +315,12 @@ void PaginaServidor::Mostrar() {
   cheTasa_->setChecked(p_.cheTasa == 1);
   txtTasa_->setText(AQt(p_.txtTasa));
   txtTasa_->setEnabled(p_.cheTasa == 1);
+  txtSimbolo_->setText(AQt(p_.moneda.Simbolo));
+  txtCodigo_->setText(AQt(p_.moneda.Codigo));
+  MostrarFormatos();
+  cheSimboloEnTodos_->setChecked(p_.moneda.SimboloEnTodos == 1);
+  txtEnvio_->setText(AQt(p_.envio.Importe));
+  txtGratisDesde_->setText(AQt(p_.envio.GratisDesde));
   Habilitar();
 }
 
@@ -282,6 +397,8 @@ void PaginaServidor::RevisarServidor() {
 void PaginaServidor::MostrarPago(int indice) {
   fraT_->setVisible(indice == 0);
   fraI_->setVisible(indice == 1);
+  fraMoneda_->setVisible(indice == 2);
+  fraEnvio_->setVisible(indice == 3);
 }
 
 void PaginaServidor::AbrirCGI() {

@@ -1,5 +1,6 @@
 // The " Servidor " page of the main window: order mail, script support, secure
-// server, cards and tax rate, with the CGI, ASP and hidden-field dialogs.
+// server, cards, tax rate, money format and shipping, with the CGI, ASP and
+// hidden-field dialogs.
 #pragma once
 
 #include <array>
@@ -41,6 +42,9 @@ class PaginaServidor : public PaginaProyecto {
   QGroupBox* CrearSoporte();
   QGroupBox* CrearSeguro();
   void CrearPago();
+  QGroupBox* CrearMoneda();
+  QGroupBox* CrearEnvio();
+  void MostrarFormatos();
   void ElegirSoporte(int indice);
   void ElegirServidor(int indice);
   void Habilitar();
@@ -64,6 +68,14 @@ class PaginaServidor : public PaginaProyecto {
   std::array<QCheckBox*, 4> tarjetas_{};  // Visa, Master Card, American Express, Diners
   QCheckBox* cheTasa_;
   QLineEdit* txtTasa_;
+  QGroupBox* fraMoneda_;
+  QLineEdit* txtSimbolo_;
+  QLineEdit* txtCodigo_;
+  QComboBox* cboFormato_;
+  QCheckBox* cheSimboloEnTodos_;
+  QGroupBox* fraEnvio_;
+  QLineEdit* txtEnvio_;
+  QLineEdit* txtGratisDesde_;
 };
 
 }  // namespace vendaluz

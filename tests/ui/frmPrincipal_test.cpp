@@ -96,6 +96,14 @@ const struct {
     {"cheAmex", "", "0", [](const Proyecto& p) { return N(p.tajetas.Amex); }},
     {"cheTasa", "", "1", [](const Proyecto& p) { return N(p.cheTasa); }},
     {"txtTasa", "7,5.25", "75.25", [](const Proyecto& p) { return p.txtTasa; }},
+    {"txtSimbolo", "US$", "US$", [](const Proyecto& p) { return p.moneda.Simbolo; }},
+    {"txtCodigo", "eur1", "EUR", [](const Proyecto& p) { return p.moneda.Codigo; }},
+    {"cboFormato", "1.234,56 US$", "1 1 1",
+     [](const Proyecto& p) {
+       return N(p.moneda.SimboloDespues) + " " + N(p.moneda.ComaDecimal) + " " + N(p.moneda.Miles);
+     }},
+    {"cheSimboloEnTodos", "", "1", [](const Proyecto& p) { return N(p.moneda.SimboloEnTodos); }},
+    {"txtGratisDesde", "60,5", "60.5", [](const Proyecto& p) { return p.envio.GratisDesde; }},
 };
 
 }  // namespace
