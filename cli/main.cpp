@@ -14,6 +14,7 @@
 #include "generator/generador.h"
 #include "model/archivo_proyecto.h"
 #include "model/espacio.h"
+#include "model/productos_csv.h"
 #include "model/reglas.h"
 #include "platform/error.h"
 #include "platform/files.h"
@@ -52,6 +53,10 @@ Opciones:
   --categoria NOMBRE          en lugar de la tienda completa, agrega los productos
                               del proyecto como una nueva categoría: NOMBRE.htm,
                               NOMBRE2.htm, ... (solo letras minúsculas de la a a la z).
+  --productos LISTA.csv       genera la tienda con los productos de LISTA.csv (una
+                              hoja de cálculo guardada como CSV, con las columnas
+                              Nombre, Precio, Descripción e Imagen) en lugar de
+                              los del proyecto; el archivo de proyecto no cambia.
   --silencioso                no muestra estado ni progreso; solo los errores.
   --help                      muestra esta ayuda.
   --version                   muestra la versión.
@@ -76,6 +81,7 @@ struct Opciones {
   std::optional<std::string> tasa;
   bool sinTasa = false;
   std::optional<std::string> categoria;
+  std::optional<fs::path> productos;
   bool silencioso = false;
   std::optional<fs::path> proyecto;
 };
@@ -87,7 +93,7 @@ int ErrorDeUso(const std::string& texto) {
 
 // Parses argv; returns an exit code when the program should stop now.
 std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
-  enum { kSalida = 1, kReemplazar, kPorPagina, kTasa, kSinTasa, kCategoria, kSilencioso, kVersion };
+  enum { kSalida = 1, kReemplazar, kPorPagina, kTasa, kSinTasa, kCategoria, kProductos, kSilencioso, kVersion };
   static const option kLargas[] = {
       {"salida", required_argument, nullptr, kSalida},
       {"reemplazar", no_argument, nullptr, kReemplazar},
@@ -95,6 +101,7 @@ std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
       {"tasa", required_argument, nullptr, kTasa},
       {"sin-tasa", no_argument, nullptr, kSinTasa},
       {"categoria", required_argument, nullptr, kCategoria},
+      {"productos", required_argument, nullptr, kProductos},
       {"silencioso", no_argument, nullptr, kSilencioso},
       {"help", no_argument, nullptr, 'h'},
       {"version", no_argument, nullptr, kVersion},
@@ -133,6 +140,9 @@ std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
         break;
       case kCategoria:
         o.categoria = optarg;
+        break;
+      case kProductos:
+        o.productos = optarg;
         break;
       case kSilencioso:
         o.silencioso = true;
@@ -218,6 +228,16 @@ int main(int argc, char** argv) {
     }
     // Relative picture paths belong to the project file, not to the caller's folder.
     ResolverImagenes(p, *o.proyecto);
+    if (o.productos) {
+      LecturaCsv lista = ImportarProductosCsv(*o.productos);
+      if (!lista.errores.empty()) {
+        std::cerr << "vendaluz-generar: no se leyó ningún producto de «" << PathText(*o.productos)
+                  << "»:\n";
+        for (const std::string& e : lista.errores) std::cerr << "  " << e << "\n";
+        return kSalidaError;
+      }
+      p.productos = std::move(lista.productos);
+    }
 
     bool sinTerminal = false;
     LlamadasGenerador llamadas;

@@ -37,10 +37,13 @@ void DialogosQt::Mensaje(QWidget* padre, const QString& texto, Icono icono, cons
 Respuesta DialogosQt::Preguntar(QWidget* padre, const QString& texto, Botones botones, Icono icono,
                                 const QString& titulo) {
   QMessageBox caja(IconoQt(icono), titulo, texto, QMessageBox::NoButton, padre);
-  QPushButton* si = caja.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
-  QPushButton* no = caja.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+  const bool reemplazar = botones == Botones::kReemplazarAgregarCancelar;
+  QPushButton* si = caja.addButton(reemplazar ? QStringLiteral("&Reemplazar") : QStringLiteral("&Sí"),
+                                   QMessageBox::YesRole);
+  QPushButton* no = caja.addButton(reemplazar ? QStringLiteral("&Agregar") : QStringLiteral("&No"),
+                                   QMessageBox::NoRole);
   QPushButton* cancelar = nullptr;
-  if (botones == Botones::kSiNoCancelar) {
+  if (botones != Botones::kSiNo) {
     cancelar = caja.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
     caja.setEscapeButton(cancelar);
   } else {

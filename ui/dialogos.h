@@ -12,7 +12,8 @@ class QWidget;
 namespace vendaluz {
 
 enum class Icono { kNinguno, kInformacion, kPregunta, kAdvertencia, kCritico };
-enum class Botones { kSiNo, kSiNoCancelar };
+// kReemplazarAgregarCancelar: "Reemplazar" answers kSi, "Agregar" kNo.
+enum class Botones { kSiNo, kSiNoCancelar, kReemplazarAgregarCancelar };
 enum class Respuesta { kSi, kNo, kCancelar };
 
 // The caption of message and input boxes unless a window says otherwise.

@@ -33,6 +33,7 @@
 #include "ui/pagina_inicio.h"
 #include "ui/pagina_meta_tags.h"
 #include "ui/pagina_servidor.h"
+#include "ui/productos_hoja.h"
 #include "ui/recuerdos.h"
 
 namespace vendaluz {
@@ -109,6 +110,8 @@ void frmPrincipal::CrearAcciones() {
     a->setEnabled(false);
   }
 
+  mnuImportarProductos_ = accion("mnuImportarProductos", QStringLiteral("&Importar productos..."));
+  mnuExportarProductos_ = accion("mnuExportarProductos", QStringLiteral("E&xportar productos..."));
   mnuReporte_ = accion("mnuReporte", QStringLiteral("&Reporte"), QKeySequence("Ctrl+R"));
   mnuGenerar_ = accion("mnuGenerar", QStringLiteral("&Generar Proyecto"), QKeySequence("Ctrl+G"));
   mnuVerBarra_ = accion("mnuVerBarra", QStringLiteral("Barra de Herramientas"));
@@ -130,6 +133,8 @@ void frmPrincipal::CrearAcciones() {
   connect(mnuAbrirPro_, &QAction::triggered, this, &frmPrincipal::AbrirProyecto);
   connect(mnuGuardarPro_, &QAction::triggered, this, &frmPrincipal::GuardarProyecto);
   connect(mnuSalir_, &QAction::triggered, this, &QWidget::close);
+  connect(mnuImportarProductos_, &QAction::triggered, this, &frmPrincipal::ImportarProductos);
+  connect(mnuExportarProductos_, &QAction::triggered, this, &frmPrincipal::ExportarProductos);
   connect(mnuReporte_, &QAction::triggered, this, &frmPrincipal::MostrarReporte);
   connect(mnuGenerar_, &QAction::triggered, this, &frmPrincipal::Generar);
   connect(tbGenerar_, &QAction::triggered, this, &frmPrincipal::MostrarReporte);
@@ -158,6 +163,8 @@ void frmPrincipal::CrearMenus() {
   QMenu* opciones = proyecto->addMenu(QStringLiteral("Opciones"));
   opciones->setObjectName("mnuOpciones");
   opciones->addActions({mnuImagenes_, mnuPopup_});
+  proyecto->addSeparator();
+  proyecto->addActions({mnuImportarProductos_, mnuExportarProductos_});
   proyecto->addSeparator();
   proyecto->addAction(mnuReporte_);
   proyecto->addSeparator();
@@ -543,6 +550,31 @@ void frmPrincipal::Generar() {
 void frmPrincipal::MostrarCategoria() {
   frmCategoria categoria(p_, entorno_, this);
   categoria.exec();
+}
+
+QString frmPrincipal::CarpetaDeArchivos() const {
+  return rutaActual_.empty() ? UltimaCarpeta(AQt(p_.inicio.Carpeta))
+                             : AQt(rutaActual_.parent_path());
+}
+
+void frmPrincipal::ImportarProductos() {
+  const auto hecho =
+      vendaluz::ImportarProductos(this, entorno_.dialogos, p_.productos, CarpetaDeArchivos());
+  if (!hecho) return;
+  paginaCarrito_->Mostrar();
+  HabilitarGenerar(false);  // the report saw the products before
+  MostrarTitulo();
+  barraEstado_->showMessage(*hecho);
+}
+
+void frmPrincipal::ExportarProductos() {
+  // Picture paths as a run finds them, so that the file holds them whole.
+  const QString nombre =
+      EsNombreDeCarpeta(p_.inicio.Nombre) ? AQt(p_.inicio.Nombre) : QStringLiteral("productos");
+  const auto hecho = vendaluz::ExportarProductos(this, entorno_.dialogos,
+                                                 ProyectoParaGenerar().productos,
+                                                 CarpetaDeArchivos(), nombre);
+  if (hecho) barraEstado_->showMessage(*hecho);
 }
 
 void frmPrincipal::MostrarAyuda() {

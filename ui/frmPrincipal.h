@@ -62,6 +62,9 @@ class frmPrincipal : public QMainWindow {
   void MostrarReporte();
   void Generar();
   void MostrarCategoria();
+  // The product list from and to a spreadsheet's CSV file.
+  void ImportarProductos();
+  void ExportarProductos();
   void MostrarAyuda();
   void MostrarAcerca();
 
@@ -87,6 +90,8 @@ class frmPrincipal : public QMainWindow {
   bool PreguntarGuardar();
   Guardado Guardar();
   void AbrirArchivo(const std::filesystem::path& ruta);
+  // Where the CSV file dialogs start: the project file's folder, or the last one.
+  QString CarpetaDeArchivos() const;
   // The window after a project has been set up or read: pages, title, Generar page.
   void MostrarProyecto();
   void NombreCambiado();
@@ -141,6 +146,8 @@ class frmPrincipal : public QMainWindow {
   QAction* mnuASP_ = nullptr;
   QAction* mnuImagenes_ = nullptr;
   QAction* mnuPopup_ = nullptr;
+  QAction* mnuImportarProductos_ = nullptr;
+  QAction* mnuExportarProductos_ = nullptr;
   QAction* mnuReporte_ = nullptr;
   QAction* mnuGenerar_ = nullptr;
   QAction* mnuVerBarra_ = nullptr;

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "model/ajustes.h"
+#include "model/productos_csv.h"
 #include "test_util.h"
 
 namespace vendaluz {
@@ -141,6 +144,111 @@ TEST(ArchivoProyecto, SavingKeepsWhatThisProgramDoesNotWrite) {
   EXPECT_EQ(despues.rfind("; nota del usuario\r\n", 0), 0u);
   EXPECT_NE(despues.find("[Otro Programa]\r\nClave=valor \xF1\r\n"), std::string::npos);
   EXPECT_EQ(Cargar(despues), p);
+}
+
+// Product lists as spreadsheets write them: Calc and Excel with Spanish settings, an
+// English file, tabs, byte-order marks, Windows-1252 and UTF-16, quoted separators,
+// quotes and line breaks, any column order, prices with currency and thousands.
+TEST(ProductosCsv, SpreadsheetFilesAreReadAsTheyAreWritten) {
+  const std::u16string unicode = u"\uFEFFNombre\tPrecio\r\n\u00D1u \U0001F98C\t3,5\r\n";
+  const struct {
+    const char* caso;
+    std::string bytes;
+    std::vector<Producto> productos;
+  } casos[] = {
+      {"Calc",
+       "Nombre;Precio;Descripción;Imagen\n\"Silla; roja\";12,50;\"Pino \"\"macizo\"\"\r\n"
+       "barnizado\";fotos/silla.jpg\n;;;\n",
+       {{"Silla; roja", "12.50", "Pino \"macizo\"\r\nbarnizado", "/datos/fotos/silla.jpg"}}},
+      {"Excel",
+       "Producto;Precio;Descripci\xF3n\r\nSof\xE1 cama ;1.234,50 \x80;Ni\xF1os\r\nMesa;12;\r\n",
+       {{"Sofá cama ", "1234.50", "Niños", ""}, {"Mesa", "12.00", "", ""}}},
+      {"inglés",
+       " NOMBRE ,Color,precio,FOTO\r\n\"Lamp, blue\",azul,\"$1,234.5\",/img/l.png\r\nX,,\xC2\xA0"
+       "0012\xC2\xA0\xE2\x82\xAC,\r\nY,,\",5\"",
+       {{"Lamp, blue", "1234.50", "", "/img/l.png"}, {"X", "12.00", "", ""}, {"Y", "0.50", "", ""}}},
+      {"tabuladores",
+       "\xEF\xBB\xBFPrecio\tdescripcion\tNombre\n1.234.567\tA;b,c\tCojín\n\n",
+       {{"Cojín", "1234567.00", "A;b,c", ""}}},
+      {"UTF-16", std::string(reinterpret_cast<const char*>(unicode.data()), unicode.size() * 2),
+       {{"Ñu 🦌", "3.50", "", ""}}},
+  };
+  for (const auto& c : casos) {
+    const LecturaCsv l = LeerProductosCsv(c.bytes, "/datos/lista.csv");
+    EXPECT_EQ(l.errores, std::vector<std::string>{}) << c.caso;
+    EXPECT_EQ(l.productos, c.productos) << c.caso;
+  }
+}
+
+// A file with any error imports nothing; every error is listed (up to twenty) with its
+// line, and its column as the file names it.
+TEST(ProductosCsv, BadFilesImportNothingAndSayWhy) {
+  const std::pair<std::string, std::string> casos[] = {
+      {"Producto;PRECIO;Descripción\nSilla;1;\"dos\nlíneas\"\n\nMesa;doce;\n;5\nBanco;\n"
+       "Taburete;1.234\nCama;-3\nSofá;1.2.3\n",
+       "Línea 5, columna PRECIO: «doce» no es un precio.\n"
+       "Línea 6, columna Producto: falta el nombre del producto.\n"
+       "Línea 7, columna PRECIO: falta el precio.\n"
+       "Línea 8, columna PRECIO: «1.234» tiene más de dos decimales.\n"
+       "Línea 9, columna PRECIO: «-3» no es un precio.\n"
+       "Línea 10, columna PRECIO: «1.2.3» no es un precio.\n"},
+      {"Nombre;Precio\nSilla;\"12\n", "Línea 2: unas comillas se abren y no se cierran.\n"},
+      {"Nombre;Precio\nSilla;doce\nMesa;\"12\nBanco;\"30\";\n",
+       "Línea 2, columna Precio: «doce» no es un precio.\n"
+       "Línea 3: unas comillas abiertas no se cierran bien hasta la línea 4.\n"},
+      {"Nombre;Precio\n\"Silla\" roja;3\n",
+       "Línea 2: hay texto después de las comillas que cierran un campo.\n"},
+      {"Nombre;Precio\nTabla 5\";3\n",
+       "Línea 2: hay comillas dentro de un campo que no empieza con comillas.\n"},
+      {"\r\nArticulo,Coste\r\nSilla,3\r\n",
+       "Línea 2: falta la columna Nombre (o Producto).\nLínea 2: falta la columna Precio.\n"},
+      {"", "El archivo está vacío.\n"},
+      {"Nombre;Precio\r\n;;\r\n", "El archivo no tiene ningún producto, solo la línea de títulos.\n"},
+  };
+  for (const auto& [bytes, esperado] : casos) {
+    const LecturaCsv l = LeerProductosCsv(bytes, "/datos/lista.csv");
+    std::string errores;
+    for (const std::string& e : l.errores) errores += e + "\n";
+    EXPECT_EQ(errores, esperado) << bytes;
+    EXPECT_TRUE(l.productos.empty()) << bytes;
+  }
+  std::string muchos = "Nombre;Precio\n";
+  for (int i = 0; i < 25; ++i) muchos += "Silla;doce\n";
+  const LecturaCsv l = LeerProductosCsv(muchos, "/datos/lista.csv");
+  ASSERT_EQ(l.errores.size(), 21u);
+  EXPECT_EQ(l.errores[19] + l.errores[20],
+            "Línea 21, columna Precio: «doce» no es un precio.Y 5 errores más.");
+}
+
+// What is written opens in a Spanish spreadsheet as it is, and reads back as the same
+// products, whatever their text.
+TEST(ProductosCsv, WrittenListsReadBackTheSame) {
+  EXPECT_EQ(EscribirProductosCsv({{"Silla \"A\"", "12.5", "a;b", ""}, {"Mesa", "doce", "", "/m.jpg"}}),
+            "\xEF\xBB\xBFNombre;Precio;Descripción;Imagen\r\n\"Silla \"\"A\"\"\";12,5;\"a;b\";\r\n"
+            "Mesa;doce;;/m.jpg\r\n");
+  const char* const piezas[] = {"a", "Ñ", " ", ";", ",", "\t", "\"", "\r\n", "\n", "\r", "€",
+                                "🦌", "'", "=", "1.5"};
+  std::mt19937 azar(17);
+  auto texto = [&](int largo) {
+    std::string t;
+    for (int n = std::uniform_int_distribution(0, largo)(azar); n > 0; --n) {
+      t += piezas[std::uniform_int_distribution<std::size_t>(0, std::size(piezas) - 1)(azar)];
+    }
+    return t;
+  };
+  for (int ronda = 0; ronda < 50; ++ronda) {
+    std::vector<Producto> lista(std::uniform_int_distribution(1, 20)(azar));
+    for (Producto& p : lista) {
+      p.Nombre = texto(8) + "x" + texto(8);
+      p.Precio = std::to_string(std::uniform_int_distribution(0, 999999)(azar)) + "." +
+                 std::to_string(std::uniform_int_distribution(10, 99)(azar));
+      p.Descripcion = texto(30);
+      p.Imagen = ronda % 2 ? "" : "/fotos/" + texto(6);
+    }
+    const LecturaCsv l = LeerProductosCsv(EscribirProductosCsv(lista), "/datos/lista.csv");
+    ASSERT_EQ(l.errores, std::vector<std::string>{}) << ronda;
+    ASSERT_EQ(l.productos, lista) << ronda;
+  }
 }
 
 }  // namespace

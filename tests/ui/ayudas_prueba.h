@@ -55,7 +55,7 @@ class DialogosPrueba : public Dialogos {
   Respuesta Preguntar(QWidget*, const QString& texto, Botones botones, Icono icono,
                       const QString&) override {
     llamadas.push_back({"pregunta", texto, icono, botones});
-    const bool cancelar = botones == Botones::kSiNoCancelar;
+    const bool cancelar = botones != Botones::kSiNo;
     return Siguiente(respuestas, cancelar ? Respuesta::kCancelar : Respuesta::kNo);
   }
   std::optional<QString> PedirTexto(QWidget*, const QString&, const QString& indicacion,
