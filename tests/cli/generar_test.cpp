@@ -198,5 +198,36 @@ TEST_F(Cli, CategoriesAndPicturesRelativeToTheProjectFile) {
   EXPECT_FALSE(fs::exists(dir_ / "bin" / "Proyectos"));
 }
 
+// --productos: the store has the products of a spreadsheet's file, pictures relative to
+// that file's folder; the project file stays as it was; a bad file stops with its errors.
+TEST_F(Cli, ProductsFromASpreadsheetFile) {
+  fs::create_directories(dir_ / "hoja" / "fotos");
+  fs::copy_file(fs::path(VENDALUZ_TEST_DATA) / "imagenes" / "silla.roja.jpg",
+                dir_ / "hoja" / "fotos" / "silla.roja.jpg");
+  Spit(dir_ / "hoja" / "lista.csv",
+       "Producto;Precio;Foto\r\nMesa plegable;1.234,50 \x80;fotos/silla.roja.jpg\r\n");
+  const fs::path ini = Proyecto(ProyectoDePrueba("Tienda", 3));
+  const std::string antes = Slurp(ini);
+  const fs::path tienda = dir_ / "tienda";
+  const Resultado r = Ejecutar(
+      {"--productos", (dir_ / "hoja" / "lista.csv").string(), "--salida", tienda.string(), ini.string()});
+  EXPECT_EQ(r.codigo, 0) << r.errores;
+  const std::string catalogo = Slurp(tienda / "carrito.htm");
+  EXPECT_TRUE(catalogo.find("Mesa plegable") != catalogo.npos &&
+              catalogo.find("1234.50") != catalogo.npos &&
+              catalogo.find("Producto 1") == catalogo.npos && !fs::exists(tienda / "carrito2.htm"))
+      << catalogo;
+  EXPECT_TRUE(fs::exists(tienda / "imagenes" / "silla.roja.jpg"));
+  EXPECT_EQ(Slurp(ini), antes);
+
+  Spit(dir_ / "mala.csv", "Nombre;Precio\nSilla;doce\n");
+  const Resultado mala = Ejecutar({"--productos", "mala.csv", ini.string()});
+  EXPECT_EQ(mala.codigo, 1);
+  EXPECT_EQ(mala.errores,
+            "vendaluz-generar: no se leyó ningún producto de «mala.csv»:\n"
+            "  Línea 2, columna Precio: «doce» no es un precio.\n");
+  EXPECT_FALSE(fs::exists(Tienda("Tienda")));
+}
+
 }  // namespace
 }  // namespace vendaluz

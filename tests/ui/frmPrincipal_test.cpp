@@ -359,6 +359,57 @@ class PruebaPrincipal : public QObject {
                 campo.text().endsWith("dú"));
   }
 
+  // The Proyecto menu (also the product list's context menu) imports a spreadsheet's
+  // products, replacing or appending them as answered, or lists the file's errors and
+  // changes nothing; it exports the list as the file that an import reads.
+  void productosDeUnaHoja() {
+    Banco b;
+    GuardarProyecto(ProyectoCompleto("Tienda"), b.proyectos() / "Tienda.ini");
+    frmPrincipal w(b.entorno);
+    w.AbrirDeLista(b.proyectos() / "Tienda.ini");
+    const auto hoja = b.proyectos() / "hoja.csv", mala = b.proyectos() / "mala.csv";
+    test::Spit(hoja, "Nombre;Precio\r\nMesa;3\r\n");
+    test::Spit(mala, "Nombre;Precio\nSilla;doce\nMesa;\n");
+    auto productos = [&] {
+      QString s = QString::number(Hallar<QTreeView>(&w, "lstCarrito")->model()->rowCount());
+      for (const Producto& p : w.ProyectoAbierto().productos) s += " " + AQt(p.Nombre);
+      return s;
+    };
+    const auto acciones = Hallar<QMenu>(&w, "mnuProyecto")->actions();
+    QVERIFY(acciones.contains(Hallar<QAction>(&w, "mnuImportarProductos")) &&
+            acciones.contains(Hallar<QAction>(&w, "mnuExportarProductos")));
+    b.dialogos.archivos = {AQt(mala), AQt(hoja), AQt(hoja), AQt(hoja)};
+    b.dialogos.respuestas = {Respuesta::kCancelar, Respuesta::kNo, Respuesta::kSi};
+    Disparar(&w, "mnuImportarProductos");
+    QCOMPARE(b.dialogos.Ultima("abrir")->carpeta, AQt(b.proyectos()));
+    QCOMPARE(b.dialogos.Ultima("mensaje")->texto,
+             "No se importó ningún producto de «" + AQt(mala) +
+                 "»:\n\nLínea 2, columna Precio: «doce» no es un precio.\n"
+                 "Línea 3, columna Precio: falta el precio.");
+    Disparar(&w, "mnuImportarProductos");
+    QCOMPARE(b.dialogos.Ultima("pregunta")->texto,
+             "¿Reemplazar los 2 productos del proyecto o agregar los nuevos al final?");
+    QCOMPARE(b.dialogos.Ultima("pregunta")->botones, Botones::kReemplazarAgregarCancelar);
+    QCOMPARE(productos() + " " + w.windowTitle(), "2 Silla 1 Silla 2 " + Titulo("Tienda"));
+    Disparar(&w, "mnuImportarProductos");
+    QCOMPARE(productos() + " " + w.windowTitle(), "3 Silla 1 Silla 2 Mesa " + Titulo("Tienda*"));
+    QCOMPARE(w.statusBar()->currentMessage(), "Se importó 1 producto de «" + AQt(hoja) + "».");
+    Disparar(&w, "mnuImportarProductos");
+    QCOMPARE(productos(), "1 Mesa");
+    QCOMPARE(b.dialogos.sinRespuesta, 0);
+
+    const auto copia = b.proyectos() / "copia.csv", falla = b.proyectos() / "no" / "x.csv";
+    b.dialogos.archivos = {AQt(b.proyectos() / "copia"), AQt(falla)};
+    Disparar(&w, "mnuExportarProductos");
+    QCOMPARE(b.dialogos.Ultima("guardar")->inicial, QStringLiteral("Tienda.csv"));
+    QCOMPARE(test::Slurp(copia), "\xEF\xBB\xBFNombre;Precio;Descripción;Imagen\r\nMesa;3,00;;\r\n");
+    QCOMPARE(w.statusBar()->currentMessage(), "Se exportó 1 producto a «" + AQt(copia) + "».");
+    Disparar(&w, "mnuExportarProductos");
+    QCOMPARE(b.dialogos.Ultima("mensaje")->texto,
+             "No se pudieron exportar los productos.\n\nNo se pudo escribir «" + AQt(falla) +
+                 "»: no existe el archivo o la carpeta");
+  }
+
   // Hiding a bar shrinks the window by its height, so the pages keep theirs.
   void ocultarLasBarrasConservaLaAltura() {
     Banco b;
