@@ -21,11 +21,12 @@ constexpr int kFilas = 10000;
 std::vector<Producto> Lista() {
   std::vector<Producto> lista;
   for (int i = 1; i <= kFilas; ++i) {
-    lista.push_back({"Silla \"Ñandú\"; número " + std::to_string(i),
-                     std::to_string(1000 + i) + "." + std::to_string(10 + i % 90),
-                     "Silla artesanal de pino macizo, barnizada a mano.\r\nAltura 45 cm, asiento de "
-                     "enea. Envío en 48 horas a toda la península.",
-                     "/home/tienda/fotos/silla_" + std::to_string(i) + ".jpg"});
+    lista.push_back(
+        {"Silla \"Ñandú\"; número " + std::to_string(i),
+         std::to_string(1000 + i) + "." + std::to_string(10 + i % 90),
+         "Silla artesanal de pino macizo, barnizada a mano.\r\nAltura 45 cm, asiento de "
+         "enea. Envío en 48 horas a toda la península.",
+         "/home/tienda/fotos/silla_" + std::to_string(i) + ".jpg"});
   }
   return lista;
 }

@@ -93,7 +93,7 @@ int ErrorDeUso(const std::string& texto) {
 
 // Parses argv; returns an exit code when the program should stop now.
 std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
-  enum { kSalida = 1, kReemplazar, kPorPagina, kTasa, kSinTasa, kCategoria, kProductos, kSilencioso, kVersion };
+  enum { kSalida = 1, kReemplazar, kPorPagina, kTasa, kSinTasa, kCategoria, kSilencioso, kVersion };
   static const option kLargas[] = {
       {"salida", required_argument, nullptr, kSalida},
       {"reemplazar", no_argument, nullptr, kReemplazar},
@@ -101,7 +101,7 @@ std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
       {"tasa", required_argument, nullptr, kTasa},
       {"sin-tasa", no_argument, nullptr, kSinTasa},
       {"categoria", required_argument, nullptr, kCategoria},
-      {"productos", required_argument, nullptr, kProductos},
+      {"productos", required_argument, nullptr, 'P'},  // long only: "P" is not in the short options
       {"silencioso", no_argument, nullptr, kSilencioso},
       {"help", no_argument, nullptr, 'h'},
       {"version", no_argument, nullptr, kVersion},
@@ -141,7 +141,7 @@ std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
       case kCategoria:
         o.categoria = optarg;
         break;
-      case kProductos:
+      case 'P':
         o.productos = optarg;
         break;
       case kSilencioso:

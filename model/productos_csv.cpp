@@ -36,7 +36,8 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
   std::string out;
   out.reserve(bytes.size());
   auto unidad = [&](std::size_t i) -> char32_t {
-    const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
+    const auto a = static_cast<unsigned char>(bytes[i]),
+               b = static_cast<unsigned char>(bytes[i + 1]);
     return bigEndian ? (a << 8 | b) : (b << 8 | a);
   };
   for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
@@ -244,7 +245,7 @@ class Lector {
           Anotar(linea_, "hay texto después de las comillas que cierran un campo");
         } else {
           Anotar(lineaRegistro_, "unas comillas abiertas no se cierran bien hasta la línea " +
-                                    std::to_string(linea_));
+                                     std::to_string(linea_));
         }
       }
       inicio = fin;

@@ -26,7 +26,7 @@ namespace vendaluz {
 inline constexpr std::size_t kMaxErroresCsv = 20;
 
 struct LecturaCsv {
-  std::vector<Producto> productos;  // empty when there are errors
+  std::vector<Producto> productos;   // empty when there are errors
   std::vector<std::string> errores;  // "Línea 14, columna Precio: «doce» no es un precio."
 };
 

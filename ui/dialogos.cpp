@@ -38,8 +38,8 @@ Respuesta DialogosQt::Preguntar(QWidget* padre, const QString& texto, Botones bo
                                 const QString& titulo) {
   QMessageBox caja(IconoQt(icono), titulo, texto, QMessageBox::NoButton, padre);
   const bool reemplazar = botones == Botones::kReemplazarAgregarCancelar;
-  QPushButton* si = caja.addButton(reemplazar ? QStringLiteral("&Reemplazar") : QStringLiteral("&Sí"),
-                                   QMessageBox::YesRole);
+  QPushButton* si = caja.addButton(
+      reemplazar ? QStringLiteral("&Reemplazar") : QStringLiteral("&Sí"), QMessageBox::YesRole);
   QPushButton* no = caja.addButton(reemplazar ? QStringLiteral("&Agregar") : QStringLiteral("&No"),
                                    QMessageBox::NoRole);
   QPushButton* cancelar = nullptr;

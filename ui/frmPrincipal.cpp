@@ -571,9 +571,8 @@ void frmPrincipal::ExportarProductos() {
   // Picture paths as a run finds them, so that the file holds them whole.
   const QString nombre =
       EsNombreDeCarpeta(p_.inicio.Nombre) ? AQt(p_.inicio.Nombre) : QStringLiteral("productos");
-  const auto hecho = vendaluz::ExportarProductos(this, entorno_.dialogos,
-                                                 ProyectoParaGenerar().productos,
-                                                 CarpetaDeArchivos(), nombre);
+  const auto hecho = vendaluz::ExportarProductos(
+      this, entorno_.dialogos, ProyectoParaGenerar().productos, CarpetaDeArchivos(), nombre);
   if (hecho) barraEstado_->showMessage(*hecho);
 }
 

@@ -8,7 +8,8 @@
 namespace vendaluz {
 namespace {
 
-const QString kFiltroCsv = QStringLiteral("Hoja de cálculo CSV (*.csv *.txt);;Todos los archivos (*)");
+const QString kFiltroCsv =
+    QStringLiteral("Hoja de cálculo CSV (*.csv *.txt);;Todos los archivos (*)");
 
 // "1 producto", "12 productos".
 QString Productos(std::size_t n) {
@@ -19,17 +20,16 @@ QString Productos(std::size_t n) {
 
 std::optional<QString> ImportarProductos(QWidget* padre, Dialogos& dialogos,
                                          std::vector<Producto>& productos, const QString& carpeta) {
-  const auto elegido = dialogos.ArchivoParaAbrir(padre, QStringLiteral("Importar productos"),
-                                                 carpeta, kFiltroCsv);
+  const auto elegido =
+      dialogos.ArchivoParaAbrir(padre, QStringLiteral("Importar productos"), carpeta, kFiltroCsv);
   if (!elegido) return std::nullopt;
   LecturaCsv leido;
   try {
     leido = ImportarProductosCsv(ARuta(*elegido));
   } catch (const Error& e) {
-    dialogos.Mensaje(padre,
-                     QStringLiteral("No se pudieron importar los productos.\n\n") +
-                         AQt(e.descripcion()),
-                     Icono::kCritico);
+    dialogos.Mensaje(
+        padre, QStringLiteral("No se pudieron importar los productos.\n\n") + AQt(e.descripcion()),
+        Icono::kCritico);
     return std::nullopt;
   }
   if (!leido.errores.empty()) {
@@ -54,7 +54,8 @@ std::optional<QString> ImportarProductos(QWidget* padre, Dialogos& dialogos,
   productos.insert(productos.end(), std::make_move_iterator(leido.productos.begin()),
                    std::make_move_iterator(leido.productos.end()));
   const std::size_t n = leido.productos.size();
-  return (n == 1 ? QStringLiteral("Se importó %1 de «%2».") : QStringLiteral("Se importaron %1 de «%2»."))
+  return (n == 1 ? QStringLiteral("Se importó %1 de «%2».")
+                 : QStringLiteral("Se importaron %1 de «%2»."))
       .arg(Productos(n), *elegido);
 }
 
@@ -69,10 +70,9 @@ std::optional<QString> ExportarProductos(QWidget* padre, Dialogos& dialogos,
   try {
     ExportarProductosCsv(productos, ruta);
   } catch (const Error& e) {
-    dialogos.Mensaje(padre,
-                     QStringLiteral("No se pudieron exportar los productos.\n\n") +
-                         AQt(e.descripcion()),
-                     Icono::kCritico);
+    dialogos.Mensaje(
+        padre, QStringLiteral("No se pudieron exportar los productos.\n\n") + AQt(e.descripcion()),
+        Icono::kCritico);
     return std::nullopt;
   }
   return (productos.size() == 1 ? QStringLiteral("Se exportó %1 a «%2».")

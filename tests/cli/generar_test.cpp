@@ -209,8 +209,8 @@ TEST_F(Cli, ProductsFromASpreadsheetFile) {
   const fs::path ini = Proyecto(ProyectoDePrueba("Tienda", 3));
   const std::string antes = Slurp(ini);
   const fs::path tienda = dir_ / "tienda";
-  const Resultado r = Ejecutar(
-      {"--productos", (dir_ / "hoja" / "lista.csv").string(), "--salida", tienda.string(), ini.string()});
+  const Resultado r = Ejecutar({"--productos", (dir_ / "hoja" / "lista.csv").string(), "--salida",
+                                tienda.string(), ini.string()});
   EXPECT_EQ(r.codigo, 0) << r.errores;
   const std::string catalogo = Slurp(tienda / "carrito.htm");
   EXPECT_TRUE(catalogo.find("Mesa plegable") != catalogo.npos &&

@@ -166,11 +166,14 @@ TEST(ProductosCsv, SpreadsheetFilesAreReadAsTheyAreWritten) {
       {"inglés",
        " NOMBRE ,Color,precio,FOTO\r\n\"Lamp, blue\",azul,\"$1,234.5\",/img/l.png\r\nX,,\xC2\xA0"
        "0012\xC2\xA0\xE2\x82\xAC,\r\nY,,\",5\"",
-       {{"Lamp, blue", "1234.50", "", "/img/l.png"}, {"X", "12.00", "", ""}, {"Y", "0.50", "", ""}}},
+       {{"Lamp, blue", "1234.50", "", "/img/l.png"},
+        {"X", "12.00", "", ""},
+        {"Y", "0.50", "", ""}}},
       {"tabuladores",
        "\xEF\xBB\xBFPrecio\tdescripcion\tNombre\n1.234.567\tA;b,c\tCojín\n\n",
        {{"Cojín", "1234567.00", "A;b,c", ""}}},
-      {"UTF-16", std::string(reinterpret_cast<const char*>(unicode.data()), unicode.size() * 2),
+      {"UTF-16",
+       std::string(reinterpret_cast<const char*>(unicode.data()), unicode.size() * 2),
        {{"Ñu 🦌", "3.50", "", ""}}},
   };
   for (const auto& c : casos) {
@@ -203,7 +206,8 @@ TEST(ProductosCsv, BadFilesImportNothingAndSayWhy) {
       {"\r\nArticulo,Coste\r\nSilla,3\r\n",
        "Línea 2: falta la columna Nombre (o Producto).\nLínea 2: falta la columna Precio.\n"},
       {"", "El archivo está vacío.\n"},
-      {"Nombre;Precio\r\n;;\r\n", "El archivo no tiene ningún producto, solo la línea de títulos.\n"},
+      {"Nombre;Precio\r\n;;\r\n",
+       "El archivo no tiene ningún producto, solo la línea de títulos.\n"},
   };
   for (const auto& [bytes, esperado] : casos) {
     const LecturaCsv l = LeerProductosCsv(bytes, "/datos/lista.csv");
@@ -223,11 +227,12 @@ TEST(ProductosCsv, BadFilesImportNothingAndSayWhy) {
 // What is written opens in a Spanish spreadsheet as it is, and reads back as the same
 // products, whatever their text.
 TEST(ProductosCsv, WrittenListsReadBackTheSame) {
-  EXPECT_EQ(EscribirProductosCsv({{"Silla \"A\"", "12.5", "a;b", ""}, {"Mesa", "doce", "", "/m.jpg"}}),
-            "\xEF\xBB\xBFNombre;Precio;Descripción;Imagen\r\n\"Silla \"\"A\"\"\";12,5;\"a;b\";\r\n"
-            "Mesa;doce;;/m.jpg\r\n");
-  const char* const piezas[] = {"a", "Ñ", " ", ";", ",", "\t", "\"", "\r\n", "\n", "\r", "€",
-                                "🦌", "'", "=", "1.5"};
+  EXPECT_EQ(
+      EscribirProductosCsv({{"Silla \"A\"", "12.5", "a;b", ""}, {"Mesa", "doce", "", "/m.jpg"}}),
+      "\xEF\xBB\xBFNombre;Precio;Descripción;Imagen\r\n\"Silla \"\"A\"\"\";12,5;\"a;b\";\r\n"
+      "Mesa;doce;;/m.jpg\r\n");
+  const char* const piezas[] = {"a",  "Ñ",  " ", ";",    ",", "\t", "\"", "\r\n",
+                                "\n", "\r", "€", "🦌", "'", "=",  "1.5"};
   std::mt19937 azar(17);
   auto texto = [&](int largo) {
     std::string t;
