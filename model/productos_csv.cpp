@@ -374,6 +374,12 @@ void AgregarCampo(std::string_view texto, std::string& out) {
 }  // namespace
 
 LecturaCsv LeerProductosCsv(std::string_view bytes, const std::filesystem::path& archivo) {
+  // The workbook itself (.xlsx and .ods are ZIP files, .xls a compound document).
+  if (bytes.starts_with("PK\x03\x04") || bytes.starts_with("\xD0\xCF\x11\xE0")) {
+    return {{},
+            {"El archivo es un libro de hoja de cálculo, no un archivo CSV: ábralo en la hoja "
+             "de cálculo y guárdelo como CSV (texto separado por punto y coma)."}};
+  }
   const std::string texto = DecodificarTexto(bytes);
   return Lector(texto, archivo).Leer();
 }

@@ -206,6 +206,9 @@ TEST(ProductosCsv, BadFilesImportNothingAndSayWhy) {
       {"\r\nArticulo,Coste\r\nSilla,3\r\n",
        "Línea 2: falta la columna Nombre (o Producto).\nLínea 2: falta la columna Precio.\n"},
       {"", "El archivo está vacío.\n"},
+      {std::string("PK\x03\x04\0\0", 6),
+       "El archivo es un libro de hoja de cálculo, no un archivo CSV: ábralo en la hoja de "
+       "cálculo y guárdelo como CSV (texto separado por punto y coma).\n"},
       {"Nombre;Precio\r\n;;\r\n",
        "El archivo no tiene ningún producto, solo la línea de títulos.\n"},
   };
