@@ -3,8 +3,10 @@
 // The clock is set to a fixed time so that the pictures change only when the windows
 // do. Not a test: it only draws.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -91,6 +93,16 @@ void CapturarPrincipal() {
     tab->setCurrentIndex(i);
     Guardar(w, QString::fromLatin1(nombres[i]));
   }
+  // The Servidor page's money frame, with a Spanish shop's format.
+  tab->setCurrentIndex(5);
+  auto* simbolo = w.findChild<QLineEdit*>("txtSimbolo");
+  simbolo->setText(QStringLiteral("€"));
+  emit simbolo->textEdited(simbolo->text());
+  auto* formato = w.findChild<QComboBox*>("cboFormato");
+  formato->setCurrentIndex(formato->count() - 1);
+  emit formato->activated(formato->currentIndex());
+  w.findChild<QComboBox*>("cboPago")->setCurrentIndex(2);
+  Guardar(w, QStringLiteral("principal-servidor-moneda"));
 }
 
 void CapturarDialogos() {

@@ -93,6 +93,8 @@ class PruebaVentanasPequenas : public QObject {
     Proyecto conSeguro;
     conSeguro.productos = {{"Mesa", "$25", "", ""}};
     ElegirServidor(conSeguro, &Proyecto::Servidor::SPG);
+    conSeguro.envio.Importe = "gratis";
+    conSeguro.moneda.Codigo = "";
     for (const Proyecto& p : {Proyecto{}, conSeguro}) {
       for (const FilaReporte& f : ConstruirReporte(p)) {
         QVERIFY2(guia.contains(AQt(f.opcion).chopped(1)), f.opcion.c_str());
