@@ -1,6 +1,7 @@
 // vendaluz-generar: generates the store of a project file from the command line,
 // exactly as the desktop program's generation window would.
 #include <getopt.h>
+#include <pthread.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -18,6 +19,7 @@
 #include "model/reglas.h"
 #include "platform/error.h"
 #include "platform/files.h"
+#include "platform/preview_server.h"
 #include "platform/text.h"
 
 namespace fs = std::filesystem;
@@ -57,6 +59,12 @@ Opciones:
                               hoja de cálculo guardada como CSV, con las columnas
                               Nombre, Precio, Descripción e Imagen) en lugar de
                               los del proyecto; el archivo de proyecto no cambia.
+  --servir                    después de generar, sirve la tienda en 127.0.0.1 para
+                              verla en un navegador con el carrito funcionando (solo
+                              lectura, solo la carpeta de la tienda) hasta Ctrl+C.
+                              Con --categoria, sirve la tienda a la que se agregó.
+  --puerto N                  con --servir, el puerto (de 1 a 65535); sin esta
+                              opción, o con 0, uno libre que elige el sistema.
   --silencioso                no muestra estado ni progreso; solo los errores.
   --help                      muestra esta ayuda.
   --version                   muestra la versión.
@@ -67,7 +75,7 @@ Las imágenes de los productos con una ruta relativa se buscan a partir de la
 carpeta del archivo de proyecto.
 
 Códigos de salida:
-  0  la tienda se generó sin problemas
+  0  la tienda se generó sin problemas (con --servir, al terminar con Ctrl+C)
   1  error: la generación se detuvo (el mensaje indica el archivo y la causa)
   2  opciones incorrectas
   3  la tienda se generó, pero algunos archivos no se pudieron escribir o copiar
@@ -83,6 +91,8 @@ struct Opciones {
   std::optional<std::string> categoria;
   std::optional<fs::path> productos;
   bool silencioso = false;
+  bool servir = false;
+  std::optional<std::string> puerto;
   std::optional<fs::path> proyecto;
 };
 
@@ -94,6 +104,7 @@ int ErrorDeUso(const std::string& texto) {
 // Parses argv; returns an exit code when the program should stop now.
 std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
   enum { kSalida = 1, kReemplazar, kPorPagina, kTasa, kSinTasa, kCategoria, kSilencioso, kVersion };
+  enum { kServir = 100, kPuerto };
   static const option kLargas[] = {
       {"salida", required_argument, nullptr, kSalida},
       {"reemplazar", no_argument, nullptr, kReemplazar},
@@ -103,6 +114,8 @@ std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
       {"categoria", required_argument, nullptr, kCategoria},
       {"productos", required_argument, nullptr, 'P'},  // long only: "P" is not in the short options
       {"silencioso", no_argument, nullptr, kSilencioso},
+      {"servir", no_argument, nullptr, kServir},
+      {"puerto", required_argument, nullptr, kPuerto},
       {"help", no_argument, nullptr, 'h'},
       {"version", no_argument, nullptr, kVersion},
       {nullptr, 0, nullptr, 0},
@@ -147,6 +160,12 @@ std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
       case kSilencioso:
         o.silencioso = true;
         break;
+      case kServir:
+        o.servir = true;
+        break;
+      case kPuerto:
+        o.puerto = optarg;
+        break;
       case ':':
         return ErrorDeUso("falta el valor de " + escrita() + ".");
       default:  // '?': unknown, or a value given to an option that takes none
@@ -158,6 +177,12 @@ std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
   if (optind < argc) return ErrorDeUso("se indicó más de un archivo de proyecto.");
   if (!o.proyecto) return ErrorDeUso("falta el archivo de proyecto.");
   if (o.tasa && o.sinTasa) return ErrorDeUso("--tasa y --sin-tasa no pueden usarse juntas.");
+  if (o.puerto && !o.servir) return ErrorDeUso("--puerto solo sirve junto con --servir.");
+  if (o.puerto && (o.puerto->empty() || o.puerto->size() > 5 ||
+                   o.puerto->find_first_not_of("0123456789") != std::string::npos ||
+                   std::stoi(*o.puerto) > 65535)) {
+    return ErrorDeUso("el puerto debe ser un número de 0 a 65535: «" + *o.puerto + "».");
+  }
   return std::nullopt;
 }
 
@@ -198,6 +223,24 @@ bool Preguntar(const std::string& pregunta) {
   return r == "s" || r == "si" || r == "sí";
 }
 
+// Serves the folder of page until SIGINT or SIGTERM, then returns salida. The signals
+// are blocked before the server's threads start, so that they inherit the mask and
+// only sigwait receives them.
+int Servir(const fs::path& pagina, int puerto, int salida) {
+  sigset_t senales;
+  sigemptyset(&senales);
+  sigaddset(&senales, SIGINT);
+  sigaddset(&senales, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &senales, nullptr);
+  PreviewServer servidor;
+  const std::string direccion =
+      servidor.Address(pagina.parent_path(), pagina.filename().string(), puerto);
+  std::cout << "Vista previa en " << direccion << "; Ctrl+C para terminar" << std::endl;
+  int senal = 0;
+  sigwait(&senales, &senal);
+  return salida;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -205,6 +248,7 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
   Opciones o;
   if (auto salida = LeerOpciones(argc, argv, o)) return *salida;
+  const int puerto = o.puerto ? std::stoi(*o.puerto) : 0;
 
   const bool terminal = ::isatty(STDERR_FILENO) == 1;
   Pantalla pantalla(terminal && !o.silencioso);
@@ -271,11 +315,13 @@ int main(int argc, char** argv) {
     pantalla.Limpiar();
     switch (r) {
       case ResultadoGeneracion::kCreada:
+        if (o.servir) return Servir(generador.PrimeraPagina(), puerto, kSalidaExito);
         if (!o.silencioso) std::cout << PathText(generador.PrimeraPagina()) << "\n";
         return kSalidaExito;
       case ResultadoGeneracion::kCreadaConProblemas:
         std::cerr << "vendaluz-generar: "
                   << TextoFinal("La tienda se generó", generador.Problemas()) << "\n";
+        if (o.servir) return Servir(generador.PrimeraPagina(), puerto, kSalidaProblemas);
         return kSalidaProblemas;
       case ResultadoGeneracion::kInterrumpida:
         std::cerr << "vendaluz-generar: la carpeta «" << PathText(generador.Carpeta())

@@ -6,9 +6,10 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { spawn } from 'node:child_process';
 import { arrancarServidor, arrancarPhp } from './lib/servidor.mjs';
 import { abrirNavegador } from './lib/navegador.mjs';
-import { proyectoTienda, conProductos, generar } from './lib/proyecto.mjs';
+import { proyectoTienda, conProductos, generar, GENERAR } from './lib/proyecto.mjs';
 import { COMPRADOR as COMPRADOR_CORREO, deCp1252, leerCorreos, vaciarCorreos } from './lib/pedido.mjs';
 
 const EJEMPLO = new URL('../ejemplo/imagenes/', import.meta.url).pathname;
@@ -34,7 +35,7 @@ const EUROS = [['Silla', '10.50', 'Silla de <b>pino</b>', `${EJEMPLO}silla_pino.
 const SEGURO = { Cantidad: ' 2', Campo0: '<input type="hidden" name="comercio" value="1234">',
   Campo1: '<input type="hidden" name="moneda" value="ARS">' };
 
-let dir, web, php, nav, captura, tiendas = {};
+let dir, web, php, nav, captura, tiendas = {}, servidos = [];
 
 // Generates the store `nombre` (from the project file ini, if given) into its folder; `secciones`
 // are added to the project's.
@@ -69,7 +70,7 @@ before(async () => {
   nav = await abrirNavegador();
 });
 after(async () => {
-  await nav?.cerrar(), await web?.cerrar(), php?.kill();
+  await nav?.cerrar(), await web?.cerrar(), php?.kill(), servidos.forEach((s) => s.kill());
   fs.rmSync(dir, { recursive: true, force: true });
 });
 
@@ -330,6 +331,42 @@ test('categorías: sus páginas comparten la cesta y llevan al formulario de la 
   await Promise.all([p.waitForURL(/formulario\.htm$/), p.click('a[href="formulario.htm"]')]);
   assert.equal(await p.locator('input[name="Total"]').getAttribute('value'), '25.00');
 });
+
+// ------------------------------------------------------------------ preview from the command line
+// vendaluz-generar --servir with args: the process, its exit (code or signal) and its first line.
+function servir(args) {
+  const proc = spawn(GENERAR, ['--servir', '--silencioso', ...args]);
+  servidos.push(proc);
+  const fin = new Promise((r) => proc.on('exit', (codigo, senal) => r(codigo ?? senal)));
+  let texto = '';
+  const linea = new Promise((r) => {
+    proc.stdout.on('data', (d) => (texto += d).includes('\n') && r(texto));
+    fin.then(() => r(texto));
+  });
+  return { proc, fin, linea };
+}
+
+test('servir: la tienda con su carrito en Chromium hasta Ctrl+C, y el mismo puerto otra vez para una categoría',
+  async () => {
+    const carpeta = path.join(dir, 'servida'), ini = new URL('../ejemplo/tienda.ini', import.meta.url).pathname;
+    const a = servir(['--salida', carpeta, '--reemplazar', ini]);
+    const linea = await a.linea;
+    const [, url, puerto] = /^Vista previa en (http:\/\/127\.0\.0\.1:(\d+)\/carrito\.htm); Ctrl\+C para terminar\n$/
+      .exec(linea) ?? assert.fail(linea);
+    const [p, dialogos] = await nav.pagina();
+    await comprar(p, url, { 1: '2' });
+    assert.deepEqual(dialogos.at(-1), { tipo: 'confirm', texto: '¿Agregar 2 Silla de pino al carrito?' });
+    assert.equal(await nav.cesta(`http://127.0.0.1:${puerto}`), '[Silla de pino,45.00#2]');
+    a.proc.kill('SIGINT');
+    assert.equal(await a.fin, 0);
+    // Right away on the port the browser just used, the store a category was added to; SIGTERM ends it.
+    const b = servir(['--puerto', puerto, '--categoria', 'ofertas', '--salida', carpeta, ini]);
+    assert.equal(await b.linea, `Vista previa en http://127.0.0.1:${puerto}/ofertas.htm; Ctrl+C para terminar\n`);
+    assert.equal((await fetch(url)).status, 200);
+    b.proc.kill('SIGTERM');
+    assert.equal(await b.fin, 0);
+    await assert.rejects(fetch(url));
+  });
 
 // ------------------------------------------------------------------ phones, axe and pictures of every page
 const PAGINAS = [['ejemplo', 'ejemplo', 'carrito.htm'], ['catalogo', 'perl', 'carrito.htm'],

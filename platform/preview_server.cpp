@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -334,14 +335,14 @@ int PreviewServer::Port() const { return state_ ? state_->port : 0; }
 
 void PreviewServer::Stop() { state_.reset(); }
 
-std::string PreviewServer::Address(const fs::path& folder, const std::string& page) {
+std::string PreviewServer::Address(const fs::path& folder, const std::string& page, int port) {
   std::error_code ec;
   const fs::path root = fs::canonical(folder, ec);
   if (ec || !fs::is_directory(root, ec)) {
     throw Error(CodigoError::kLecturaFallida,
                 "No se puede mostrar la tienda: no existe la carpeta «" + PathText(folder) + "».");
   }
-  if (!state_ || state_->folder != root) {
+  if (!state_ || state_->folder != root || (port != 0 && port != state_->port)) {
     Stop();
     auto state = std::make_unique<State>();
     state->folder = root;
@@ -349,13 +350,22 @@ std::string PreviewServer::Address(const fs::path& folder, const std::string& pa
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<uint16_t>(port));
     socklen_t size = sizeof address;
+    // A port asked for again right after a run may still hold closed connections.
+    const int reuse = 1;
     if (state->listening < 0 ||
+        ::setsockopt(state->listening, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof reuse) != 0 ||
         ::bind(state->listening, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(state->listening, 64) != 0 ||
         ::getsockname(state->listening, reinterpret_cast<sockaddr*>(&address), &size) != 0) {
+      const int cause = errno;
+      std::string where = "127.0.0.1";
+      if (port != 0) where += ":" + std::to_string(port);
       throw Error(CodigoError::kCarpetaFallida,
-                  "No se pudo abrir el servidor de la vista previa en 127.0.0.1.");
+                  "No se pudo abrir el servidor de la vista previa en " + where + ": " +
+                      (cause == EADDRINUSE ? "el puerto ya está en uso" : SystemErrorText(cause)) +
+                      ".");
     }
     state->port = ntohs(address.sin_port);
     State& s = *state;

@@ -1,5 +1,5 @@
 // A small web server of the program that serves one folder, read-only, on
-// 127.0.0.1 at a port the system picks. The preview of a generated store goes
+// 127.0.0.1 at a port the system picks (or one asked for). The preview of a generated store goes
 // through it: browsers keep no cookies for file:// pages, so the basket would not
 // work there. Only GET and HEAD of files inside the folder, asked for by the names of
 // this machine (127.0.0.1 or localhost and the port), are answered, with at most one
@@ -23,9 +23,10 @@ class PreviewServer {
 
   // Serves folder (stopping the server of a folder served before) and returns the
   // address of page, a file inside it: "http://127.0.0.1:PORT/carrito.htm".
-  // Serving the same folder again keeps the running server. Throws Error when the
-  // folder does not exist or no port can be opened.
-  std::string Address(const std::filesystem::path& folder, const std::string& page);
+  // Serving the same folder again keeps the running server. port 0 lets the system
+  // pick a free one. Throws Error when the folder does not exist or the port cannot
+  // be opened.
+  std::string Address(const std::filesystem::path& folder, const std::string& page, int port = 0);
 
   // The port while serving, 0 otherwise.
   int Port() const;

@@ -83,6 +83,9 @@ TEST_F(Cli, HelpVersionAndWrongUsage) {
       {{ini.string(), ini.string()}, "se indicó más de un archivo de proyecto."},
       {{"--reemplazar=si", ini.string()}, "la opción --reemplazar no lleva valor."},
       {{"--tasa", "5", "--sin-tasa", ini.string()}, "--tasa y --sin-tasa no pueden usarse juntas."},
+      {{"--puerto", "8080", ini.string()}, "--puerto solo sirve junto con --servir."},
+      {{"--servir", "--puerto", "65536", ini.string()},
+       "el puerto debe ser un número de 0 a 65535: «65536»."},
   };
   for (const auto& [args, mensaje] : casos) {
     const Resultado r = Ejecutar(args);

@@ -87,6 +87,17 @@ TEST(PreviewServer, AnotherFolderReplacesTheServerAndStopEndsIt) {
   server.Stop();
   EXPECT_EQ(server.Port(), 0);
   EXPECT_FALSE(Fetch(second, "/carrito.htm"));
+  // A port asked for is served; a busy one is refused by name.
+  const std::string puerto = "127.0.0.1:" + std::to_string(second);
+  EXPECT_EQ(server.Address(dir / "a", "carrito.htm", second), "http://" + puerto + "/carrito.htm");
+  PreviewServer busy;
+  try {
+    busy.Address(dir / "b", "carrito.htm", second);
+    ADD_FAILURE() << "dos servidores en " << puerto;
+  } catch (const Error& e) {
+    EXPECT_EQ(e.descripcion(), "No se pudo abrir el servidor de la vista previa en " + puerto +
+                                   ": el puerto ya está en uso.");
+  }
   EXPECT_THROW(server.Address(dir / "falta", "carrito.htm"), Error);
   // Stopped right after starting, by the destructor, no server is left behind.
   int last = 0;
