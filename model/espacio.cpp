@@ -52,19 +52,30 @@ Espacio PrepararEspacio(const fs::path& programa, const fs::path& datosUsuario, 
   e.programa = programa;
 
   std::error_code ec;
+  const fs::path datos = programa.parent_path() / "share" / "vendaluz";
+  const bool instalado = fs::is_directory(datos, ec);
   e.proyectos = programa / "Proyectos";
-  if (!UsableFolder(e.proyectos, crear, ec)) {
+  // Installed, the program folder may still be writable (by root, or in a prefix of
+  // the user's own), but it is no place for a user's projects.
+  if (instalado || !UsableFolder(e.proyectos, crear, ec)) {
     e.proyectos = datosUsuario / "Proyectos";
+    const bool nuevo = !fs::exists(e.proyectos, ec);
     if (crear && !UsableFolder(e.proyectos, crear, ec)) {
       throw Error(CodigoError::kCarpetaFallida, "No se pudo crear la carpeta de proyectos «" +
                                                     PathText(e.proyectos) +
                                                     "»: " + SystemErrorText(ec.value()));
     }
+    // The sample is an offer: when it cannot be copied the list simply lacks it.
+    if (crear && nuevo && fs::is_directory(datos / "ejemplo", ec)) {
+      fs::copy(datos / "ejemplo", e.proyectos,
+               fs::copy_options::recursive | fs::copy_options::skip_existing, ec);
+    }
   }
 
   e.codigo = programa / "Codigo";
-  const fs::path instalada = programa.parent_path() / "share" / "vendaluz" / "Codigo";
-  if (!fs::is_directory(e.codigo, ec) && fs::is_directory(instalada, ec)) e.codigo = instalada;
+  if (!fs::is_directory(e.codigo, ec) && fs::is_directory(datos / "Codigo", ec)) {
+    e.codigo = datos / "Codigo";
+  }
   return e;
 }
 

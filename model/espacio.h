@@ -26,14 +26,15 @@ struct Espacio {
 fs::path CarpetaDatosUsuario();
 
 // Works out the workspace of a program folder and creates Proyectos when missing.
-// When Proyectos cannot be created or written beside the program (an installed,
-// read-only place), datosUsuario/Proyectos takes its place. The card pictures come
-// from Codigo beside the program, or from the installed data folder
-// (programa/../share/vendaluz/Codigo). Throws Error when no Proyectos folder can be
-// made at all. Without crear nothing is created (a run that writes elsewhere): the
-// folder that would be made is named, and a store generated there makes it.
-Espacio PrepararEspacio(const fs::path& programa, const fs::path& datosUsuario,
-                        bool crear = true);
+// A program run from where it was built keeps Proyectos beside it; an installed one
+// (its data folder programa/../share/vendaluz exists) and one whose folder cannot be
+// written use datosUsuario/Proyectos. The card pictures come from Codigo beside the
+// program, or from the installed data folder. When the per-user Proyectos folder is
+// made, the installed sample project (share/vendaluz/ejemplo) is copied into it, so
+// that the first start offers it. Throws Error when no Proyectos folder can be made
+// at all. Without crear nothing is created (a run that writes elsewhere): the folder
+// that would be made is named, and a store generated there makes it.
+Espacio PrepararEspacio(const fs::path& programa, const fs::path& datosUsuario, bool crear = true);
 
 // One entry of the project list: the file name without its final ".ini", and the file.
 struct EntradaProyecto {

@@ -11,6 +11,7 @@ namespace vendaluz {
 namespace {
 
 namespace fs = std::filesystem;
+using test::Slurp;
 using test::Spit;
 using test::TempDir;
 
@@ -79,6 +80,21 @@ TEST(Espacio, ProyectosBesideTheProgramOrInTheUserDataFolder) {
   EXPECT_EQ(instalado.codigo, otro / "share" / "vendaluz" / "Codigo");
   Spit(otro / "nada", "");
   EXPECT_THROW(PrepararEspacio(otro / "bin", otro / "nada"), Error);
+  // Installed where it could write beside itself: the user's folder, and the sample
+  // copied into it only when that folder is made, never over the user's own files.
+  TempDir prefijo;
+  fs::create_directories(prefijo / "bin");
+  Spit(prefijo / "share" / "vendaluz" / "ejemplo" / "tienda.ini", "[Inicio]");
+  Spit(prefijo / "share" / "vendaluz" / "ejemplo" / "imagenes" / "silla.jpg", "jpg");
+  const fs::path usuario = prefijo / "datos" / "Proyectos";
+  EXPECT_EQ(PrepararEspacio(prefijo / "bin", prefijo / "datos").proyectos, usuario);
+  EXPECT_FALSE(fs::exists(prefijo / "bin" / "Proyectos"));
+  EXPECT_EQ(Slurp(usuario / "imagenes" / "silla.jpg"), "jpg");
+  Spit(usuario / "tienda.ini", "mío");
+  fs::remove(usuario / "imagenes" / "silla.jpg");
+  PrepararEspacio(prefijo / "bin", prefijo / "datos");
+  EXPECT_EQ(Slurp(usuario / "tienda.ini"), "mío");
+  EXPECT_FALSE(fs::exists(usuario / "imagenes" / "silla.jpg"));
 }
 
 TEST(Espacio, ProjectListShowsIniFilesByName) {
