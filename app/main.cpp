@@ -1,9 +1,16 @@
 // The desktop program: the splash, then the main window.
+//   vendaluz [PROYECTO.ini]   opens the project file (as the applications menu does)
+//   vendaluz --listar         shows the main window, writes the entries of its project
+//                             list one a line, and ends: a check of an installation
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMenu>
+#include <QTimer>
 #include <QTranslator>
 #include <csignal>
+#include <filesystem>
+#include <iostream>
 #include <memory>
 
 #include "model/espacio.h"
@@ -25,6 +32,16 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&traduccion);
   }
 
+  bool listar = false;
+  QString archivo;
+  for (const QString& a : QApplication::arguments().mid(1)) {
+    if (a == QStringLiteral("--listar")) {
+      listar = true;
+    } else {
+      archivo = a;
+    }
+  }
+
   // Past a file-size limit a write fails and is reported, instead of killing the program.
   std::signal(SIGXFSZ, SIG_IGN);
   vendaluz::DialogosQt dialogosQt;
@@ -44,6 +61,15 @@ int main(int argc, char** argv) {
   vendaluz::frmSplash splash([&] {
     principal = std::make_unique<vendaluz::frmPrincipal>(entorno);
     principal->show();
+    if (listar) {
+      for (QAction* a : principal->findChild<QMenu*>(QStringLiteral("mnuProyectos"))->actions()) {
+        std::cout << a->text().replace(QStringLiteral("&&"), QStringLiteral("&")).toStdString()
+                  << "\n";
+      }
+      QTimer::singleShot(0, &app, &QApplication::quit);
+    } else if (!archivo.isEmpty()) {
+      principal->AbrirDeLista(std::filesystem::absolute(archivo.toStdString()));
+    }
   });
   splash.show();
   return app.exec();

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The installation as a user meets it. prefijo: cmake --install into a temporary
+# DESTDIR, the menu entry and the AppStream file pass their validators. paquete (root
+# only, otherwise skipped): the Debian package installed with dpkg and removed again.
+# Both run the installed vendaluz-generar on the installed sample and the installed
+# desktop program offscreen, which must list the sample it copied for a new user.
+set -eu
+modo=$1 build=$2 version=$3
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+falla() { echo "FALLA: $*" >&2; exit 1; }
+
+probar() {  # $1: the installed prefix
+  "$1/bin/vendaluz-generar" --silencioso --salida "$tmp/tienda" "$1/share/vendaluz/ejemplo/tienda.ini"
+  [ -s "$tmp/tienda/thumbnails/silla_pino.jpg" ] || falla "tienda de ejemplo sin sus miniaturas"
+  lista=$(XDG_DATA_HOME="$tmp/datos" QT_QPA_PLATFORM=offscreen timeout 60 "$1/bin/vendaluz" --listar)
+  [ "$lista" = tienda ] || falla "lista de proyectos del programa instalado: «$lista»"
+  [ -s "$tmp/datos/vendaluz/Proyectos/imagenes/silla_pino.jpg" ] || falla "ejemplo sin sus imágenes"
+  [ ! -e "$1/bin/Proyectos" ] || falla "Proyectos junto al programa instalado"
+}
+
+case $modo in
+  prefijo)
+    DESTDIR="$tmp/raiz" cmake --install "$build" --prefix /usr >/dev/null
+    desktop-file-validate "$tmp/raiz/usr/share/applications/vendaluz.desktop"
+    appstreamcli validate --no-net "$tmp"/raiz/usr/share/metainfo/*.metainfo.xml >/dev/null
+    probar "$tmp/raiz/usr"
+    ;;
+  paquete)
+    [ "$(id -u)" -eq 0 ] || { echo "se omite: hace falta ser root"; exit 77; }
+    if dpkg -s vendaluz >/dev/null 2>&1 || [ -e /usr/bin/vendaluz ]; then
+      echo "se omite: ya hay un vendaluz instalado"; exit 77
+    fi
+    (cd "$tmp" && cpack --config "$build/CPackConfig.cmake" -B "$tmp/paquete" >/dev/null)
+    deb="$tmp/paquete/vendaluz_${version}_$(dpkg --print-architecture).deb"
+    dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || falla "sin las dependencias de dpkg-shlibdeps"
+    trap 'dpkg -r vendaluz >/dev/null; rm -rf "$tmp"' EXIT
+    dpkg -i "$deb" >/dev/null
+    probar /usr
+    dpkg -r vendaluz >/dev/null
+    trap 'rm -rf "$tmp"' EXIT
+    [ ! -e /usr/bin/vendaluz ] && [ ! -e /usr/share/vendaluz ] || falla "dpkg -r dejó archivos"
+    ;;
+esac
