@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
-# The installation as a user meets it. prefijo: cmake --install into a temporary
-# DESTDIR, the menu entry and the AppStream file pass their validators. paquete (root
-# only, otherwise skipped): the Debian package installed with dpkg and removed again.
-# Both run the installed vendaluz-generar on the installed sample and the installed
-# desktop program offscreen, which must list the sample it copied for a new user.
+# prefijo: cmake --install into a temporary DESTDIR, its menu entry and AppStream file
+# validated; paquete (root only): the Debian package installed with dpkg, then removed.
+# Both run the installed programs on the installed sample, as a new user would.
 set -eu
 modo=$1 build=$2 version=$3
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+tmp=$(mktemp -d) && trap 'rm -rf "$tmp"' EXIT
 falla() { echo "FALLA: $*" >&2; exit 1; }
 
 probar() {  # $1: the installed prefix
