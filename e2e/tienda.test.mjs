@@ -29,8 +29,10 @@ const PRODUCTOS = [
   [LINEAS, '7.00', 'Dos líneas'], [LARGO, '8.00', 'Nombre largo'], [MARCAS, '9.00', 'Con marcas'],
   ...Array.from({ length: 16 }, (_, i) => [`Producto ${i + 10}`, `${i + 10}.00`, `Artículo ${i + 10}`]),
 ];
+// A name that would end the product data's script element early, were it written as it is.
+const COJIN = 'Cojín </script> "rojo"';
 const EUROS = [['Silla', '10.50', 'Silla de <b>pino</b>', `${EJEMPLO}silla_pino.jpg`], ['Mesa', '1234.5', 'Roble'],
-  ['Cojín', '89.50', '']];
+  [COJIN, '89.50', '']];
 // The fields the shop owner adds for a secure server.
 const SEGURO = { Cantidad: ' 2', Campo0: '<input type="hidden" name="comercio" value="1234">',
   Campo1: '<input type="hidden" name="moneda" value="ARS">' };
@@ -59,7 +61,8 @@ before(async () => {
   crear('php', { soporte: 'PHP', productos: PRODUCTOS.slice(0, 3) });
   crear('spg', { servidor: 'SPG', servidorExtra: {
     RutaServidor: `${web.base}/spg/formulario.htm`, ServidorScript: `${web.base}/pasarela/cobro` } });
-  crear('ssl', { servidor: 'SSL', servidorExtra: { ServidorScript: `${web.base}/pasarela/ssl` } });
+  crear('ssl', { servidor: 'SSL', servidorExtra: { ServidorScript: `${web.base}/pasarela/ssl` },
+    secciones: { Envio: { Importe: '3' } } });
   // Money as a Spanish shop writes it, shipping free from 100; and the default format with a flat charge.
   crear('euro', { productos: EUROS, secciones: { Moneda: { Simbolo: '€', Codigo: 'EUR', SimboloDespues: '1',
     ComaDecimal: '1', Miles: '1', SimboloEnTodos: '1' }, Envio: { Importe: '4.5', GratisDesde: '100' } } });
@@ -244,6 +247,10 @@ test('moneda y envío: importes como los escribe la tienda, envío fijo o gratis
     await p.goto(`${tiendas.euro}/carrito.htm`);
     assert.deepEqual(await p.locator('table.td tr td:nth-child(3)').allInnerTexts(),
       ['10,50 €', '1.234,50 €', '89,50 €']);
+    await p.goto(`${tiendas.perl}/carrito.htm`);  // the default format: each price as typed
+    assert.deepEqual((await p.locator('table.td tr td:nth-child(3)').allInnerTexts()).slice(3, 6),
+      ['2.999', '1.15', '3.14159265']);
+    await p.goto(`${tiendas.euro}/carrito.htm`);
     // The product data, read back as a search engine reads it.
     const datos = JSON.parse(await p.locator('script[type="application/ld+json"]').textContent());
     const oferta = (price) => ({ '@type': 'Offer', price, priceCurrency: 'EUR', url: 'carrito.htm' });
@@ -251,7 +258,7 @@ test('moneda y envío: importes como los escribe la tienda, envío fijo o gratis
       { '@type': 'Product', name: 'Silla', description: 'Silla de pino', image: 'imagenes/silla_pino.jpg',
         offers: oferta('10.50') },
       { '@type': 'Product', name: 'Mesa', description: 'Roble', offers: oferta('1234.50') },
-      { '@type': 'Product', name: 'Cojín', description: '', offers: oferta('89.50') }] });
+      { '@type': 'Product', name: COJIN, description: '', offers: oferta('89.50') }] });
     const envio = (importe) => ['Gastos de envío', importe, ''];
     const casos = [['', [['Total', '0,00 €', '']]],
       ['[Silla,10.50#1]', [['Silla', '1', '10,50 €', '10,50 €', ''], envio('4,50 €'), ['Total', '15,00 €', '']]],
@@ -311,7 +318,7 @@ test('ssl: Continuar lleva el pedido a ssl.htm, que lo envía con la tarjeta al 
   // The order itself travels on with the card: items, total and the buyer's data.
   tieneCampos(enviadoA(web.recibidos.at(-1)), { Titular: 'Jose', Numero: '4111111111111111', Expiracion: '12/30',
     Tipo: 'Visa', comercio: '1234', moneda: 'ARS', Producto1: 'Silla', Producto2: RARO2, Cantidad2: '2',
-    Producto3: RARO3, Total: '17.64', email: 'jose@example.net', domicilio: 'Av. de Mayo 1234, 3° B' });
+    Producto3: RARO3, Envio: '3.00', Total: '20.64', email: 'jose@example.net', domicilio: 'Av. de Mayo 1234, 3° B' });
   // From the address only the names the order form sends, each once: never the shop's own
   // hidden fields, a card field or anything else.
   await p.goto(`${tiendas.ssl}/ssl.htm?comercio=9&Total=0.01&Total=5&nombre=Ana&Numero=1&moneda=USD&otro=x&Producto1=S`);

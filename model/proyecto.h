@@ -142,7 +142,7 @@ struct Proyecto {
   Asp asp;
   std::vector<CampoOculto> camposOcultos;  // no two equal texts
 
-  // Stored in the file's last section, Generar; a file without it leaves tax off and
+  // Stored in the file's section Generar, after the lists; a file without it leaves tax off and
   // the products per page as they were (new and open keep them).
   int cheTasa = 0;                 // include a tax rate
   std::string txtTasa = "0.0";     // the rate in percent

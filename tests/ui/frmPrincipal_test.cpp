@@ -98,7 +98,7 @@ const struct {
     {"txtTasa", "7,5.25", "75.25", [](const Proyecto& p) { return p.txtTasa; }},
     {"txtSimbolo", "US$", "US$", [](const Proyecto& p) { return p.moneda.Simbolo; }},
     {"txtCodigo", "eur1", "EUR", [](const Proyecto& p) { return p.moneda.Codigo; }},
-    {"cboFormato", "1.234,56 US$", "1 1 1",
+    {"cboFormato", "1,234.56 US$", "1 0 1",
      [](const Proyecto& p) {
        return N(p.moneda.SimboloDespues) + " " + N(p.moneda.ComaDecimal) + " " + N(p.moneda.Miles);
      }},
