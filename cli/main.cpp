@@ -103,8 +103,19 @@ int ErrorDeUso(const std::string& texto) {
 
 // Parses argv; returns an exit code when the program should stop now.
 std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
-  enum { kSalida = 1, kReemplazar, kPorPagina, kTasa, kSinTasa, kCategoria, kSilencioso, kVersion };
-  enum { kServir = 100, kPuerto };
+  enum {
+    kSalida = 1,
+    kReemplazar,
+    kPorPagina,
+    kTasa,
+    kSinTasa,
+    kCategoria,
+    kProductos,
+    kSilencioso,
+    kServir,
+    kPuerto,
+    kVersion
+  };
   static const option kLargas[] = {
       {"salida", required_argument, nullptr, kSalida},
       {"reemplazar", no_argument, nullptr, kReemplazar},
@@ -112,7 +123,7 @@ std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
       {"tasa", required_argument, nullptr, kTasa},
       {"sin-tasa", no_argument, nullptr, kSinTasa},
       {"categoria", required_argument, nullptr, kCategoria},
-      {"productos", required_argument, nullptr, 'P'},  // long only: "P" is not in the short options
+      {"productos", required_argument, nullptr, kProductos},
       {"silencioso", no_argument, nullptr, kSilencioso},
       {"servir", no_argument, nullptr, kServir},
       {"puerto", required_argument, nullptr, kPuerto},
@@ -154,7 +165,7 @@ std::optional<int> LeerOpciones(int argc, char** argv, Opciones& o) {
       case kCategoria:
         o.categoria = optarg;
         break;
-      case 'P':
+      case kProductos:
         o.productos = optarg;
         break;
       case kSilencioso:
