@@ -9,6 +9,7 @@
 #include "generator/comprobaciones.h"
 #include "generator/ejecucion.h"
 #include "generator/formulario.h"
+#include "generator/importes.h"
 #include "generator/plantillas.h"
 #include "platform/cp1252.h"
 #include "platform/error.h"
@@ -57,6 +58,13 @@ TEST(Piezas, PagesAreWindows1252WithCrLfAndScriptStringsAndFieldsAreEscaped) {
                 "\" size=34></td></tr>\r\n"
                 "<tr><td><label for=\"campo_fax\">Fax</label></td><td><input type=\"text\" "
                 "id=\"campo_fax\" name=\"fax\" size=9></td></tr>\r\n");
+  // The money symbol is text wherever it goes, and holds no mark for a later fill.
+  p.moneda = {"<b>*Total*\"", "EUR", 0, 1, 0, 1};
+  EXPECT_EQ(PrecioEnCatalogo(p, "5"), "&lt;b&gt;&#42;Total&#42;&quot; 5,00");
+  std::string formulario = "*FuncionesImporte*";
+  RellenarImportes(p, formulario, true);
+  EXPECT_NE(formulario.find("\"\\u0026lt\\u003bb\\u0026gt\\u003b\\u0026\\u002342"), std::string::npos);
+  EXPECT_EQ(formulario.find_first_of("<*"), std::string::npos) << formulario;
 }
 
 // Up to 50 pages every page lists them all; above, the pages near the one shown, the
