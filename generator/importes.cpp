@@ -47,6 +47,13 @@ constexpr std::string_view kEnvioFormulario =
 
 std::string Simbolo(const Proyecto::Moneda& m) { return TextoEnAtributo(m.Simbolo); }
 
+// HTML text with the symbol before or after it, as the project writes amounts.
+std::string ConSimbolo(const Proyecto::Moneda& m, std::string_view html) {
+  if (m.Simbolo.empty()) return std::string(html);
+  return m.SimboloDespues ? std::string(html) + " " + Simbolo(m)
+                          : Simbolo(m) + " " + std::string(html);
+}
+
 // The script expression that shows the amount `expresion` (a "1234.56" text).
 std::string Mostrar(const Proyecto& p, std::string_view expresion, bool conSimbolo) {
   if (NumerosComoSiempre(p.moneda) && !conSimbolo) return std::string(expresion);
@@ -59,8 +66,9 @@ std::string FuncionImporte(const Proyecto::Moneda& m) {
   Reemplazar(f, "*SeparadorMiles*", m.ComaDecimal ? "." : ",");
   Reemplazar(f, "*SeparadorDecimal*", m.ComaDecimal ? "," : ".");
   const std::string simbolo = "\"" + CadenaJsEnScript(Simbolo(m)) + "\"";
-  Reemplazar(f, "*ConSimbolo*",
-             m.SimboloDespues ? "cifra + \" \" + " + simbolo : simbolo + " + \" \" + cifra");
+  Reemplazar(f, "*ConSimbolo*", m.Simbolo.empty()   ? "cifra"
+                                 : m.SimboloDespues ? "cifra + \" \" + " + simbolo
+                                                    : simbolo + " + \" \" + cifra");
   return f;
 }
 
@@ -79,8 +87,7 @@ std::string PrecioEnCatalogo(const Proyecto& p, std::string_view precio) {
   if (NumerosComoSiempre(p.moneda) || !importe) return std::string(precio);
   const std::string texto = TextoImporte(p.moneda, *importe, false);
   if (!p.moneda.SimboloEnTodos) return texto;
-  return p.moneda.SimboloDespues ? texto + " " + Simbolo(p.moneda)
-                                 : Simbolo(p.moneda) + " " + texto;
+  return ConSimbolo(p.moneda, texto);
 }
 
 void RellenarImportes(const Proyecto& p, std::string& texto, bool formulario) {
@@ -110,9 +117,7 @@ void RellenarImportes(const Proyecto& p, std::string& texto, bool formulario) {
   const std::string_view script = "<script type=\"text/javascript\">Total();</script>";
   if (NumerosComoSiempre(m)) {
     Reemplazar(texto, "*TotalCesta*", "alterError(totalCesta)");
-    Reemplazar(texto, "*TotalVisible*", m.SimboloDespues
-                                            ? std::string(script) + " " + Simbolo(m)
-                                            : Simbolo(m) + " " + std::string(script));
+    Reemplazar(texto, "*TotalVisible*", ConSimbolo(m, script));
   } else {
     Reemplazar(texto, "*TotalCesta*", "importe(alterError(totalCesta), true)");
     Reemplazar(texto, "*TotalVisible*", script);

@@ -30,7 +30,7 @@ std::string TextoImporte(const Proyecto::Moneda& m, std::string_view importe, bo
     out += m.ComaDecimal ? ',' : '.';
     out += importe.substr(punto + 1);
   }
-  if (!conSimbolo) return out;
+  if (!conSimbolo || m.Simbolo.empty()) return out;
   return m.SimboloDespues ? out + " " + m.Simbolo : m.Simbolo + " " + out;
 }
 

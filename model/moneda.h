@@ -18,7 +18,7 @@ std::optional<std::string> ImporteConCentavos(std::string_view texto);
 
 // An amount written as ImporteConCentavos writes it ("1234.56"), with the decimal
 // comma and the thousands separator the project asks for, and the symbol before or
-// after it when conSimbolo: "$ 1234.56", "1.234,56 €". The symbol is returned as
+// after it when conSimbolo (and there is one): "$ 1234.56", "1.234,56 €". The symbol is returned as
 // stored; callers escape it for where it goes.
 std::string TextoImporte(const Proyecto::Moneda& m, std::string_view importe, bool conSimbolo);
 

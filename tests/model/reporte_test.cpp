@@ -49,6 +49,7 @@ TEST(Reglas, FolderNamesDecimalNumbersAndMoney) {
   }
   EXPECT_EQ(TextoImporte({"€", "EUR", 1, 1, 1}, "1234.56", true), "1.234,56 €");
   EXPECT_EQ(TextoImporte({}, "29.40", true), "$ 29.40");
+  EXPECT_EQ(TextoImporte({"", "EUR", 1, 0, 0, 0}, "29.40", true), "29.40");
   EXPECT_TRUE(EsCodigoMoneda("EUR") && !EsCodigoMoneda("eur") && !EsCodigoMoneda("EURO"));
   EXPECT_TRUE(EsDireccionCorreo("ventas@tienda.com") && EsDireccionCorreo("a.b@c.d.ar"));
   for (const char* malo :
