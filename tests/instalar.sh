@@ -10,6 +10,11 @@ falla() { echo "FALLA: $*" >&2; exit 1; }
 probar() {  # $1: the installed prefix
   "$1/bin/vendaluz-generar" --silencioso --salida "$tmp/tienda" "$1/share/vendaluz/ejemplo/tienda.ini"
   [ -s "$tmp/tienda/thumbnails/silla_pino.jpg" ] || falla "tienda de ejemplo sin sus miniaturas"
+  # The card logos of a payment gateway come from the installed share/vendaluz/Codigo.
+  sed 's/^NoSS=True/NoSS=False/; s/^SPG=False/SPG=True/; s/^Imagen=1/Imagen=0/' \
+    "$1/share/vendaluz/ejemplo/tienda.ini" >"$tmp/pasarela.ini"
+  "$1/bin/vendaluz-generar" --silencioso --salida "$tmp/pasarela" "$tmp/pasarela.ini"
+  [ -s "$tmp/pasarela/visa.gif" ] || falla "tienda con pasarela sin los logos de las tarjetas"
   lista=$(XDG_DATA_HOME="$tmp/datos" QT_QPA_PLATFORM=offscreen timeout 60 "$1/bin/vendaluz" --listar)
   [ "$lista" = tienda ] || falla "lista de proyectos del programa instalado: «$lista»"
   [ -s "$tmp/datos/vendaluz/Proyectos/imagenes/silla_pino.jpg" ] || falla "ejemplo sin sus imágenes"
