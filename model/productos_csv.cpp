@@ -107,9 +107,23 @@ struct Precio {
   const char* motivo;  // otherwise why not
 };
 
+// The bytes of a currency sign at the start (or the end) of t, 0 when there is none:
+// "$", "¢" to "¥", or one of the block of currency signs ("€", "₹", "₽" ...).
+std::size_t SignoMoneda(std::string_view t, bool alFinal) {
+  auto es = [](std::string_view s) {
+    const auto b = [&s](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    if (s.size() == 1) return s[0] == '$';
+    if (s.size() == 2) return b(0) == 0xC2 && b(1) >= 0xA2 && b(1) <= 0xA5;
+    return b(0) == 0xE2 && ((b(1) == 0x82 && b(2) >= 0xA0) || (b(1) == 0x83 && b(2) <= 0x8F));
+  };
+  for (std::size_t n = 1; n <= 3 && n <= t.size(); ++n) {
+    if (es(alFinal ? t.substr(t.size() - n) : t.substr(0, n))) return n;
+  }
+  return 0;
+}
+
 std::string_view SinBlancosNiMoneda(std::string_view t) {
   static constexpr std::string_view kBlancos[] = {" ", "\t", "\xC2\xA0", "\xE2\x80\xAF"};
-  static constexpr std::string_view kMonedas[] = {"\xE2\x82\xAC", "$", "\xC2\xA3"};
   auto quitar = [&t](const auto& lista) {
     for (bool otra = true; otra;) {
       otra = false;
@@ -120,15 +134,10 @@ std::string_view SinBlancosNiMoneda(std::string_view t) {
     }
   };
   quitar(kBlancos);
-  for (std::string_view moneda : kMonedas) {
-    if (t.starts_with(moneda)) {
-      t.remove_prefix(moneda.size());
-      break;
-    }
-    if (t.ends_with(moneda)) {
-      t.remove_suffix(moneda.size());
-      break;
-    }
+  if (const std::size_t n = SignoMoneda(t, false)) {
+    t.remove_prefix(n);
+  } else if (const std::size_t m = SignoMoneda(t, true)) {
+    t.remove_suffix(m);
   }
   quitar(kBlancos);
   return t;

@@ -158,8 +158,9 @@ TEST(ProductosCsv, SpreadsheetFilesAreReadAsTheyAreWritten) {
   } casos[] = {
       {"Calc",
        "Nombre;Precio;Descripción;Imagen\n\"Silla; roja\";12,50;\"Pino \"\"macizo\"\"\r\n"
-       "barnizado\";fotos/silla.jpg\n;;;\n",
-       {{"Silla; roja", "12.50", "Pino \"macizo\"\r\nbarnizado", "/datos/fotos/silla.jpg"}}},
+       "barnizado\";fotos/silla.jpg\n;;;\nTé;₹ 12,5;;\n",
+       {{"Silla; roja", "12.50", "Pino \"macizo\"\r\nbarnizado", "/datos/fotos/silla.jpg"},
+        {"Té", "12.50", "", ""}}},
       {"Excel",
        "Producto;Precio;Descripci\xF3n\r\nSof\xE1 cama ;1.234,50 \x80;Ni\xF1os\r\nMesa;12;\r\n",
        {{"Sofá cama ", "1234.50", "Niños", ""}, {"Mesa", "12.00", "", ""}}},
