@@ -104,15 +104,6 @@ bool AppendUtf8AsCp1252(std::string_view utf8, std::string& out) {
   return Encode(utf8, out, [](std::size_t, char32_t, std::string&) { return false; });
 }
 
-std::string Utf8ToCp1252(std::string_view utf8, const Cp1252Fallback& fallback) {
-  std::string out;
-  Encode(utf8, out, [&fallback](std::size_t, char32_t cp, std::string& o) {
-    fallback(cp, o);
-    return true;
-  });
-  return out;
-}
-
 char32_t NextCodePoint(std::string_view s, std::size_t& i) {
   const unsigned char c = static_cast<unsigned char>(s[i]);
   int len;

@@ -10,7 +10,6 @@
 // which decides what to write (an HTML character reference, an escape).
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,11 +40,6 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8, Unencodable* firs
 // Appends the bytes of utf8 to out; false (with out partly written) when some
 // character cannot be encoded.
 bool AppendUtf8AsCp1252(std::string_view utf8, std::string& out);
-
-// Encodes, appending fallback(code point) to the output for every character the
-// code page lacks (a malformed UTF-8 byte is passed as kInvalidUtf8).
-using Cp1252Fallback = std::function<void(char32_t code_point, std::string& out)>;
-std::string Utf8ToCp1252(std::string_view utf8, const Cp1252Fallback& fallback);
 
 // Reads one code point from utf8 at i and advances i; a malformed sequence yields
 // kInvalidUtf8 and advances one byte.
