@@ -52,6 +52,11 @@ inline constexpr std::array<MetaTag, 8> kMetaTags = {{
     {"Robots", " Robots"},
 }};
 
+// The secure-server addresses the Servidor page puts in for SPG and SSL; the owner
+// replaces their example host (the report says so while it is there).
+inline constexpr std::array<std::string_view, 2> kEjemplosServidorSeguro = {
+    "https://www.example.com/formulario.htm", "https://www.example.com/ssl.htm"};
+
 // A default-constructed Proyecto holds the defaults of a new project, with an empty
 // name and no form fields.
 struct Proyecto {

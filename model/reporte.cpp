@@ -86,9 +86,8 @@ std::vector<FilaReporte> ConstruirReporte(const Proyecto& p) {
   const Proyecto::Cgi nuevo;
   const std::string redireccion = "la dirección a la que va el comprador tras el pedido";
   const std::string seguro = "la dirección del servidor seguro";
-  // The presets of the Servidor page for SPG and SSL.
-  const std::initializer_list<std::string_view> ejemplosSeguro = {
-      "https://www.example.com/formulario.htm", "https://www.example.com/ssl.htm"};
+  const std::initializer_list<std::string_view> ejemplosSeguro = {kEjemplosServidorSeguro[0],
+                                                                  kEjemplosServidorSeguro[1]};
   if (s.NoSS) {
     filas.push_back({"Servidor Seguro:", "No utilizar"});
     AgregarDireccion(filas, "Redireccionar:", s.Redireccionar, "http://", redireccion);

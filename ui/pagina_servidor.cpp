@@ -24,9 +24,6 @@
 namespace vendaluz {
 namespace {
 
-// The example host of the secure-server presets; the user replaces it.
-constexpr const char* kEjemplo = "https://www.example.com/";
-
 // The number formats of the list, as the flags they set: after, comma, thousands.
 constexpr int kFormatos[][3] = {{0, 0, 0}, {0, 0, 1}, {1, 0, 0}, {1, 0, 1},
                                 {0, 1, 0}, {0, 1, 1}, {1, 1, 0}, {1, 1, 1}};
@@ -337,8 +334,8 @@ void PaginaServidor::ElegirServidor(int indice) {
                                           &Proyecto::Servidor::SSL};
   vendaluz::ElegirServidor(p_, miembros[indice]);
   // Each choice puts its preset into the address boxes, replacing what was typed.
-  const char* rutas[] = {"https://", "formulario.htm", "ssl.htm"};
-  p_.servidor.RutaServidor = indice == 0 ? rutas[0] : std::string(kEjemplo) + rutas[indice];
+  p_.servidor.RutaServidor =
+      indice == 0 ? "https://" : std::string(kEjemplosServidorSeguro[indice - 1]);
   p_.servidor.ServidorScript = "https://";
   txtServidor_->setText(AQt(p_.servidor.RutaServidor));
   txtServidorScript_->setText(AQt(p_.servidor.ServidorScript));
