@@ -39,8 +39,11 @@ constexpr std::string_view kEnvioCesta =
     "'</td><td>&nbsp;</td></tr>');\r\n"
     "  total += envio;";
 
+// The order form shows the charge as it shows the total, with the symbol.
 constexpr std::string_view kEnvioFormulario =
     "var envio = gastosEnvio(total, numero);\r\n"
+    "  if (numero > 0) document.writeln('<tr><td>Gastos de envío:</td><td>' + "
+    "(envio > 0 ? importe(alterError(envio), true) : 'Envío gratis') + '</td></tr>');\r\n"
     "  total += envio;\r\n"
     "  document.writeln('<input type=\"hidden\" name=\"Envio\" value=\"' + alterError(envio) + "
     "'\">');\r\n  ";
@@ -95,7 +98,7 @@ void RellenarImportes(const Proyecto& p, std::string& texto, bool formulario) {
   const bool envio = CobraEnvio(p);
   const bool todos = m.SimboloEnTodos == 1;
   std::string funciones;
-  if (!NumerosComoSiempre(m)) funciones += FuncionImporte(m);
+  if (!NumerosComoSiempre(m) || (formulario && envio)) funciones += FuncionImporte(m);
   if (envio) funciones += FuncionEnvio(p);
   Reemplazar(texto, "*FuncionesImporte*", funciones);
 
